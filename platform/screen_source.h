@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/color.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QtGui/qwindowdefs.h>
+#include <cstdint>
+
+namespace tessavundo {
+
+// A device context for reading screen pixels, taken when the eyedropper starts sampling and
+// released when it stops. 0 is no context.
+using ScreenDC = std::int32_t;
+
+// GetPixel's answer for a pixel it cannot read: all bits set.
+inline constexpr PackedColor kInvalidColor = -1;
+
+// What the eyedropper needs from the screen. The real source reads the X server through the
+// toolkit's own connection; tests give the window a fake screen.
+class ScreenSource {
+public:
+    virtual ~ScreenSource() = default;
+
+    // The pointer position in physical screen pixels (the desktop's own coordinates, which can
+    // be negative on a multi-monitor desktop).
+    virtual QPoint GetCursorPos() = 0;
+
+    // A rectangle of the desktop given in the toolkit's logical coordinates, converted to the
+    // physical screen pixels that GetCursorPos reports.
+    virtual QRect ToPhysicalPixels(const QRect& logicalRect) = 0;
+
+    virtual ScreenDC GetWindowDC() = 0;
+    virtual void ReleaseDC(ScreenDC dc) = 0;
+
+    // The color of one physical screen pixel, or kInvalidColor when it cannot be read (outside
+    // every screen, an X error, an unknown visual, a released or null context).
+    virtual PackedColor GetPixel(ScreenDC dc, int x, int y) = 0;
+
+    // The active window of this process (0 when another application is active).
+    virtual WId GetActiveWindow() = 0;
+};
+
+} // namespace tessavundo
