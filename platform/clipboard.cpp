@@ -1,0 +1,18 @@
+#include "platform/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace tessavundo {
+
+void SystemClipboard::Clear()
+{
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}
+
+void SystemClipboard::SetText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+} // namespace tessavundo

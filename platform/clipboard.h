@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace tessavundo {
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void Clear() = 0;
+    // Plain text only.
+    virtual void SetText(const QString& text) = 0;
+};
+
+// The desktop's clipboard (on X11 the CLIPBOARD selection).
+class SystemClipboard : public Clipboard {
+public:
+    void Clear() override;
+    void SetText(const QString& text) override;
+};
+
+} // namespace tessavundo

@@ -1,0 +1,18 @@
+#include "platform/overlay.h"
+
+#include "platform/picture_box.h"
+
+namespace tessavundo {
+
+Overlay::Overlay(PictureBox& box)
+    : box_(box)
+{
+    box_.AddOverlay(this);
+}
+
+Overlay::~Overlay()
+{
+    box_.RemoveOverlay(this);
+}
+
+} // namespace tessavundo

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/color.h"
+
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace tessavundo {
+
+class Overlay;
+
+// A picture box: a background color, a user scale with its origin at the top-left of the
+// drawable area, an optional persistent image that Line draws into and Point reads, and mouse,
+// key and focus events in the box's own scale units. A one-pixel border surrounds the
+// drawable area.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kBorderWidth = 1;
+
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    PackedColor BackColor() const { return backColor_; }
+    // Accepts RGB colors 0..0xFFFFFF and the window-background system color; any other value
+    // is refused (false) and the color stays as it was.
+    bool SetBackColor(PackedColor color);
+
+    float ScaleWidth() const { return scaleWidth_; }
+    float ScaleHeight() const { return scaleHeight_; }
+    void SetScaleWidth(float width);
+    void SetScaleHeight(float height);
+
+    // Gives the box a persistent 32-bit image of its drawable area, filled with the shown
+    // background color. Call after the box has its final size.
+    void KeepImage();
+    QImage& PersistentImage() { return image_; }
+
+    // Draws into the persistent image, in scale units.
+    void Line(float x1, float y1, float x2, float y2, PackedColor color);
+    // The packed color of the image at a point in scale units; a point outside the image reads
+    // the nearest edge pixel.
+    PackedColor Point(float x, float y) const;
+
+    // Scale units to drawable-area pixels: the nearest whole pixel, halves to even.
+    int ToPixelX(float x) const;
+    int ToPixelY(float y) const;
+    QRect DrawableRect() const;
+
+    void AddOverlay(const Overlay* overlay);
+    void RemoveOverlay(const Overlay* overlay);
+
+signals:
+    // Button: 1 left, 2 right, 4 middle (for moves, the set of buttons held). Shift: 1 shift,
+    // 2 control, 4 alt.
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Click();
+    void DblClick();
+    void KeyPress(std::int16_t& keyAscii);
+    void GotFocus();
+    void LostFocus();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    float ToScaleX(qreal logicalX) const;
+    float ToScaleY(qreal logicalY) const;
+    QColor ShownColor(PackedColor color) const;
+
+    PackedColor backColor_;
+    float scaleWidth_;
+    float scaleHeight_;
+    QImage image_;
+    std::vector<const Overlay*> overlays_;
+    // A left press arms the click; the release that follows it fires the click. The press of
+    // a double click is no press, so the release after a double click fires none.
+    bool clickArmed_ = false;
+};
+
+} // namespace tessavundo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLineEdit>
+#include <cstdint>
+
+namespace tessavundo {
+
+// A text box whose change event runs for every change of its text, typed or written from code,
+// before the write returns; writing the text it already holds runs nothing.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+
+    QString Text() const { return text(); }
+    void SetText(const QString& text) { setText(text); }
+    int SelStart() const { return cursorPosition(); }
+    void SetSelStart(int position) { setCursorPosition(position); }
+
+signals:
+    void Change();
+    void KeyPress(std::int16_t& keyAscii);
+    void GotFocus();
+    void LostFocus();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace tessavundo

@@ -1,0 +1,97 @@
+#include "platform/clipboard.h"
+#include "platform/picture_box.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+#include "platform/toggle.h"
+#include "ui/form1.h"
+
+namespace tessavundo {
+
+// The toggle going down starts sampling with a fresh screen context; going up stops it and
+// gives the context back, so that no more than one is ever held.
+void Form1::Check1_Click()
+{
+    if (Check1->Value() == 1) {
+        if (ScreenDC != 0)
+            services_.screen.ReleaseDC(ScreenDC);
+        ScreenDC = services_.screen.GetWindowDC();
+        Timer1->SetEnabled(true);
+    } else {
+        Timer1->SetEnabled(false);
+        if (ScreenDC != 0)
+            services_.screen.ReleaseDC(ScreenDC);
+        ScreenDC = 0;
+    }
+}
+
+void Form1::Check1_KeyPress(std::int16_t& keyAscii)
+{
+    if (keyAscii == 32 && Check1->Value() == 1) {
+        services_.clipboard.Clear();
+        services_.clipboard.SetText(Text2->Text());
+        Timer1->SetEnabled(false);
+        // The toggle's own handling of Space then lets it up.
+    }
+    if (keyAscii == 27 && Check1->Value() == 1)
+        EndSamplingWithCopy();
+    else if (keyAscii == 13 && Check1->Value() == 1)
+        Command3_Click();
+}
+
+void Form1::Check1_LostFocus()
+{
+    if (Check1->Value() == 1)
+        EndSamplingWithCopy();
+}
+
+void Form1::Form_Click()
+{
+    if (Check1->Value() == 1) {
+        Timer1->SetEnabled(false);
+        Check1->SetValue(0);
+    }
+}
+
+void Form1::EndSamplingWithCopy()
+{
+    Timer1->SetEnabled(false);
+    Check1->SetValue(0);
+    services_.clipboard.Clear();
+    services_.clipboard.SetText(Text2->Text());
+}
+
+void Form1::Timer1_Timer()
+{
+    if (services_.screen.GetActiveWindow() != winId()) {
+        EndSamplingWithCopy();
+        return;
+    }
+    CursorPoint = services_.screen.GetCursorPos();
+
+    // The shade field, the rainbow bar and the gap between them, edges included, are where
+    // the user picks by hand; the pointer there samples nothing. The rectangle is taken from
+    // where the client area really is on the screen, whatever the window frame.
+    const QRect exclusion(mapToGlobal(Picture1->pos()),
+                          mapToGlobal(QPoint(Picture2->x() + Picture2->width(),
+                                             Picture1->y() + Picture1->height())));
+    if (services_.screen.ToPhysicalPixels(exclusion).contains(CursorPoint))
+        return;
+
+    const PackedColor color = GetColorFromCursorPos();
+    // An unreadable pixel (off every screen, or a screen the platform will not show) is no
+    // color at all: the tick samples nothing rather than showing black or white.
+    if (color == kInvalidColor || !Picture3->SetBackColor(color))
+        return;
+    const ChannelTriple channels = SplitColor(Picture3->BackColor());
+    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
+    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    std::int16_t enter = 13;
+    Text1_KeyPress(enter);
+}
+
+PackedColor Form1::GetColorFromCursorPos()
+{
+    return services_.screen.GetPixel(ScreenDC, CursorPoint.x(), CursorPoint.y());
+}
+
+} // namespace tessavundo

@@ -1,0 +1,84 @@
+#include "platform/line.h"
+#include "platform/picture_box.h"
+#include "platform/shape.h"
+#include "platform/system_colors.h"
+#include "platform/text_box.h"
+#include "ui/form1.h"
+
+namespace tessavundo {
+
+// The newest copy goes to the leftmost swatch; the oldest one falls off the right end.
+void Form1::PushSwatches()
+{
+    Picture9->SetBackColor(Picture8->BackColor());
+    Picture8->SetBackColor(Picture7->BackColor());
+    Picture7->SetBackColor(Picture6->BackColor());
+    Picture6->SetBackColor(Picture5->BackColor());
+    Picture5->SetBackColor(Picture4->BackColor());
+    Picture4->SetBackColor(Picture3->BackColor());
+}
+
+// A swatch gives its color back through the fields and the locate routine; the swatches
+// themselves stay as they are. The system color is split like any number.
+void Form1::TakeSwatchColor(const PictureBox& swatch)
+{
+    const ChannelTriple channels = SplitColor(swatch.BackColor());
+    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
+    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    std::int16_t enter = 13;
+    Text1_KeyPress(enter);
+}
+
+void Form1::Picture4_Click()
+{
+    TakeSwatchColor(*Picture4);
+}
+
+void Form1::Picture5_Click()
+{
+    TakeSwatchColor(*Picture5);
+}
+
+void Form1::Picture6_Click()
+{
+    TakeSwatchColor(*Picture6);
+}
+
+void Form1::Picture7_Click()
+{
+    TakeSwatchColor(*Picture7);
+}
+
+void Form1::Picture8_Click()
+{
+    TakeSwatchColor(*Picture8);
+}
+
+void Form1::Picture9_Click()
+{
+    TakeSwatchColor(*Picture9);
+}
+
+// Resets the picker: every swatch white, the color red with its marker in the top-right
+// corner.
+void Form1::Picture9_DblClick()
+{
+    constexpr PackedColor white = 0xFFFFFF;
+    constexpr PackedColor red = 0x0000FF;
+    constexpr PackedColor cyan = 0xFFFF00;
+
+    HuePosition = 0;
+    Command2_Click();
+    Line1->SetY1(0);
+    Line1->SetY2(0);
+    for (PictureBox* swatch : {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9})
+        swatch->SetBackColor(white);
+    Shape1->SetLeft(253);
+    Shape1->SetTop(-2);
+    Picture3->SetBackColor(red);
+    Shape1->SetBorderColor(cyan);
+    Text2->SetText(QStringLiteral("#FF0000"));
+    Text1->SetText(QStringLiteral("rgb(255,0,0)"));
+}
+
+} // namespace tessavundo

@@ -1,0 +1,215 @@
+#include "ui/form1.h"
+
+#include "platform/line.h"
+#include "platform/picture_box.h"
+#include "platform/screen_metrics.h"
+#include "platform/shape.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+#include "platform/toggle.h"
+#include "platform/window_placement.h"
+
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace tessavundo {
+
+namespace {
+
+// The hue marker reaches 240 twips into the rainbow bar, past its 15-pixel drawable width.
+constexpr int kHueMarkerPixelWidth = 16;
+
+QFont ControlFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(FormServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+    , services_(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tessavundo"));
+    setWindowIcon(QIcon(QStringLiteral(":/tessavundo.png")));
+    setFixedSize(441, 273);
+    setFont(ControlFont());
+
+    CreateControls();
+    ConnectControls();
+    Form_Load();
+    Picture1->setFocus(Qt::OtherFocusReason);
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls()
+{
+    auto pictureBox = [this](const char* name, QRect geometry) {
+        auto* box = new PictureBox(this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(geometry);
+        return box;
+    };
+    auto button = [this](const char* name, const QString& caption, QRect geometry) {
+        auto* command = new QPushButton(caption, this);
+        command->setObjectName(QLatin1String(name));
+        command->setGeometry(geometry);
+        return command;
+    };
+    auto textBox = [this](const char* name, QRect geometry) {
+        auto* text = new TextBox(this);
+        text->setObjectName(QLatin1String(name));
+        text->setGeometry(geometry);
+        return text;
+    };
+
+    // Created in tab order, lowest first.
+    Picture1 = pictureBox("Picture1", QRect(8, 8, 258, 258));
+    Picture1->KeepImage();
+    Text1 = textBox("Text1", QRect(296, 40, 89, 25));
+    Command3 = button("Command3", QStringLiteral("Copy"), QRect(392, 40, 41, 25));
+    Text2 = textBox("Text2", QRect(296, 72, 89, 25));
+    Command4 = button("Command4", QStringLiteral("Copy"), QRect(392, 72, 41, 25));
+
+    Check1 = new Toggle(this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(296, 8, 89, 25);
+    Check1->setIcon(QIcon(QStringLiteral(":/eyedropper.png")));
+    Check1->setIconSize(QSize(19, 19));
+
+    Picture2 = pictureBox("Picture2", QRect(272, 8, 17, 258));
+    Picture2->KeepImage();
+    // Never shown: it only names the rendering routine. It lies below the client area too.
+    Command2 = button("Command2", QStringLiteral("Refresh"), QRect(8, 272, 57, 25));
+    Command2->hide();
+    Picture3 = pictureBox("Picture3", QRect(296, 104, 137, 137));
+    Picture4 = pictureBox("Picture4", QRect(296, 248, 17, 17));
+    Picture5 = pictureBox("Picture5", QRect(320, 248, 17, 17));
+    Picture6 = pictureBox("Picture6", QRect(344, 248, 17, 17));
+    Picture7 = pictureBox("Picture7", QRect(368, 248, 17, 17));
+    Picture8 = pictureBox("Picture8", QRect(392, 248, 17, 17));
+    Picture9 = pictureBox("Picture9", QRect(416, 248, 17, 17));
+    Command1 = button("Command1", QStringLiteral("?"), QRect(392, 8, 41, 25));
+    QFont bold = Command1->font();
+    bold.setBold(true);
+    Command1->setFont(bold);
+
+    QWidget* const tabOrder[] = {Picture1, Text1,    Command3, Text2,    Command4, Check1,
+                                 Picture2, Command2, Picture3, Picture4, Picture5, Picture6,
+                                 Picture7, Picture8, Picture9, Command1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    Line1 = new Line(*Picture2, 0, kHueMarkerPixelWidth, palette().color(QPalette::WindowText));
+    Shape1 = new Shape(*Picture1);
+    Shape1->SetLeft(48);
+    Shape1->SetTop(160);
+    Shape1->SetWidth(4);
+    Shape1->SetHeight(4);
+
+    Timer1 = new Timer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer2 = new Timer(Picture1);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+}
+
+void Form1::ConnectControls()
+{
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    connect(Picture2, &PictureBox::MouseDown, this, &Form1::Picture2_MouseDown);
+    connect(Picture2, &PictureBox::MouseMove, this, &Form1::Picture2_MouseMove);
+    connect(Picture2, &PictureBox::MouseUp, this, &Form1::Picture2_MouseUp);
+    connect(Picture2, &PictureBox::KeyPress, this, &Form1::Picture2_KeyPress);
+    connect(Timer2, &Timer::Tick, this, &Form1::Timer2_Timer);
+
+    connect(Picture1, &PictureBox::MouseMove, this, &Form1::Picture1_MouseMove);
+    connect(Picture1, &PictureBox::MouseUp, this, &Form1::Picture1_MouseUp);
+
+    connect(Text1, &TextBox::Change, this, &Form1::Text1_Change);
+    connect(Text1, &TextBox::KeyPress, this, &Form1::Text1_KeyPress);
+    connect(Text1, &TextBox::GotFocus, this, &Form1::Text1_GotFocus);
+    connect(Text1, &TextBox::LostFocus, this, &Form1::Text1_LostFocus);
+    connect(Text2, &TextBox::Change, this, &Form1::Text2_Change);
+    connect(Text2, &TextBox::GotFocus, this, &Form1::Text2_GotFocus);
+    connect(Text2, &TextBox::LostFocus, this, &Form1::Text2_LostFocus);
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+    connect(Check1, &Toggle::Click, this, &Form1::Check1_Click);
+    connect(Check1, &Toggle::KeyPress, this, &Form1::Check1_KeyPress);
+    connect(Check1, &Toggle::LostFocus, this, &Form1::Check1_LostFocus);
+    connect(Timer1, &Timer::Tick, this, &Form1::Timer1_Timer);
+
+    connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
+    connect(Picture5, &PictureBox::Click, this, &Form1::Picture5_Click);
+    connect(Picture6, &PictureBox::Click, this, &Form1::Picture6_Click);
+    connect(Picture7, &PictureBox::Click, this, &Form1::Picture7_Click);
+    connect(Picture8, &PictureBox::Click, this, &Form1::Picture8_Click);
+    connect(Picture9, &PictureBox::Click, this, &Form1::Picture9_Click);
+    connect(Picture9, &PictureBox::DblClick, this, &Form1::Picture9_DblClick);
+}
+
+float Form1::Left() const
+{
+    return static_cast<float>(x() * TwipsPerPixelX());
+}
+
+float Form1::Top() const
+{
+    return static_cast<float>(y() * TwipsPerPixelY());
+}
+
+void Form1::Move(float left, float top)
+{
+    const QPoint position(static_cast<int>(std::nearbyint(left / TwipsPerPixelX())),
+                          static_cast<int>(std::nearbyint(top / TwipsPerPixelY())));
+    // A position saved on a monitor that is gone would put the window out of reach.
+    if (IsTitleBandReachable(position, width()))
+        move(position);
+}
+
+std::string Form1::DecimalSeparator() const
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Runs before the window is hidden, so that closing does not first move the focus.
+    if (!unloaded_) {
+        bool cancel = false;
+        Form_Unload(cancel);
+        unloaded_ = true;
+    }
+    event->accept();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    backgroundPressed_ = event->button() == Qt::LeftButton;
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool clicked = backgroundPressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
+    backgroundPressed_ = false;
+    if (clicked)
+        Form_Click();
+}
+
+} // namespace tessavundo

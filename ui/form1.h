@@ -1,0 +1,148 @@
+#pragma once
+
+#include "core/color.h"
+#include "platform/screen_source.h"
+
+#include <QPoint>
+#include <QPushButton>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+namespace tessavundo {
+
+class Clipboard;
+class Line;
+class PictureBox;
+class SettingsStore;
+class Shape;
+class TextBox;
+class Timer;
+class Toggle;
+
+// What the window needs from the platform beyond its own controls.
+struct FormServices {
+    SettingsStore& settings;
+    Clipboard& clipboard;
+    ScreenSource& screen;
+};
+
+// The picker window. Every behaviour is one of its routines, named after the control and the
+// event; the routines call each other directly, and the picker state lives in the fields below
+// and in the controls' properties. Start-up runs in the constructor, before the window is
+// shown; shut-down runs when the window is closed.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(FormServices services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Window position in twips, outer frame included.
+    float Left() const;
+    float Top() const;
+    void Move(float left, float top);
+
+    // The picker state held by the window itself.
+    float HuePosition = 0;
+    std::int16_t RgbFieldFocused = -1;
+    std::int16_t HexFieldFocused = 0;
+    QPoint CursorPoint;
+    tessavundo::ScreenDC ScreenDC = 0;
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload(bool& cancel);
+
+    // Shade field rendering and the locate routine.
+    void Command2_Click();
+    void Text1_KeyPress(std::int16_t& keyAscii);
+
+    // Rainbow bar.
+    void Picture2_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void Picture2_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void Picture2_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    void Picture2_KeyPress(std::int16_t& keyAscii);
+    void Timer2_Timer();
+
+    // Shade field.
+    void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void Picture1_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+
+    // Entry fields.
+    void Text1_Change();
+    void Text2_Change();
+    void Text1_GotFocus();
+    void Text1_LostFocus();
+    void Text2_GotFocus();
+    void Text2_LostFocus();
+
+    // Copy buttons and help.
+    void Command1_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+    // Eyedropper.
+    void Check1_Click();
+    void Check1_KeyPress(std::int16_t& keyAscii);
+    void Check1_LostFocus();
+    void Form_Click();
+    void Timer1_Timer();
+
+    // Swatches.
+    void Picture4_Click();
+    void Picture5_Click();
+    void Picture6_Click();
+    void Picture7_Click();
+    void Picture8_Click();
+    void Picture9_Click();
+    void Picture9_DblClick();
+
+    // Controls, named as the routines name them.
+    PictureBox* Picture1;
+    PictureBox* Picture2;
+    PictureBox* Picture3;
+    PictureBox* Picture4;
+    PictureBox* Picture5;
+    PictureBox* Picture6;
+    PictureBox* Picture7;
+    PictureBox* Picture8;
+    PictureBox* Picture9;
+    TextBox* Text1;
+    TextBox* Text2;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+    Toggle* Check1;
+    Timer* Timer1;
+    Timer* Timer2;
+    Line* Line1;
+    Shape* Shape1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    void ConnectControls();
+    PackedColor GetColorFromCursorPos();
+    // The rainbow bar's publication of the color under the field marker.
+    void ReadOutFieldColor();
+    // The shade field's pick of the pixel at a pointer position.
+    void PickFieldColor(float x, float y);
+    // The eyedropper's end by a key, the focus or another window: the hex text is copied.
+    void EndSamplingWithCopy();
+    void TakeSwatchColor(const PictureBox& swatch);
+    void PushSwatches();
+    // The user's decimal separator, for reading typed and stored numbers.
+    std::string DecimalSeparator() const;
+
+    FormServices services_;
+    bool unloaded_ = false;
+    bool backgroundPressed_ = false;
+};
+
+} // namespace tessavundo

@@ -1,0 +1,77 @@
+#include "core/color.h"
+#include "core/hue_scale.h"
+#include "platform/line.h"
+#include "platform/picture_box.h"
+#include "platform/settings_store.h"
+#include "platform/shape.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+#include "settings/setting_values.h"
+#include "settings/settings_keys.h"
+#include "ui/form1.h"
+
+namespace tessavundo {
+
+namespace keys = settings_keys;
+
+// Start-up, before the window is shown. A setting that is missing or does not convert costs
+// only the step that reads it.
+void Form1::Form_Load()
+{
+    SettingsStore& store = services_.settings;
+    const std::string separator = DecimalSeparator();
+    auto readSetting = [&](const QString& key, const QString& defaultText = QString()) {
+        return store.GetSetting(keys::kApplication, keys::kSection, key, defaultText);
+    };
+
+    Timer1->SetEnabled(false);
+    Timer2->SetEnabled(false);
+    RgbFieldFocused = -1;
+    HexFieldFocused = 0;
+
+    const auto leftText = readSetting(keys::kLeft);
+    const auto topText = readSetting(keys::kTop);
+    if (leftText && topText) {
+        const auto left = ReadSingleSetting(leftText->toStdString(), separator);
+        const auto top = ReadSingleSetting(topText->toStdString(), separator);
+        if (left && top)
+            Move(*left, *top);
+    }
+
+    HuePosition = 0;
+    Picture1->SetScaleHeight(256);
+    Picture1->SetScaleWidth(256);
+    Picture2->SetScaleHeight(1535);
+    Picture2->SetScaleWidth(1);
+    Shape1->SetHeight(4);
+    Shape1->SetWidth(4);
+
+    PictureBox* const swatches[] = {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9};
+    for (int i = 0; i < 6; ++i) {
+        if (const auto text = readSetting(keys::SwatchKey(i + 1))) {
+            if (const auto color = ReadInteger32Setting(text->toStdString(), separator))
+                swatches[i]->SetBackColor(*color);
+        }
+    }
+
+    for (int p = 0; p < kHuePositionCount; ++p) {
+        const ChannelTriple hue = PureHueColor(p);
+        const auto y = static_cast<float>(p);
+        Picture2->Line(0, y, 1, y, hue.red + 256 * hue.green + 65536 * hue.blue);
+    }
+
+    PackedColor color = 0;
+    if (const auto text = readSetting(keys::kColor, QStringLiteral("255"))) {
+        if (const auto value = ReadInteger32Setting(text->toStdString(), separator))
+            color = *value;
+    }
+    const ChannelTriple channels = SplitColor(color);
+    if (channels.red == channels.green && channels.green == channels.blue)
+        Command2_Click();
+    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
+    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    std::int16_t enter = 13;
+    Text1_KeyPress(enter);
+}
+
+} // namespace tessavundo

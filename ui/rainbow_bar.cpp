@@ -1,0 +1,89 @@
+#include "platform/line.h"
+#include "platform/picture_box.h"
+#include "platform/shape.h"
+#include "platform/text_box.h"
+#include "platform/timer.h"
+#include "ui/complement.h"
+#include "ui/form1.h"
+
+namespace tessavundo {
+
+namespace {
+
+// A pointer inside the bar, or less than one unit outside it, gives its position unchanged;
+// farther out it sticks to the nearer end.
+float ClampHuePosition(float y)
+{
+    if (y > -1 && y < 1536)
+        return y;
+    if (y < 0)
+        return 0;
+    return 1535;
+}
+
+} // namespace
+
+void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y)
+{
+    Timer2->SetEnabled(false);
+    if (button != 1)
+        return;
+    HuePosition = ClampHuePosition(y);
+    Command2_Click();
+    ReadOutFieldColor();
+    // Read afresh: writing the fields may have located the color anew.
+    Line1->SetY1(HuePosition);
+    Line1->SetY2(HuePosition);
+}
+
+// Dragging only moves the marker and arms the timer; the field is rendered on its next tick,
+// so a fast pointer never queues up renders.
+void Form1::Picture2_MouseMove(std::int16_t button, std::int16_t, float, float y)
+{
+    if (button != 1)
+        return;
+    HuePosition = ClampHuePosition(y);
+    Line1->SetY1(HuePosition);
+    Line1->SetY2(HuePosition);
+    Timer2->SetEnabled(true);
+}
+
+void Form1::Picture2_MouseUp(std::int16_t, std::int16_t, float, float)
+{
+    Timer2->SetEnabled(false);
+}
+
+void Form1::Timer2_Timer()
+{
+    Command2_Click();
+    ReadOutFieldColor();
+}
+
+// "+" and "-" step from the marker by one unit, finer than a pointer row, and neither clamp nor
+// wrap.
+void Form1::Picture2_KeyPress(std::int16_t& keyAscii)
+{
+    float step = 0;
+    if (keyAscii == '+')
+        step = 1;
+    else if (keyAscii == '-')
+        step = -1;
+    else
+        return;
+    HuePosition = Line1->Y1() + step;
+    Line1->SetY1(HuePosition);
+    Line1->SetY2(HuePosition);
+    Command2_Click();
+    ReadOutFieldColor();
+}
+
+void Form1::ReadOutFieldColor()
+{
+    Picture3->SetBackColor(Picture1->Point(Shape1->Left() + 2, Shape1->Top() + 2));
+    const ChannelTriple channels = SplitColor(Picture3->BackColor());
+    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
+    Shape1->SetBorderColor(ComplementColor(channels));
+    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+}
+
+} // namespace tessavundo
