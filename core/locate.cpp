@@ -1,0 +1,87 @@
+#include "core/locate.h"
+
+#include "core/color_readers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessavundo {
+namespace {
+
+// The hue of a color that is not gray, with its smallest and largest channel.
+struct Chroma {
+    double huePosition = 0;
+    double min = 0;
+    double max = 0;
+};
+
+// The cases are chosen on the rounded channels R, G, B and computed on the exact ones r, g, b.
+// The order decides ties between two largest or two smallest channels.
+std::optional<Chroma> ChromaOf(int R, int G, int B, double r, double g, double b) {
+    if (R == G && G == B) {
+        return std::nullopt;
+    }
+    if ((R > G && G == B) || (R > B && B > G)) {
+        return Chroma{(b - g) / ((r - g) / 256), g, r};
+    }
+    if ((B > G && R == B) || (B > R && R > G)) {
+        return Chroma{511 - (r - g) / ((b - g) / 256), g, b};
+    }
+    if ((B > R && R == G) || (B > G && G > R)) {
+        return Chroma{512 + (g - r) / ((b - r) / 256), r, b};
+    }
+    if ((G > R && G == B) || (G > B && B > R)) {
+        return Chroma{1023 - (b - r) / ((g - r) / 256), r, g};
+    }
+    if ((G > R && R == B) || (G > R && R > B)) {
+        return Chroma{1024 + (r - b) / ((g - b) / 256), b, g};
+    }
+    return Chroma{1535 - (g - b) / ((r - b) / 256), b, r};
+}
+
+// Fractional channel texts can put the field point off the field ('rgb(1,-0.49,0)' would
+// give Left 377); whole-number colors always land inside, so they are never moved.
+float OnField(double markerCorner) {
+    return std::clamp(static_cast<float>(markerCorner), -2.0f, 253.0f);
+}
+
+std::int16_t Complement(double channel) {
+    return static_cast<std::int16_t>(std::nearbyint(255 - channel));
+}
+
+} // namespace
+
+std::optional<ColorLocation> LocateColor(std::string_view rgbText,
+                                         std::string_view decimalSeparator) {
+    const auto channels = ReadRgbChannels(rgbText);
+    if (channels.size() < 3) {
+        return std::nullopt;
+    }
+    const auto R = ChannelByte(channels[0], decimalSeparator);
+    const auto G = ChannelByte(channels[1], decimalSeparator);
+    const auto B = ChannelByte(channels[2], decimalSeparator);
+    if (!R || !G || !B) {
+        return std::nullopt;
+    }
+    // Every text that reads as a byte also reads as a number.
+    const double r = *ChannelNumber(channels[0], decimalSeparator);
+    const double g = *ChannelNumber(channels[1], decimalSeparator);
+    const double b = *ChannelNumber(channels[2], decimalSeparator);
+
+    ColorLocation location;
+    if (const auto chroma = ChromaOf(*R, *G, *B, r, g, b)) {
+        location.huePosition = static_cast<float>(chroma->huePosition);
+        location.markerLeft = OnField(std::floor(255 - (255 * chroma->min) / chroma->max) - 2);
+        location.markerTop = OnField((255 - chroma->max) - 2);
+    } else {
+        location.markerLeft = -2;
+        location.markerTop = OnField((255 - r) - 2);
+    }
+    // The bytes are the channel texts rounded as a 16-bit integer would be, and a byte and
+    // its complement are never negative, so both packings succeed.
+    location.preview = *PackColor(*R, *G, *B);
+    location.border = *PackColor(Complement(r), Complement(g), Complement(b));
+    return location;
+}
+
+} // namespace tessavundo
