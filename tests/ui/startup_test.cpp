@@ -1,0 +1,185 @@
+// Start-up and shut-down of the picker window with seeded settings.
+#include "platform/line.h"
+#include "platform/shape.h"
+#include "platform/system_colors.h"
+#include "platform/text_box.h"
+#include "tests/support/form_harness.h"
+
+#include <QtTest>
+
+using namespace tessavundo;
+using namespace tessavundo::testing;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void storedColor_data();
+    void storedColor();
+    void firstRunShowsRedWithSystemColorSwatches();
+    void swatchesRestoreOneByOne();
+    void positionNeedsBothCoordinates();
+    void positionOutOfReachIsIgnored();
+    void shutdownWritesTheNineValuesInOrder();
+    void shutdownWritesEvenWhenStoreRefuses();
+};
+
+void StartupTest::storedColor_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("missing");
+    QTest::addColumn<QString>("rgbText");
+    QTest::addColumn<QString>("hexText");
+    QTest::addColumn<float>("huePosition");
+    QTest::addColumn<float>("markerLeft");
+    QTest::addColumn<float>("markerTop");
+    QTest::addColumn<int>("border");
+
+    QTest::newRow("missing gives red") << QString() << true << "rgb(255,0,0)" << "#FF0000" << 0.0f
+                                       << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("gray 128") << "8421504" << false << "rgb(128,128,128)" << "#808080" << 0.0f
+                              << -2.0f << 125.0f << 0x7F7F7F;
+    QTest::newRow("-1 splits to red") << "-1" << false << "rgb(255,0,0)" << "#FF0000" << 0.0f
+                                      << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("not a number gives black") << "abc" << false << "rgb(0,0,0)" << "#000000"
+                                              << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
+    QTest::newRow("present but empty gives black") << "" << false << "rgb(0,0,0)" << "#000000"
+                                                   << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
+    QTest::newRow("only the low 24 bits count") << "16777471" << false << "rgb(255,0,0)"
+                                                << "#FF0000" << 0.0f << 253.0f << -2.0f
+                                                << 0xFFFF00;
+    QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)" << "#C86432" << 1449.6666f
+                           << 189.0f << 53.0f << (55 + 256 * 155 + 65536 * 205);
+    QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)" << "#0000FF"
+                                   << 512.0f << 253.0f << -2.0f << 0x00FFFF;
+}
+
+void StartupTest::storedColor()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, missing);
+    QFETCH(QString, rgbText);
+    QFETCH(QString, hexText);
+    QFETCH(float, huePosition);
+    QFETCH(float, markerLeft);
+    QFETCH(float, markerTop);
+    QFETCH(int, border);
+
+    FormHarness harness;
+    if (!missing)
+        harness.settings.Seed(QStringLiteral("color"), stored);
+    Form1& form = harness.Start();
+
+    QCOMPARE(form.Text1->Text(), rgbText);
+    QCOMPARE(form.Text2->Text(), hexText);
+    QCOMPARE(form.HuePosition, huePosition);
+    QCOMPARE(form.Line1->Y1(), huePosition);
+    QCOMPARE(form.Line1->Y2(), huePosition);
+    QCOMPARE(form.Shape1->Left(), markerLeft);
+    QCOMPARE(form.Shape1->Top(), markerTop);
+    QCOMPARE(form.Shape1->BorderColor(), border);
+    const ChannelTriple channels = SplitColor(form.Picture3->BackColor());
+    QCOMPARE(QString::fromStdString(FormatRgbText(channels)), rgbText);
+    QVERIFY(FieldBytes(form) == ExpectedField(form, huePosition));
+    // The field point shows the current color: the marker never hides a different one.
+    QCOMPARE(form.Picture1->Point(markerLeft + 2, markerTop + 2), form.Picture3->BackColor());
+}
+
+void StartupTest::firstRunShowsRedWithSystemColorSwatches()
+{
+    FormHarness harness;
+    Form1& form = harness.Start();
+    for (PictureBox* swatch : {form.Picture4, form.Picture5, form.Picture6, form.Picture7,
+                               form.Picture8, form.Picture9})
+        QCOMPARE(swatch->BackColor(), kWindowBackgroundColor);
+    QCOMPARE(form.Picture3->BackColor(), 255);
+    QCOMPARE(form.RgbFieldFocused, std::int16_t{-1});
+    QCOMPARE(form.HexFieldFocused, std::int16_t{0});
+    QCOMPARE(form.size(), QSize(441, 273));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tessavundo"));
+    // The rainbow bar: red on top, the last whole rows before the bottom a red with a little
+    // green; the blue of position 512 about a third of the way down.
+    QCOMPARE(form.Picture2->Point(0, 0), 255);
+    QCOMPARE(form.Picture2->Point(0, 1532), 255 + 256 * 3);
+    QCOMPARE(form.Picture2->Point(0.5f, 512), 0xFF0000);
+}
+
+void StartupTest::swatchesRestoreOneByOne()
+{
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("col1"), QStringLiteral("16711680"));
+    harness.settings.Seed(QStringLiteral("col2"), QStringLiteral("-2147483643"));
+    harness.settings.Seed(QStringLiteral("col3"), QStringLiteral("xyz"));
+    harness.settings.Seed(QStringLiteral("col4"), QStringLiteral("16777216"));
+    harness.settings.Seed(QStringLiteral("col5"), QStringLiteral("0"));
+    harness.settings.unreadable.insert(
+        MemorySettingsStore::Path("ColorPicker", "position", "col6"));
+    Form1& form = harness.Start();
+
+    QCOMPARE(form.Picture4->BackColor(), 16711680);
+    QCOMPARE(form.Picture5->BackColor(), kWindowBackgroundColor);
+    QCOMPARE(form.Picture6->BackColor(), kWindowBackgroundColor);
+    // Not an RGB value: refused, the swatch keeps its initial color.
+    QCOMPARE(form.Picture7->BackColor(), kWindowBackgroundColor);
+    QCOMPARE(form.Picture8->BackColor(), 0);
+    QCOMPARE(form.Picture9->BackColor(), kWindowBackgroundColor);
+}
+
+void StartupTest::positionNeedsBothCoordinates()
+{
+    FormHarness unmoved;
+    unmoved.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
+    const QPoint platformPlacement = unmoved.Start().pos();
+
+    FormHarness moved;
+    moved.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
+    moved.settings.Seed(QStringLiteral("top"), QStringLiteral("3000"));
+    QCOMPARE(moved.Start().pos(), QPoint(100, 200));
+    QVERIFY(platformPlacement != QPoint(100, 200));
+}
+
+void StartupTest::positionOutOfReachIsIgnored()
+{
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("left"), QStringLiteral("-900000"));
+    harness.settings.Seed(QStringLiteral("top"), QStringLiteral("-900000"));
+    const QPoint position = harness.Start().pos();
+    QVERIFY2(position.x() > -1000 && position.y() > -1000, "window moved out of reach");
+}
+
+void StartupTest::shutdownWritesTheNineValuesInOrder()
+{
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
+    harness.settings.Seed(QStringLiteral("top"), QStringLiteral("3000"));
+    harness.settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
+    harness.settings.Seed(QStringLiteral("col2"), QStringLiteral("657930"));
+    Form1& form = harness.Start();
+    form.close();
+
+    const QStringList expectedOrder = {"left", "top",  "color", "col1", "col2",
+                                       "col3", "col4", "col5",  "col6"};
+    QCOMPARE(harness.settings.writeOrder, expectedOrder);
+    QCOMPARE(harness.settings.Value("left"), QStringLiteral("1500"));
+    QCOMPARE(harness.settings.Value("top"), QStringLiteral("3000"));
+    QCOMPARE(harness.settings.Value("color"), QStringLiteral("3302600"));
+    QCOMPARE(harness.settings.Value("col1"), QStringLiteral("-2147483643"));
+    QCOMPARE(harness.settings.Value("col2"), QStringLiteral("657930"));
+
+    // Closing again (or destroying the window) does not save a second time.
+    form.close();
+    QCOMPARE(harness.settings.writeOrder.size(), expectedOrder.size());
+}
+
+void StartupTest::shutdownWritesEvenWhenStoreRefuses()
+{
+    FormHarness harness;
+    harness.settings.readOnly = true;
+    Form1& form = harness.Start();
+    QVERIFY(form.close());
+    // Every value is attempted although each write fails.
+    QCOMPARE(harness.settings.writeOrder.size(), 9);
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
