@@ -6,7 +6,6 @@
 #include <QWindow>
 #include <cstdlib>
 #include <memory>
-#include <utility>
 
 namespace tessavundo {
 namespace {
@@ -90,8 +89,8 @@ void X11ScreenSource::ReleaseDC(ScreenDC dc) {
 
 PackedColor X11ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
     // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
-    if (!context_.IsHeld(dc) || !connection_ || !format_ || !std::in_range<std::int16_t>(x) ||
-        !std::in_range<std::int16_t>(y) || !IsOnAnyScreen(QPoint(x, y))) {
+    // The screens lie inside the root, whose coordinates fit the request's 16 bits.
+    if (!context_.IsHeld(dc) || !connection_ || !format_ || !IsOnAnyScreen(QPoint(x, y))) {
         return kInvalidColor;
     }
     return ReadRootPixel(x, y);
