@@ -1,0 +1,11 @@
+#include "platform/screen/create_screen_source.h"
+
+#include "platform/screen/x11_screen_source.h"
+
+namespace tessavundo {
+
+std::unique_ptr<ScreenSource> CreateScreenSource() {
+    return std::make_unique<X11ScreenSource>();
+}
+
+} // namespace tessavundo

@@ -1,0 +1,157 @@
+#include "platform/screen/create_screen_source.h"
+#include "x11_test_support.h"
+
+#include <QCursor>
+#include <QTest>
+#include <climits>
+#include <memory>
+#include <xcb/xcb.h>
+
+using namespace tessavundo;
+using tessavundo::test::SolidWindow;
+
+namespace {
+
+constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+
+} // namespace
+
+class X11ScreenSourceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void rootColorReadsBackExactly();
+    void windowColorReadsBackExactly_data();
+    void windowColorReadsBackExactly();
+    void pointerIsFound();
+    void pointsOffTheScreenAreUnreadable_data();
+    void pointsOffTheScreenAreUnreadable();
+    void onlyTheHeldContextReads();
+    void activeWindowIsOnlyOurs();
+
+private:
+    std::unique_ptr<ScreenSource> source_;
+};
+
+void X11ScreenSourceTest::initTestCase() {
+    if (!test::IsOnX11()) {
+        QSKIP("needs an X server: run through ctest, which starts Xvfb with QT_QPA_PLATFORM=xcb");
+    }
+    if (const QString missing = test::MissingTool({"xsetroot"}); !missing.isEmpty()) {
+        QSKIP(qPrintable(missing + " is not installed"));
+    }
+    source_ = CreateScreenSource();
+}
+
+void X11ScreenSourceTest::init() {
+    QVERIFY(test::RunTool("xsetroot", {"-solid", "#123456"}));
+}
+
+void X11ScreenSourceTest::rootColorReadsBackExactly() {
+    const ScreenDC dc = source_->GetWindowDC();
+    // The corners of the 1280 x 800 screen are as readable as its middle.
+    for (const QPoint point : {QPoint(0, 0), QPoint(640, 400), QPoint(1279, 799)}) {
+        QCOMPARE(source_->GetPixel(dc, point.x(), point.y()), kRootColor);
+    }
+    source_->ReleaseDC(dc);
+}
+
+void X11ScreenSourceTest::windowColorReadsBackExactly_data() {
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<PackedColor>("expected");
+    // One channel at a time, so swapped channel masks cannot pass.
+    QTest::newRow("red") << QColor(255, 0, 0) << PackedColor{255};
+    QTest::newRow("green") << QColor(0, 255, 0) << PackedColor{255 * 256};
+    QTest::newRow("blue") << QColor(0, 0, 255) << PackedColor{255 * 65536};
+    QTest::newRow("mixed") << QColor(1, 128, 254) << PackedColor{1 + 128 * 256 + 254 * 65536};
+}
+
+void X11ScreenSourceTest::windowColorReadsBackExactly() {
+    QFETCH(QColor, color);
+    QFETCH(PackedColor, expected);
+    SolidWindow window(color, QRect(200, 150, 120, 80));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QPoint centre = source_->ToPhysicalPixels(window.LogicalClientRect()).center();
+    const ScreenDC dc = source_->GetWindowDC();
+    QTRY_COMPARE(source_->GetPixel(dc, centre.x(), centre.y()), expected);
+    source_->ReleaseDC(dc);
+}
+
+void X11ScreenSourceTest::pointerIsFound() {
+    for (const QPoint point : {QPoint(300, 200), QPoint(0, 0), QPoint(1279, 799)}) {
+        QCursor::setPos(point);
+        QTRY_COMPARE(source_->GetCursorPos(), point);
+    }
+}
+
+void X11ScreenSourceTest::pointsOffTheScreenAreUnreadable_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::newRow("left of the screen") << QPoint(-1, 0);
+    QTest::newRow("above the screen") << QPoint(0, -1);
+    QTest::newRow("right of the screen") << QPoint(1280, 0);
+    QTest::newRow("below the screen") << QPoint(0, 800);
+    // Cut to the protocol's 16 bits these would land back on the screen.
+    QTest::newRow("x wraps to 5") << QPoint(65536 + 5, 5);
+    QTest::newRow("y wraps to 5") << QPoint(5, 65536 + 5);
+    QTest::newRow("extremes") << QPoint(INT_MIN, INT_MAX);
+}
+
+void X11ScreenSourceTest::pointsOffTheScreenAreUnreadable() {
+    QFETCH(QPoint, point);
+    const ScreenDC dc = source_->GetWindowDC();
+    QCOMPARE(source_->GetPixel(dc, point.x(), point.y()), kInvalidColor);
+    // The source still reads after the failed request.
+    QCOMPARE(source_->GetPixel(dc, 5, 5), kRootColor);
+    source_->ReleaseDC(dc);
+}
+
+void X11ScreenSourceTest::onlyTheHeldContextReads() {
+    QCOMPARE(source_->GetPixel(0, 5, 5), kInvalidColor);
+
+    const ScreenDC first = source_->GetWindowDC();
+    QVERIFY(first != 0);
+    QCOMPARE(source_->GetPixel(first, 5, 5), kRootColor);
+
+    const ScreenDC second = source_->GetWindowDC();
+    QVERIFY(second != 0);
+    QVERIFY(second != first);
+    QCOMPARE(source_->GetPixel(first, 5, 5), kInvalidColor);
+    QCOMPARE(source_->GetPixel(second, 5, 5), kRootColor);
+
+    // Releasing a stale handle leaves the held one alone.
+    source_->ReleaseDC(first);
+    QCOMPARE(source_->GetPixel(second, 5, 5), kRootColor);
+
+    source_->ReleaseDC(second);
+    QCOMPARE(source_->GetPixel(second, 5, 5), kInvalidColor);
+}
+
+void X11ScreenSourceTest::activeWindowIsOnlyOurs() {
+    QTRY_COMPARE(source_->GetActiveWindow(), WId{0});
+
+    SolidWindow window(Qt::gray, QRect(100, 100, 60, 60));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(source_->GetActiveWindow(), window.winId());
+
+    // Another client's window takes the focus: with no window manager, set it directly.
+    xcb_connection_t* other = xcb_connect(nullptr, nullptr);
+    QVERIFY(!xcb_connection_has_error(other));
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(other)).data;
+    const xcb_window_t foreign = xcb_generate_id(other);
+    xcb_create_window(other, XCB_COPY_FROM_PARENT, foreign, screen->root, 400, 400, 50, 50, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+    xcb_map_window(other, foreign);
+    xcb_set_input_focus(other, XCB_INPUT_FOCUS_POINTER_ROOT, foreign, XCB_CURRENT_TIME);
+    xcb_flush(other);
+    QTRY_COMPARE(source_->GetActiveWindow(), WId{0});
+    xcb_disconnect(other);
+}
+
+QTEST_MAIN(X11ScreenSourceTest)
+#include "tst_x11_screen_source.moc"
