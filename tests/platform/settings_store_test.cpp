@@ -1,0 +1,318 @@
+#include "platform/store/qt_settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using tessavundo::QtSettingsStore;
+
+namespace {
+
+const QString kApp = "ColorPicker";
+const QString kSection = "position";
+const QString kFileName = "ColorPicker.conf";
+const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
+                               "col3", "col4", "col5",  "col6"};
+
+QByteArray RandomBytes(qsizetype size, quint32 seed) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    return bytes;
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    QCOMPARE(file.write(content), content.size());
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void SetMode(const QString& path, int mode) {
+    QVERIFY2(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0,
+             qPrintable(path));
+}
+
+struct ProbeRun {
+    int exitCode = -1;
+    QString output;
+};
+
+// Runs the store in a fresh process, which sees only what reached the disk.
+ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& environment = {},
+                  bool unprivileged = false) {
+    QProcess process;
+    if (!environment.isEmpty()) {
+        process.setProcessEnvironment(environment);
+    }
+    if (unprivileged && ::geteuid() == 0) {
+        process.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                             SETTINGS_STORE_PROBE} +
+                                     arguments);
+    } else {
+        process.start(SETTINGS_STORE_PROBE, arguments);
+    }
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        return {};
+    }
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void nineKeysShareOneSection();
+    void missingKeyGivesDefault();
+    void valueThatIsNotOneText_data();
+    void valueThatIsNotOneText();
+    void hostileStoreIsLeftIntact_data();
+    void hostileStoreIsLeftIntact();
+    void largeFileKeepsItsOtherContent();
+    void platformLocationIgnoresSystemFiles();
+    void refusedWriteAsUnprivilegedUser_data();
+    void refusedWriteAsUnprivilegedUser();
+};
+
+void SettingsStoreTest::roundTrip_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("left") << "left"
+                          << "1920";
+    QTest::newRow("top") << "top"
+                         << "-300";
+    QTest::newRow("color") << "color"
+                           << "255";
+    QTest::newRow("col1") << "col1"
+                          << "16711680";
+    QTest::newRow("col2") << "col2"
+                          << "16777215";
+    QTest::newRow("col3 system color") << "col3"
+                                       << "-2147483643";
+    QTest::newRow("col4") << "col4"
+                          << "0";
+    QTest::newRow("col5 decimal comma") << "col5"
+                                        << "1,5";
+    QTest::newRow("col6 empty") << "col6"
+                                << "";
+    QTest::newRow("comma and space") << "color"
+                                     << "a, b";
+    QTest::newRow("looks like a byte array") << "color"
+                                             << "@ByteArray(x)";
+    QTest::newRow("surrounding blanks") << "color"
+                                        << " 255 ";
+    QTest::newRow("quotes") << "color"
+                            << "\"255\"";
+    QTest::newRow("comment and hash") << "color"
+                                      << ";#FF0000";
+    QTest::newRow("line break and backslash") << "color"
+                                              << "a\nb\\c";
+    QTest::newRow("section bracket") << "color"
+                                     << "[position]";
+    QTest::newRow("non-ASCII") << "color" << QString::fromUtf8("grün ✓");
+}
+
+void SettingsStoreTest::roundTrip() {
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    QVERIFY(QtSettingsStore(dir.path()).SaveSetting(kApp, kSection, key, text));
+
+    QCOMPARE(QtSettingsStore(dir.path()).GetSetting(kApp, kSection, key, "default"), text);
+    const ProbeRun probe = RunProbe({dir.path(), "get", key, "default"});
+    QCOMPARE(probe.exitCode, 0);
+    QCOMPARE(probe.output, "text:" + text);
+}
+
+void SettingsStoreTest::nineKeysShareOneSection() {
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    for (const QString& key : kNineKeys) {
+        QVERIFY(store.SaveSetting(kApp, kSection, key, key + "-first"));
+    }
+    QVERIFY(store.SaveSetting(kApp, kSection, "color", "16711680"));
+    QVERIFY(store.SaveSetting(kApp, "elsewhere", "color", "0"));
+
+    for (const QString& key : kNineKeys) {
+        const QString expected = key == "color" ? "16711680" : key + "-first";
+        QCOMPARE(QtSettingsStore(dir.path()).GetSetting(kApp, kSection, key), expected);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{kFileName});
+    QVERIFY(ReadFile(dir.filePath(kFileName)).startsWith("[elsewhere]\ncolor=0\n\n[position]\n"));
+}
+
+void SettingsStoreTest::missingKeyGivesDefault() {
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    // No file at all yet.
+    QCOMPARE(store.GetSetting(kApp, kSection, "color", "255"), QString("255"));
+    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString(""));
+
+    WriteFile(dir.filePath(kFileName), "[position]\ntop=7\n[other]\ncolor=1\n");
+    QCOMPARE(store.GetSetting(kApp, kSection, "color", "255"), QString("255"));
+    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString(""));
+    QCOMPARE(store.GetSetting(kApp, "absent", "top", "x"), QString("x"));
+    QCOMPARE(store.GetSetting(kApp, kSection, "top", "x"), QString("7"));
+}
+
+void SettingsStoreTest::valueThatIsNotOneText_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("isText");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("unquoted list") << QByteArray("color=a, b") << false << "";
+    QTest::newRow("byte array") << QByteArray("color=@ByteArray(255)") << false << "";
+    QTest::newRow("rectangle") << QByteArray("color=@Rect(1 2 3 4)") << false << "";
+    QTest::newRow("invalid") << QByteArray("color=@Invalid()") << false << "";
+    QTest::newRow("unknown variant")
+        << QByteArray("color=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3QTr)") << false << "";
+    QTest::newRow("quoted list") << QByteArray("color=\"a, b\"") << true << "a, b";
+    QTest::newRow("escaped at sign") << QByteArray("color=@@255") << true << "@255";
+    QTest::newRow("present but empty") << QByteArray("color=") << true << "";
+    QTest::newRow("invalid UTF-8") << QByteArray("color=\xff\xfe") << true << "\ufffd\ufffd";
+}
+
+void SettingsStoreTest::valueThatIsNotOneText() {
+    QFETCH(QByteArray, line);
+    QFETCH(bool, isText);
+    QFETCH(QString, text);
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(kFileName), "[position]\nleft=1500\n" + line + "\ntop=9\n");
+    QtSettingsStore store(dir.path());
+
+    const auto value = store.GetSetting(kApp, kSection, "color", "255");
+    QCOMPARE(value.has_value(), isText);
+    QCOMPARE(value.value_or(""), text);
+    // A bad value costs only itself.
+    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString("1500"));
+    QCOMPARE(store.GetSetting(kApp, kSection, "top"), QString("9"));
+}
+
+void SettingsStoreTest::hostileStoreIsLeftIntact_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("relativeFolder");
+    // A file named "blocker" sits in the temporary folder when relativeFolder runs through it.
+    QTest::newRow("random bytes") << RandomBytes(64 * 1024, 1) << "";
+    QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 2) << "";
+    QTest::newRow("truncated section header") << QByteArray("[position]\nleft=1500\n[posi") << "";
+    QTest::newRow("folder instead of file") << QByteArray() << "";
+    QTest::newRow("folder path through a file") << QByteArray("not a folder") << "blocker/sub";
+}
+
+void SettingsStoreTest::hostileStoreIsLeftIntact() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, relativeFolder);
+    QTemporaryDir dir;
+    const QString blocker =
+        relativeFolder.isEmpty() ? dir.filePath(kFileName) : dir.filePath("blocker");
+    const bool folderInstead = content.isEmpty();
+    if (folderInstead) {
+        QVERIFY(QDir(dir.path()).mkdir(kFileName));
+    } else {
+        WriteFile(blocker, content);
+    }
+    QtSettingsStore store(dir.filePath(relativeFolder));
+
+    for (const QString& key : kNineKeys) {
+        // Whatever the file holds, nothing of it reads as the program's settings.
+        const auto value = store.GetSetting(kApp, kSection, key, "default");
+        QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
+    }
+    QVERIFY(!store.SaveSetting(kApp, kSection, "color", "255"));
+
+    QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
+    if (!folderInstead) {
+        QVERIFY(ReadFile(blocker) == content);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QFileInfo(blocker).fileName()});
+}
+
+void SettingsStoreTest::largeFileKeepsItsOtherContent() {
+    QTemporaryDir dir;
+    const QByteArray blob(20 * 1024 * 1024, 'x');
+    WriteFile(dir.filePath(kFileName), "[other]\nblob=" + blob + "\n\n[position]\nleft=7\n");
+    QtSettingsStore store(dir.path());
+
+    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString("7"));
+    QVERIFY(store.SaveSetting(kApp, kSection, "top", "8"));
+    QCOMPARE(store.GetSetting(kApp, kSection, "top"), QString("8"));
+    QVERIFY(ReadFile(dir.filePath(kFileName)).contains("blob=" + blob + "\n"));
+}
+
+void SettingsStoreTest::platformLocationIgnoresSystemFiles() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
+    QSKIP("The per-user store is an INI file in XDG_CONFIG_HOME only on Linux and the BSDs");
+#endif
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("system"));
+    WriteFile(dir.filePath("system/" + kFileName), "[position]\ncolor=16711680\nleft=5\n");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", dir.path());
+    environment.insert("XDG_CONFIG_HOME", dir.filePath("user"));
+    environment.insert("XDG_CONFIG_DIRS", dir.filePath("system"));
+
+    QCOMPARE(RunProbe({"-", "get", "color", "255"}, environment).output, "text:255");
+    QCOMPARE(RunProbe({"-", "save", "color", "65280"}, environment).exitCode, 0);
+    QCOMPARE(ReadFile(dir.filePath("user/" + kFileName)), "[position]\ncolor=65280\n");
+    QCOMPARE(RunProbe({"-", "get", "left", "none"}, environment).output, "text:none");
+}
+
+void SettingsStoreTest::refusedWriteAsUnprivilegedUser_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode"); // -1: no file
+    QTest::addColumn<QString>("left");
+    // The file itself is writable, so only a write that replaces the file as a whole fails.
+    QTest::newRow("read-only folder") << 0555 << 0666 << "text:1500";
+    QTest::newRow("read-only file") << 0777 << 0444 << "text:1500";
+    QTest::newRow("unreadable file") << 0777 << 0222 << "text:default";
+    QTest::newRow("new file in read-only folder") << 0555 << -1 << "text:default";
+}
+
+void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QFETCH(QString, left);
+    if (::geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty()) {
+        QSKIP("Running as root, which ignores permissions, and setpriv is not installed");
+    }
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("settings");
+    const QString file = folder + "/" + kFileName;
+    const QByteArray content = "[position]\nleft=1500\ntop=2\n";
+    QVERIFY(QDir(dir.path()).mkdir("settings"));
+    SetMode(dir.path(), 0755);
+    if (fileMode >= 0) {
+        WriteFile(file, content);
+        SetMode(file, fileMode);
+    }
+    SetMode(folder, folderMode);
+
+    QCOMPARE(RunProbe({folder, "get", "left", "default"}, {}, true).output, left);
+    QCOMPARE(RunProbe({folder, "save", "top", "3"}, {}, true).exitCode, 1);
+
+    SetMode(folder, 0755);
+    SetMode(dir.path(), 0700);
+    if (fileMode >= 0) {
+        QCOMPARE(ReadFile(file), content);
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             fileMode >= 0 ? QStringList{kFileName} : QStringList{});
+}
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "settings_store_test.moc"
