@@ -1,6 +1,5 @@
 #include "platform/clipboard.h"
-#include "platform/screen/screen_source_factory.h"
-#include "platform/session/termination_signals.h"
+#include "platform/screen/create_screen_source.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
 
@@ -17,12 +16,6 @@ int main(int argc, char* argv[])
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     tessavundo::Form1 form({settings, clipboard, *screen});
-
-    // A terminate request or the end of the desktop session closes the window the usual way,
-    // so the settings are saved exactly as on a close by the user.
-    tessavundo::TerminationSignals termination;
-    QObject::connect(&termination, &tessavundo::TerminationSignals::TerminationRequested, &form,
-                     &QWidget::close);
 
     form.show();
     return QApplication::exec();
