@@ -17,8 +17,8 @@ std::optional<PackedColor> PackColor(std::int16_t red, std::int16_t green, std::
 }
 
 ChannelTriple SplitColor(PackedColor color) {
-    // Division, not a shift: the platform splits negative values (system color references)
-    // this way, and -1 must come out as red 255, green 0, blue 0.
+    // Truncating division, not a shift, so that -1 splits into red 255, green 0, blue 0 as
+    // the platform's own colors do.
     const auto channel = [](PackedColor part) {
         return static_cast<std::int16_t>(part & 255);
     };

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace tessavundo {
 namespace {
