@@ -14,6 +14,12 @@
 #include <QMouseEvent>
 #include <cmath>
 
+// Resources compiled into a static library have to be registered by hand.
+static void RegisterFormResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace tessavundo {
 
 namespace {
@@ -39,6 +45,7 @@ Form1::Form1(FormServices services, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , services_(services)
 {
+    RegisterFormResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
     setWindowIcon(QIcon(QStringLiteral(":/tessavundo.png")));

@@ -97,9 +97,9 @@ void StartupTest::firstRunShowsRedWithSystemColorSwatches()
     QCOMPARE(form.HexFieldFocused, std::int16_t{0});
     QCOMPARE(form.size(), QSize(441, 273));
     QCOMPARE(form.windowTitle(), QStringLiteral("Tessavundo"));
-    // The rainbow bar: red on top, the last whole rows before the bottom a red with a little
-    // green; the blue of position 512 about a third of the way down.
-    QCOMPARE(form.Picture2->Point(0, 0), 255);
+    // The rainbow bar: several positions share a pixel row and the last one drawn stays, so the
+    // top row is position 2 and the bottom row position 1532; blue a third of the way down.
+    QCOMPARE(form.Picture2->Point(0, 0), 255 + 65536 * 2);
     QCOMPARE(form.Picture2->Point(0, 1532), 255 + 256 * 3);
     QCOMPARE(form.Picture2->Point(0.5f, 512), 0xFF0000);
 }
