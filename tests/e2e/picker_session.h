@@ -1,0 +1,115 @@
+#pragma once
+
+// Drives the real picker binary on the X server of the test (started by xvfb-run), with
+// xdotool, xclip and ImageMagick's import, as a user's desktop would.
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tessavundo::e2e {
+
+// Runs a command to its end and returns what it printed.
+inline QByteArray Run(const QString& program, const QStringList& arguments,
+                      int timeoutMs = 10000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        qWarning() << "timed out:" << program << arguments;
+    }
+    return process.readAllStandardOutput();
+}
+
+inline QByteArray Xdotool(const QStringList& arguments)
+{
+    return Run(QStringLiteral("xdotool"), arguments);
+}
+
+// The text on the CLIPBOARD selection, as another program reads it.
+inline QString ClipboardText()
+{
+    return QString::fromUtf8(Run(QStringLiteral("xclip"),
+                                 {QStringLiteral("-o"), QStringLiteral("-selection"),
+                                  QStringLiteral("clipboard")}));
+}
+
+class PickerSession {
+public:
+    // `configDir` holds the settings file; the same folder gives a restart the same settings.
+    explicit PickerSession(const QString& configDir)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    }
+
+    ~PickerSession()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+
+    // Starts the picker and waits for its window; returns false when it never appears.
+    bool Start()
+    {
+        process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
+        if (!process_.waitForStarted())
+            return false;
+        const QByteArray found =
+            Run(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
+                 QString::number(process_.processId()), QStringLiteral("--name"),
+                 QStringLiteral("^Tessavundo$")},
+                20000);
+        window_ = found.split('\n').value(0).trimmed();
+        return !window_.isEmpty();
+    }
+
+    // With no window manager a window is never active until it is given the focus.
+    void Focus() const { Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window()}); }
+
+    // Client-area coordinates, as the window's own layout gives them.
+    void MoveTo(int x, int y) const
+    {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                 Window(), QString::number(x), QString::number(y)});
+    }
+
+    void Click(int x, int y, int button = 1) const
+    {
+        MoveTo(x, y);
+        Xdotool({QStringLiteral("click"), QString::number(button)});
+    }
+
+    void Type(const QString& text) const
+    {
+        Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+    }
+
+    void Key(const QString& keys) const { Xdotool({QStringLiteral("key"), keys}); }
+
+    QImage Grab() const
+    {
+        return QImage::fromData(Run(QStringLiteral("import"),
+                                    {QStringLiteral("-window"), Window(), QStringLiteral("png:-")}),
+                                "PNG");
+    }
+
+    QString Window() const { return QString::fromLatin1(window_); }
+    QProcess& Process() { return process_; }
+
+private:
+    QProcess process_;
+    QByteArray window_;
+};
+
+} // namespace tessavundo::e2e
