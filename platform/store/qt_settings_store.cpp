@@ -1,5 +1,7 @@
 #include "platform/store/qt_settings_store.h"
 
+#include "platform/store/user_settings.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QVariant>
@@ -14,8 +16,7 @@ QtSettingsStore::QtSettingsStore(QString directory)
 std::unique_ptr<QSettings> QtSettingsStore::Open(const QString& application) {
     auto settings =
         m_directory.isEmpty()
-            ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          application)
+            ? OpenUserSettings(application)
             : std::make_unique<QSettings>(QDir(m_directory).filePath(application + ".conf"),
                                           QSettings::IniFormat);
     settings->setFallbacksEnabled(false);

@@ -11,10 +11,11 @@ class QSettings;
 namespace tessavundo {
 
 // The settings store on QSettings. Each application is one store: on Windows the registry key
-// HKEY_CURRENT_USER\Software\<application>, elsewhere the INI file <application>.conf in the
-// user's configuration folder. System-wide files are never consulted. A store that cannot be
-// read in full (unreadable, or damaged where QSettings cannot parse it) still gives what could
-// be read, but is never written over, so nothing in it is lost.
+// HKEY_CURRENT_USER\Software\<application>, on Linux the INI file <application>.conf in
+// $XDG_CONFIG_HOME, the platform's native store elsewhere; sections are groups. System-wide
+// files are never consulted. A store that cannot be read in full (unreadable, or damaged where
+// QSettings cannot parse it) still gives what could be read, but is never written over, so
+// nothing in it is lost.
 class QtSettingsStore final : public SettingsStore {
 public:
     // `directory` replaces the platform's per-user location with an INI file in that folder;
