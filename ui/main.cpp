@@ -1,5 +1,6 @@
 #include "platform/clipboard.h"
 #include "platform/screen/create_screen_source.h"
+#include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
 
@@ -16,6 +17,12 @@ int main(int argc, char* argv[])
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     tessavundo::Form1 form({settings, clipboard, *screen});
+
+    // A terminate request or the end of the desktop session closes the window the usual way,
+    // so the settings are saved exactly as when the user closes it.
+    tessavundo::TerminationWatcher termination(app);
+    QObject::connect(&termination, &tessavundo::TerminationWatcher::TerminationRequested, &form,
+                     &QWidget::close);
 
     form.show();
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #include "platform/store/qt_settings_store.h"
 
+#include "platform/store/user_settings.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QVariant>
@@ -14,18 +16,10 @@ QtSettingsStore::QtSettingsStore(QString directory)
 std::unique_ptr<QSettings> QtSettingsStore::Open(const QString& application) {
     auto settings =
         m_directory.isEmpty()
-            ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          application)
+            ? OpenUserSettings(application)
             : std::make_unique<QSettings>(QDir(m_directory).filePath(application + ".conf"),
                                           QSettings::IniFormat);
     settings->setFallbacksEnabled(false);
-    // QSettings parses a section only when it is used, and all its objects in the process share
-    // what was parsed, so a damaged file is reported once, to the object that parses the damaged
-    // part. Parsing everything here and remembering the outcome catches it on the first use.
-    settings->allKeys();
-    if (settings->status() != QSettings::NoError) {
-        m_damaged.insert(application);
-    }
     return settings;
 }
 
@@ -47,16 +41,16 @@ std::optional<QString> QtSettingsStore::GetSetting(const QString& application,
 bool QtSettingsStore::SaveSetting(const QString& application, const QString& section,
                                   const QString& key, const QString& text) {
     const auto settings = Open(application);
-    // QSettings would rewrite such a file from the part it understood and lose the rest.
-    if (m_damaged.contains(application)) {
-        return false;
-    }
+    // A damaged file is written over with what could be read of it plus the new value: the file
+    // is the picker's own, and refusing would keep the picker from ever saving again. The write
+    // goes through a temporary file, so a failure leaves the old file whole.
     settings->setAtomicSyncRequired(true);
     settings->beginGroup(section);
     settings->setValue(key, text);
     settings->endGroup();
     settings->sync();
-    return settings->status() == QSettings::NoError;
+    // A format error tells about the damaged file that was read, not about this write.
+    return settings->status() != QSettings::AccessError;
 }
 
 } // namespace tessavundo

@@ -2,7 +2,6 @@
 
 #include "platform/settings_store.h"
 
-#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -11,10 +10,11 @@ class QSettings;
 namespace tessavundo {
 
 // The settings store on QSettings. Each application is one store: on Windows the registry key
-// HKEY_CURRENT_USER\Software\<application>, elsewhere the INI file <application>.conf in the
-// user's configuration folder. System-wide files are never consulted. A store that cannot be
-// read in full (unreadable, or damaged where QSettings cannot parse it) still gives what could
-// be read, but is never written over, so nothing in it is lost.
+// HKEY_CURRENT_USER\Software\<application>, on Linux the INI file <application>.conf in
+// $XDG_CONFIG_HOME, the platform's native store elsewhere; sections are groups. System-wide
+// files are never consulted. A store that cannot be read in full (unreadable, or damaged where
+// QSettings cannot parse it) still gives what could be read, but is never written over, so
+// nothing in it is lost.
 class QtSettingsStore final : public SettingsStore {
 public:
     // `directory` replaces the platform's per-user location with an INI file in that folder;
@@ -32,8 +32,6 @@ private:
     std::unique_ptr<QSettings> Open(const QString& application);
 
     QString m_directory;
-    // Applications whose store could not be read in full; it is left as it is.
-    QSet<QString> m_damaged;
 };
 
 } // namespace tessavundo

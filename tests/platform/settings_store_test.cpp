@@ -82,6 +82,8 @@ private slots:
     void valueThatIsNotOneText();
     void hostileStoreIsLeftIntact_data();
     void hostileStoreIsLeftIntact();
+    void damagedStoreIsRepaired_data();
+    void damagedStoreIsRepaired();
     void largeFileKeepsItsOtherContent();
     void platformLocationIgnoresSystemFiles();
     void refusedWriteAsUnprivilegedUser_data();
@@ -206,9 +208,6 @@ void SettingsStoreTest::hostileStoreIsLeftIntact_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("relativeFolder");
     // A file named "blocker" sits in the temporary folder when relativeFolder runs through it.
-    QTest::newRow("random bytes") << RandomBytes(64 * 1024, 1) << "";
-    QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 2) << "";
-    QTest::newRow("truncated section header") << QByteArray("[position]\nleft=1500\n[posi") << "";
     QTest::newRow("folder instead of file") << QByteArray() << "";
     QTest::newRow("folder path through a file") << QByteArray("not a folder") << "blocker/sub";
 }
@@ -240,6 +239,31 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{QFileInfo(blocker).fileName()});
+}
+
+void SettingsStoreTest::damagedStoreIsRepaired_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("random bytes") << RandomBytes(64 * 1024, 1);
+    QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 2);
+    QTest::newRow("truncated section header") << QByteArray("[position]\nleft=1500\n[posi");
+}
+
+void SettingsStoreTest::damagedStoreIsRepaired() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(kFileName), content);
+    QtSettingsStore store(dir.path());
+
+    for (const QString& key : kNineKeys) {
+        const auto value = store.GetSetting(kApp, kSection, key, "default");
+        QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
+    }
+    // The picker can save again, and the file it leaves is a whole one.
+    QVERIFY(store.SaveSetting(kApp, kSection, "color", "255"));
+    QtSettingsStore reopened(dir.path());
+    QCOMPARE(reopened.GetSetting(kApp, kSection, "color"), QString("255"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{kFileName});
 }
 
 void SettingsStoreTest::largeFileKeepsItsOtherContent() {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+
+class QGuiApplication;
+
+namespace tessavundo {
+
+// Gathers the ways the program is told to end from outside into one signal: SIGTERM and SIGINT
+// where the platform has them, and the session manager's end-of-session request. The program
+// answers it by closing its window, so the usual shut-down runs. One watcher per process.
+class TerminationWatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TerminationWatcher(QGuiApplication& application, QObject* parent = nullptr);
+    ~TerminationWatcher() override;
+
+signals:
+    // Emitted on the thread that created the watcher, from its event loop, at most once.
+    void TerminationRequested();
+
+private:
+    void Request();
+
+    // Platform-specific, in termination_signals_*.cpp.
+    void WatchSignals();
+    void StopWatchingSignals();
+
+    bool m_requested = false;
+};
+
+} // namespace tessavundo
