@@ -10,15 +10,13 @@ namespace tessavundo {
 namespace {
 
 // 32-bit images have no padding between rows, so the pixels are one contiguous block.
-std::int32_t ByteSize(const QImage& image)
-{
+std::int32_t ByteSize(const QImage& image) {
     return static_cast<std::int32_t>(image.sizeInBytes());
 }
 
 } // namespace
 
-bool GetObjectA(ImageHandle image, Bitmap& bitmap)
-{
+bool GetObjectA(ImageHandle image, Bitmap& bitmap) {
     if (!image.box || image.box->PersistentImage().isNull())
         return false;
     const QImage& pixels = image.box->PersistentImage();
@@ -30,8 +28,7 @@ bool GetObjectA(ImageHandle image, Bitmap& bitmap)
     return true;
 }
 
-std::int32_t GetBitmapBits(ImageHandle image, std::int32_t byteCount, void* bits)
-{
+std::int32_t GetBitmapBits(ImageHandle image, std::int32_t byteCount, void* bits) {
     if (!image.box || byteCount <= 0)
         return 0;
     const QImage& pixels = image.box->PersistentImage();
@@ -40,8 +37,7 @@ std::int32_t GetBitmapBits(ImageHandle image, std::int32_t byteCount, void* bits
     return count;
 }
 
-std::int32_t SetBitmapBits(ImageHandle image, std::int32_t byteCount, const void* bits)
-{
+std::int32_t SetBitmapBits(ImageHandle image, std::int32_t byteCount, const void* bits) {
     if (!image.box || byteCount <= 0)
         return 0;
     QImage& pixels = image.box->PersistentImage();

@@ -5,13 +5,11 @@
 
 namespace tessavundo {
 
-void SystemClipboard::Clear()
-{
+void SystemClipboard::Clear() {
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
 }
 
-void SystemClipboard::SetText(const QString& text)
-{
+void SystemClipboard::SetText(const QString& text) {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }
 

@@ -2,8 +2,7 @@
 
 namespace tessavundo {
 
-std::int16_t ButtonCode(Qt::MouseButtons buttons)
-{
+std::int16_t ButtonCode(Qt::MouseButtons buttons) {
     std::int16_t code = 0;
     if (buttons & Qt::LeftButton)
         code |= 1;
@@ -14,8 +13,7 @@ std::int16_t ButtonCode(Qt::MouseButtons buttons)
     return code;
 }
 
-std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers)
-{
+std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
     std::int16_t code = 0;
     if (modifiers & Qt::ShiftModifier)
         code |= 1;
@@ -26,8 +24,7 @@ std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers)
     return code;
 }
 
-std::optional<std::int16_t> KeyAscii(const QKeyEvent& event)
-{
+std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -43,8 +40,7 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event)
     return static_cast<std::int16_t>(text.front().unicode());
 }
 
-bool IsFocusMoveInsideWindow(Qt::FocusReason reason)
-{
+bool IsFocusMoveInsideWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 

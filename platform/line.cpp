@@ -10,24 +10,19 @@ Line::Line(PictureBox& box, int pixelX1, int pixelX2, QColor color)
     : Overlay(box)
     , pixelX1_(pixelX1)
     , pixelX2_(pixelX2)
-    , color_(color)
-{
-}
+    , color_(color) {}
 
-void Line::SetY1(float y)
-{
+void Line::SetY1(float y) {
     y1_ = y;
     box_.update();
 }
 
-void Line::SetY2(float y)
-{
+void Line::SetY2(float y) {
     y2_ = y;
     box_.update();
 }
 
-void Line::Paint(QPainter& painter) const
-{
+void Line::Paint(QPainter& painter) const {
     painter.setPen(QPen(color_, 0));
     painter.drawLine(pixelX1_, box_.ToPixelY(y1_), pixelX2_, box_.ToPixelY(y2_));
 }

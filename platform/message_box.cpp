@@ -5,8 +5,7 @@
 
 namespace tessavundo {
 
-void ShowQuestionMessage(QWidget* parent, const QString& text)
-{
+void ShowQuestionMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text,
                     QMessageBox::Ok, parent);
     box.exec();

@@ -5,13 +5,11 @@
 namespace tessavundo {
 
 Overlay::Overlay(PictureBox& box)
-    : box_(box)
-{
+    : box_(box) {
     box_.AddOverlay(this);
 }
 
-Overlay::~Overlay()
-{
+Overlay::~Overlay() {
     box_.RemoveOverlay(this);
 }
 

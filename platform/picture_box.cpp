@@ -13,18 +13,15 @@ namespace tessavundo {
 
 namespace {
 
-QRgb ToRgb(PackedColor color)
-{
+QRgb ToRgb(PackedColor color) {
     return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
-PackedColor FromRgb(QRgb rgb)
-{
+PackedColor FromRgb(QRgb rgb) {
     return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
 }
 
-int NearestPixel(double scaleValue, int pixels, float scale)
-{
+int NearestPixel(double scaleValue, int pixels, float scale) {
     return static_cast<int>(std::nearbyint(scaleValue * pixels / scale));
 }
 
@@ -34,16 +31,14 @@ PictureBox::PictureBox(QWidget* parent)
     : QWidget(parent)
     , backColor_(kWindowBackgroundColor)
     , scaleWidth_(1)
-    , scaleHeight_(1)
-{
+    , scaleHeight_(1) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 PictureBox::~PictureBox() = default;
 
-bool PictureBox::SetBackColor(PackedColor color)
-{
+bool PictureBox::SetBackColor(PackedColor color) {
     if (color != kWindowBackgroundColor && (color < 0 || color > kLargestRgbColor))
         return false;
     backColor_ = color;
@@ -51,53 +46,44 @@ bool PictureBox::SetBackColor(PackedColor color)
     return true;
 }
 
-void PictureBox::SetScaleWidth(float width)
-{
+void PictureBox::SetScaleWidth(float width) {
     scaleWidth_ = width;
     update();
 }
 
-void PictureBox::SetScaleHeight(float height)
-{
+void PictureBox::SetScaleHeight(float height) {
     scaleHeight_ = height;
     update();
 }
 
-void PictureBox::KeepImage()
-{
+void PictureBox::KeepImage() {
     image_ = QImage(DrawableRect().size(), QImage::Format_RGB32);
     image_.fill(ShownColor(backColor_));
 }
 
-QRect PictureBox::DrawableRect() const
-{
+QRect PictureBox::DrawableRect() const {
     return rect().adjusted(kBorderWidth, kBorderWidth, -kBorderWidth, -kBorderWidth);
 }
 
-int PictureBox::ToPixelX(float x) const
-{
+int PictureBox::ToPixelX(float x) const {
     return NearestPixel(x, DrawableRect().width(), scaleWidth_);
 }
 
-int PictureBox::ToPixelY(float y) const
-{
+int PictureBox::ToPixelY(float y) const {
     return NearestPixel(y, DrawableRect().height(), scaleHeight_);
 }
 
-float PictureBox::ToScaleX(qreal logicalX) const
-{
+float PictureBox::ToScaleX(qreal logicalX) const {
     const double pixel = std::floor(logicalX) - kBorderWidth;
     return static_cast<float>(pixel * scaleWidth_ / DrawableRect().width());
 }
 
-float PictureBox::ToScaleY(qreal logicalY) const
-{
+float PictureBox::ToScaleY(qreal logicalY) const {
     const double pixel = std::floor(logicalY) - kBorderWidth;
     return static_cast<float>(pixel * scaleHeight_ / DrawableRect().height());
 }
 
-void PictureBox::Line(float x1, float y1, float x2, float y2, PackedColor color)
-{
+void PictureBox::Line(float x1, float y1, float x2, float y2, PackedColor color) {
     if (image_.isNull())
         return;
     const int px1 = ToPixelX(x1);
@@ -121,8 +107,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, PackedColor color)
     update();
 }
 
-PackedColor PictureBox::Point(float x, float y) const
-{
+PackedColor PictureBox::Point(float x, float y) const {
     if (image_.isNull())
         return backColor_;
     const int px = std::clamp(ToPixelX(x), 0, image_.width() - 1);
@@ -130,25 +115,21 @@ PackedColor PictureBox::Point(float x, float y) const
     return FromRgb(image_.pixel(px, py));
 }
 
-void PictureBox::AddOverlay(const Overlay* overlay)
-{
+void PictureBox::AddOverlay(const Overlay* overlay) {
     overlays_.push_back(overlay);
 }
 
-void PictureBox::RemoveOverlay(const Overlay* overlay)
-{
+void PictureBox::RemoveOverlay(const Overlay* overlay) {
     std::erase(overlays_, overlay);
 }
 
-QColor PictureBox::ShownColor(PackedColor color) const
-{
+QColor PictureBox::ShownColor(PackedColor color) const {
     if (color == kWindowBackgroundColor)
         return palette().color(QPalette::Base);
     return QColor(ToRgb(color));
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
-{
+void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The border doubles as the focus indicator, so the image itself is never drawn over.
     painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
@@ -166,21 +147,18 @@ void PictureBox::paintEvent(QPaintEvent*)
         overlay->Paint(painter);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
+void PictureBox::mousePressEvent(QMouseEvent* event) {
     clickArmed_ = event->button() == Qt::LeftButton;
     emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
                    ToScaleX(event->position().x()), ToScaleY(event->position().y()));
 }
 
-void PictureBox::mouseMoveEvent(QMouseEvent* event)
-{
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()),
                    ToScaleX(event->position().x()), ToScaleY(event->position().y()));
 }
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked = clickArmed_ && event->button() == Qt::LeftButton &&
                          rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
@@ -191,8 +169,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
         emit Click();
 }
 
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
     // Not a press: the click has already run for the first press, and the release of the
     // double click must not run another one.
     clickArmed_ = false;
@@ -200,22 +177,19 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
         emit DblClick();
 }
 
-void PictureBox::keyPressEvent(QKeyEvent* event)
-{
+void PictureBox::keyPressEvent(QKeyEvent* event) {
     if (auto keyAscii = KeyAscii(*event))
         emit KeyPress(*keyAscii);
     QWidget::keyPressEvent(event);
 }
 
-void PictureBox::focusInEvent(QFocusEvent* event)
-{
+void PictureBox::focusInEvent(QFocusEvent* event) {
     update();
     if (IsFocusMoveInsideWindow(event->reason()))
         emit GotFocus();
 }
 
-void PictureBox::focusOutEvent(QFocusEvent* event)
-{
+void PictureBox::focusOutEvent(QFocusEvent* event) {
     update();
     if (IsFocusMoveInsideWindow(event->reason()))
         emit LostFocus();

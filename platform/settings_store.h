@@ -18,8 +18,8 @@ public:
 
     // Creates what is needed and stores the text. Returns false when it could not be written;
     // a failed write never leaves a truncated store behind.
-    virtual bool SaveSetting(const QString& application, const QString& section,
-                             const QString& key, const QString& text) = 0;
+    virtual bool SaveSetting(const QString& application, const QString& section, const QString& key,
+                             const QString& text) = 0;
 };
 
 } // namespace tessavundo

@@ -7,49 +7,42 @@
 namespace tessavundo {
 
 Shape::Shape(PictureBox& box)
-    : Overlay(box)
-{
-}
+    : Overlay(box) {}
 
-void Shape::SetLeft(float left)
-{
+void Shape::SetLeft(float left) {
     left_ = left;
     box_.update();
 }
 
-void Shape::SetTop(float top)
-{
+void Shape::SetTop(float top) {
     top_ = top;
     box_.update();
 }
 
-void Shape::SetWidth(float width)
-{
+void Shape::SetWidth(float width) {
     width_ = width;
     box_.update();
 }
 
-void Shape::SetHeight(float height)
-{
+void Shape::SetHeight(float height) {
     height_ = height;
     box_.update();
 }
 
-void Shape::SetBorderColor(PackedColor color)
-{
+void Shape::SetBorderColor(PackedColor color) {
     borderColor_ = color;
     box_.update();
 }
 
-void Shape::Paint(QPainter& painter) const
-{
+void Shape::Paint(QPainter& painter) const {
     const int x = box_.ToPixelX(left_);
     const int y = box_.ToPixelY(top_);
     const int w = box_.ToPixelX(left_ + width_) - x;
     const int h = box_.ToPixelY(top_ + height_) - y;
     if (w <= 0 || h <= 0)
         return;
-    const QColor color(borderColor_ & 0xFF, (borderColor_ >> 8) & 0xFF, (borderColor_ >> 16) & 0xFF);
+    const QColor color(borderColor_ & 0xFF, (borderColor_ >> 8) & 0xFF,
+                       (borderColor_ >> 16) & 0xFF);
     // Four filled edges rather than drawRect, so that the outline covers exactly w x h pixels.
     painter.fillRect(x, y, w, 1, color);
     painter.fillRect(x, y + h - 1, w, 1, color);

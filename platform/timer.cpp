@@ -3,15 +3,13 @@
 namespace tessavundo {
 
 Timer::Timer(QObject* parent)
-    : QObject(parent)
-{
+    : QObject(parent) {
     timer_.setInterval(1);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::Tick);
 }
 
-void Timer::SetEnabled(bool enabled)
-{
+void Timer::SetEnabled(bool enabled) {
     if (!enabled)
         timer_.stop();
     else if (!timer_.isActive())

@@ -5,21 +5,18 @@
 namespace tessavundo {
 
 Toggle::Toggle(QWidget* parent)
-    : QPushButton(parent)
-{
+    : QPushButton(parent) {
     setCheckable(true);
     connect(this, &QAbstractButton::toggled, this, &Toggle::Click);
 }
 
-void Toggle::keyPressEvent(QKeyEvent* event)
-{
+void Toggle::keyPressEvent(QKeyEvent* event) {
     if (auto keyAscii = KeyAscii(*event))
         emit KeyPress(*keyAscii);
     QPushButton::keyPressEvent(event);
 }
 
-void Toggle::focusOutEvent(QFocusEvent* event)
-{
+void Toggle::focusOutEvent(QFocusEvent* event) {
     QPushButton::focusOutEvent(event);
     if (IsFocusMoveInsideWindow(event->reason()))
         emit LostFocus();

@@ -11,8 +11,7 @@ namespace {
 constexpr int kTitleBandHeight = 20;
 } // namespace
 
-bool IsTitleBandReachable(QPoint topLeft, int width)
-{
+bool IsTitleBandReachable(QPoint topLeft, int width) {
     const QRect titleBand(topLeft, QSize(width, kTitleBandHeight));
     const auto screens = QGuiApplication::screens();
     for (const QScreen* screen : screens) {

@@ -9,8 +9,7 @@ namespace tessavundo {
 
 // The toggle going down starts sampling with a fresh screen context; going up stops it and
 // gives the context back, so that no more than one is ever held.
-void Form1::Check1_Click()
-{
+void Form1::Check1_Click() {
     if (Check1->Value() == 1) {
         if (ScreenDC != 0)
             services_.screen.ReleaseDC(ScreenDC);
@@ -24,8 +23,7 @@ void Form1::Check1_Click()
     }
 }
 
-void Form1::Check1_KeyPress(std::int16_t& keyAscii)
-{
+void Form1::Check1_KeyPress(std::int16_t& keyAscii) {
     if (keyAscii == 32 && Check1->Value() == 1) {
         services_.clipboard.Clear();
         services_.clipboard.SetText(Text2->Text());
@@ -38,30 +36,26 @@ void Form1::Check1_KeyPress(std::int16_t& keyAscii)
         Command3_Click();
 }
 
-void Form1::Check1_LostFocus()
-{
+void Form1::Check1_LostFocus() {
     if (Check1->Value() == 1)
         EndSamplingWithCopy();
 }
 
-void Form1::Form_Click()
-{
+void Form1::Form_Click() {
     if (Check1->Value() == 1) {
         Timer1->SetEnabled(false);
         Check1->SetValue(0);
     }
 }
 
-void Form1::EndSamplingWithCopy()
-{
+void Form1::EndSamplingWithCopy() {
     Timer1->SetEnabled(false);
     Check1->SetValue(0);
     services_.clipboard.Clear();
     services_.clipboard.SetText(Text2->Text());
 }
 
-void Form1::Timer1_Timer()
-{
+void Form1::Timer1_Timer() {
     if (services_.screen.GetActiveWindow() != winId()) {
         EndSamplingWithCopy();
         return;
@@ -71,9 +65,9 @@ void Form1::Timer1_Timer()
     // The shade field, the rainbow bar and the gap between them, edges included, are where
     // the user picks by hand; the pointer there samples nothing. The rectangle is taken from
     // where the client area really is on the screen, whatever the window frame.
-    const QRect exclusion(mapToGlobal(Picture1->pos()),
-                          mapToGlobal(QPoint(Picture2->x() + Picture2->width(),
-                                             Picture1->y() + Picture1->height())));
+    const QRect exclusion(
+        mapToGlobal(Picture1->pos()),
+        mapToGlobal(QPoint(Picture2->x() + Picture2->width(), Picture1->y() + Picture1->height())));
     if (services_.screen.ToPhysicalPixels(exclusion).contains(CursorPoint))
         return;
 
@@ -89,8 +83,7 @@ void Form1::Timer1_Timer()
     Text1_KeyPress(enter);
 }
 
-PackedColor Form1::GetColorFromCursorPos()
-{
+PackedColor Form1::GetColorFromCursorPos() {
     return services_.screen.GetPixel(ScreenDC, CursorPoint.x(), CursorPoint.y());
 }
 

@@ -9,8 +9,7 @@
 namespace tessavundo {
 
 std::optional<std::int32_t> ReadInteger32Setting(std::string_view text,
-                                                 std::string_view decimalSeparator)
-{
+                                                 std::string_view decimalSeparator) {
     const auto number = ChannelNumber(text, decimalSeparator);
     if (!number)
         return std::nullopt;
@@ -21,21 +20,18 @@ std::optional<std::int32_t> ReadInteger32Setting(std::string_view text,
     return static_cast<std::int32_t>(rounded);
 }
 
-std::optional<float> ReadSingleSetting(std::string_view text, std::string_view decimalSeparator)
-{
+std::optional<float> ReadSingleSetting(std::string_view text, std::string_view decimalSeparator) {
     const auto number = ChannelNumber(text, decimalSeparator);
     if (!number || std::abs(*number) > std::numeric_limits<float>::max())
         return std::nullopt;
     return static_cast<float>(*number);
 }
 
-std::string FormatInteger32Setting(std::int32_t value)
-{
+std::string FormatInteger32Setting(std::int32_t value) {
     return std::to_string(value);
 }
 
-std::string FormatSingleSetting(float value, std::string_view decimalSeparator)
-{
+std::string FormatSingleSetting(float value, std::string_view decimalSeparator) {
     char buffer[32];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);

@@ -13,8 +13,7 @@ inline const QString kTop = QStringLiteral("top");
 inline const QString kColor = QStringLiteral("color");
 
 // "col1" .. "col6" for swatches 1 to 6.
-inline QString SwatchKey(int swatchNumber)
-{
+inline QString SwatchKey(int swatchNumber) {
     return QStringLiteral("col%1").arg(swatchNumber);
 }
 

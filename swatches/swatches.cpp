@@ -8,8 +8,7 @@
 namespace tessavundo {
 
 // The newest copy goes to the leftmost swatch; the oldest one falls off the right end.
-void Form1::PushSwatches()
-{
+void Form1::PushSwatches() {
     Picture9->SetBackColor(Picture8->BackColor());
     Picture8->SetBackColor(Picture7->BackColor());
     Picture7->SetBackColor(Picture6->BackColor());
@@ -20,8 +19,7 @@ void Form1::PushSwatches()
 
 // A swatch gives its color back through the fields and the locate routine; the swatches
 // themselves stay as they are. The system color is split like any number.
-void Form1::TakeSwatchColor(const PictureBox& swatch)
-{
+void Form1::TakeSwatchColor(const PictureBox& swatch) {
     const ChannelTriple channels = SplitColor(swatch.BackColor());
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
@@ -29,40 +27,33 @@ void Form1::TakeSwatchColor(const PictureBox& swatch)
     Text1_KeyPress(enter);
 }
 
-void Form1::Picture4_Click()
-{
+void Form1::Picture4_Click() {
     TakeSwatchColor(*Picture4);
 }
 
-void Form1::Picture5_Click()
-{
+void Form1::Picture5_Click() {
     TakeSwatchColor(*Picture5);
 }
 
-void Form1::Picture6_Click()
-{
+void Form1::Picture6_Click() {
     TakeSwatchColor(*Picture6);
 }
 
-void Form1::Picture7_Click()
-{
+void Form1::Picture7_Click() {
     TakeSwatchColor(*Picture7);
 }
 
-void Form1::Picture8_Click()
-{
+void Form1::Picture8_Click() {
     TakeSwatchColor(*Picture8);
 }
 
-void Form1::Picture9_Click()
-{
+void Form1::Picture9_Click() {
     TakeSwatchColor(*Picture9);
 }
 
 // Resets the picker: every swatch white, the color red with its marker in the top-right
 // corner.
-void Form1::Picture9_DblClick()
-{
+void Form1::Picture9_DblClick() {
     constexpr PackedColor white = 0xFFFFFF;
     constexpr PackedColor red = 0x0000FF;
     constexpr PackedColor cyan = 0xFFFF00;

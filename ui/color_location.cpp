@@ -9,8 +9,7 @@ namespace tessavundo {
 
 // The rgb field's key handler. Enter is the locate routine: it places the picker on the color
 // written in the rgb field. Every other key goes on to the field unchanged.
-void Form1::Text1_KeyPress(std::int16_t& keyAscii)
-{
+void Form1::Text1_KeyPress(std::int16_t& keyAscii) {
     if (keyAscii != 13)
         return;
     const auto location = LocateColor(Text1->Text().toStdString(), DecimalSeparator());

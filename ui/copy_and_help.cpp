@@ -22,22 +22,19 @@ const QString kHelpText =
 
 // The copy buttons copy the field's text exactly as it stands, even when it has been typed
 // but not yet confirmed, and push the current color into the swatches.
-void Form1::Command3_Click()
-{
+void Form1::Command3_Click() {
     services_.clipboard.Clear();
     services_.clipboard.SetText(Text1->Text());
     PushSwatches();
 }
 
-void Form1::Command4_Click()
-{
+void Form1::Command4_Click() {
     services_.clipboard.Clear();
     services_.clipboard.SetText(Text2->Text());
     PushSwatches();
 }
 
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     ShowQuestionMessage(this, kHelpText);
 }
 

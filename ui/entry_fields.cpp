@@ -8,8 +8,7 @@ namespace tessavundo {
 // Typing in either field converts it into the other notation and locates the color. Each
 // change routine acts only while its own field has the focus, so the other field's write from
 // here starts no conversion back.
-void Form1::Text1_Change()
-{
+void Form1::Text1_Change() {
     if (!RgbFieldFocused)
         return;
     const int caret = Text1->SelStart();
@@ -39,8 +38,7 @@ void Form1::Text1_Change()
     Text1->SetSelStart(caret);
 }
 
-void Form1::Text2_Change()
-{
+void Form1::Text2_Change() {
     if (!HexFieldFocused)
         return;
     const int caret = Text2->SelStart();
@@ -51,23 +49,19 @@ void Form1::Text2_Change()
     Text2->SetSelStart(caret);
 }
 
-void Form1::Text1_GotFocus()
-{
+void Form1::Text1_GotFocus() {
     RgbFieldFocused = -1;
 }
 
-void Form1::Text1_LostFocus()
-{
+void Form1::Text1_LostFocus() {
     RgbFieldFocused = 0;
 }
 
-void Form1::Text2_GotFocus()
-{
+void Form1::Text2_GotFocus() {
     HexFieldFocused = -1;
 }
 
-void Form1::Text2_LostFocus()
-{
+void Form1::Text2_LostFocus() {
     HexFieldFocused = 0;
 }
 

@@ -15,8 +15,7 @@
 #include <cmath>
 
 // Resources compiled into a static library have to be registered by hand.
-static void RegisterFormResources()
-{
+static void RegisterFormResources() {
     Q_INIT_RESOURCE(resources);
 }
 
@@ -27,8 +26,7 @@ namespace {
 // The hue marker reaches 240 twips into the rainbow bar, past its 15-pixel drawable width.
 constexpr int kHueMarkerPixelWidth = 16;
 
-QFont ControlFont()
-{
+QFont ControlFont() {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
@@ -43,8 +41,7 @@ Form1::Form1(FormServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
-    , services_(services)
-{
+    , services_(services) {
     RegisterFormResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
@@ -60,8 +57,7 @@ Form1::Form1(FormServices services, QWidget* parent)
 
 Form1::~Form1() = default;
 
-void Form1::CreateControls()
-{
+void Form1::CreateControls() {
     auto pictureBox = [this](const char* name, QRect geometry) {
         auto* box = new PictureBox(this);
         box->setObjectName(QLatin1String(name));
@@ -131,8 +127,7 @@ void Form1::CreateControls()
     Timer2->setObjectName(QStringLiteral("Timer2"));
 }
 
-void Form1::ConnectControls()
-{
+void Form1::ConnectControls() {
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
 
     connect(Picture2, &PictureBox::MouseDown, this, &Form1::Picture2_MouseDown);
@@ -170,18 +165,15 @@ void Form1::ConnectControls()
     connect(Picture9, &PictureBox::DblClick, this, &Form1::Picture9_DblClick);
 }
 
-float Form1::Left() const
-{
+float Form1::Left() const {
     return static_cast<float>(x() * TwipsPerPixelX());
 }
 
-float Form1::Top() const
-{
+float Form1::Top() const {
     return static_cast<float>(y() * TwipsPerPixelY());
 }
 
-void Form1::Move(float left, float top)
-{
+void Form1::Move(float left, float top) {
     const QPoint position(static_cast<int>(std::nearbyint(left / TwipsPerPixelX())),
                           static_cast<int>(std::nearbyint(top / TwipsPerPixelY())));
     // A position saved on a monitor that is gone would put the window out of reach.
@@ -189,13 +181,11 @@ void Form1::Move(float left, float top)
         move(position);
 }
 
-std::string Form1::DecimalSeparator() const
-{
+std::string Form1::DecimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
+void Form1::closeEvent(QCloseEvent* event) {
     // Runs before the window is hidden, so that closing does not first move the focus.
     if (!unloaded_) {
         bool cancel = false;
@@ -205,13 +195,11 @@ void Form1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void Form1::mousePressEvent(QMouseEvent* event)
-{
+void Form1::mousePressEvent(QMouseEvent* event) {
     backgroundPressed_ = event->button() == Qt::LeftButton;
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent* event)
-{
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked = backgroundPressed_ && event->button() == Qt::LeftButton &&
                          rect().contains(event->position().toPoint());
     backgroundPressed_ = false;

@@ -16,8 +16,7 @@ namespace keys = settings_keys;
 
 // Start-up, before the window is shown. A setting that is missing or does not convert costs
 // only the step that reads it.
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     SettingsStore& store = services_.settings;
     const std::string separator = DecimalSeparator();
     auto readSetting = [&](const QString& key, const QString& defaultText = QString()) {

@@ -13,8 +13,7 @@ namespace keys = settings_keys;
 
 // Shut-down. Closing always proceeds; a value that cannot be written is skipped and the next
 // one is still attempted.
-void Form1::Form_Unload(bool& /*cancel*/)
-{
+void Form1::Form_Unload(bool& /*cancel*/) {
     if (Check1->Value() == 1) {
         Timer1->SetEnabled(false);
         Check1->SetValue(0);

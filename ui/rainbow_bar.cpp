@@ -12,8 +12,7 @@ namespace {
 
 // A pointer inside the bar, or less than one unit outside it, gives its position unchanged;
 // farther out it sticks to the nearer end.
-float ClampHuePosition(float y)
-{
+float ClampHuePosition(float y) {
     if (y > -1 && y < 1536)
         return y;
     if (y < 0)
@@ -23,8 +22,7 @@ float ClampHuePosition(float y)
 
 } // namespace
 
-void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y)
-{
+void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y) {
     Timer2->SetEnabled(false);
     if (button != 1)
         return;
@@ -38,8 +36,7 @@ void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y
 
 // Dragging only moves the marker and arms the timer; the field is rendered on its next tick,
 // so a fast pointer never queues up renders.
-void Form1::Picture2_MouseMove(std::int16_t button, std::int16_t, float, float y)
-{
+void Form1::Picture2_MouseMove(std::int16_t button, std::int16_t, float, float y) {
     if (button != 1)
         return;
     HuePosition = ClampHuePosition(y);
@@ -48,21 +45,18 @@ void Form1::Picture2_MouseMove(std::int16_t button, std::int16_t, float, float y
     Timer2->SetEnabled(true);
 }
 
-void Form1::Picture2_MouseUp(std::int16_t, std::int16_t, float, float)
-{
+void Form1::Picture2_MouseUp(std::int16_t, std::int16_t, float, float) {
     Timer2->SetEnabled(false);
 }
 
-void Form1::Timer2_Timer()
-{
+void Form1::Timer2_Timer() {
     Command2_Click();
     ReadOutFieldColor();
 }
 
 // "+" and "-" step from the marker by one unit, finer than a pointer row, and neither clamp nor
 // wrap.
-void Form1::Picture2_KeyPress(std::int16_t& keyAscii)
-{
+void Form1::Picture2_KeyPress(std::int16_t& keyAscii) {
     float step = 0;
     if (keyAscii == '+')
         step = 1;
@@ -77,8 +71,7 @@ void Form1::Picture2_KeyPress(std::int16_t& keyAscii)
     ReadOutFieldColor();
 }
 
-void Form1::ReadOutFieldColor()
-{
+void Form1::ReadOutFieldColor() {
     Picture3->SetBackColor(Picture1->Point(Shape1->Left() + 2, Shape1->Top() + 2));
     const ChannelTriple channels = SplitColor(Picture3->BackColor());
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));

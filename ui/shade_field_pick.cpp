@@ -13,8 +13,7 @@ namespace {
 
 // The column or row of the field under a pointer coordinate. The pointer is captured while a
 // button is held, so the coordinate can lie far outside the field; it sticks to the edge.
-int FieldCoordinate(float value)
-{
+int FieldCoordinate(float value) {
     if (value > -1 && value < 256)
         return std::clamp(static_cast<int>(std::nearbyint(value)), 0, 255);
     if (value < 0)
@@ -24,24 +23,20 @@ int FieldCoordinate(float value)
 
 } // namespace
 
-void Form1::Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y)
-{
+void Form1::Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y) {
     if (button != 1)
         return;
     PickFieldColor(x, y);
 }
 
-void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float x, float y)
-{
+void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float x, float y) {
     PickFieldColor(x, y);
 }
 
-void Form1::PickFieldColor(float pointerX, float pointerY)
-{
+void Form1::PickFieldColor(float pointerX, float pointerY) {
     const int x = FieldCoordinate(pointerX);
     const int y = FieldCoordinate(pointerY);
-    const PackedColor color =
-        Picture1->Point(static_cast<float>(x), static_cast<float>(y));
+    const PackedColor color = Picture1->Point(static_cast<float>(x), static_cast<float>(y));
     const ChannelTriple channels = SplitColor(color);
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));

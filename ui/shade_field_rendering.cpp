@@ -9,8 +9,7 @@ namespace tessavundo {
 
 // Renders the shade field for HuePosition: the field's image is fetched whole, computed in a
 // plain buffer and written back in one go.
-void Form1::Command2_Click()
-{
+void Form1::Command2_Click() {
     const ImageHandle image{Picture1};
     Bitmap bitmap;
     if (!GetObjectA(image, bitmap))

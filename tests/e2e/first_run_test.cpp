@@ -20,8 +20,7 @@ private:
     QTemporaryDir configDir_;
 };
 
-void FirstRunTest::showsTheRedFieldAndTheRainbowBar()
-{
+void FirstRunTest::showsTheRedFieldAndTheRainbowBar() {
     PickerSession picker(configDir_.path());
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();

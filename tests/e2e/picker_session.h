@@ -12,9 +12,7 @@
 namespace tessavundo::e2e {
 
 // Runs a command to its end and returns what it printed.
-inline QByteArray Run(const QString& program, const QStringList& arguments,
-                      int timeoutMs = 10000)
-{
+inline QByteArray Run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(timeoutMs)) {
@@ -25,24 +23,21 @@ inline QByteArray Run(const QString& program, const QStringList& arguments,
     return process.readAllStandardOutput();
 }
 
-inline QByteArray Xdotool(const QStringList& arguments)
-{
+inline QByteArray Xdotool(const QStringList& arguments) {
     return Run(QStringLiteral("xdotool"), arguments);
 }
 
 // The text on the CLIPBOARD selection, as another program reads it.
-inline QString ClipboardText()
-{
-    return QString::fromUtf8(Run(QStringLiteral("xclip"),
-                                 {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                  QStringLiteral("clipboard")}));
+inline QString ClipboardText() {
+    return QString::fromUtf8(
+        Run(QStringLiteral("xclip"),
+            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}));
 }
 
 class PickerSession {
 public:
     // `configDir` holds the settings file; the same folder gives a restart the same settings.
-    explicit PickerSession(const QString& configDir)
-    {
+    explicit PickerSession(const QString& configDir) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -50,8 +45,7 @@ public:
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
 
-    ~PickerSession()
-    {
+    ~PickerSession() {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();
             process_.waitForFinished();
@@ -59,8 +53,7 @@ public:
     }
 
     // Starts the picker and waits for its window; returns false when it never appears.
-    bool Start()
-    {
+    bool Start() {
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
         if (!process_.waitForStarted())
             return false;
@@ -75,30 +68,28 @@ public:
     }
 
     // With no window manager a window is never active until it is given the focus.
-    void Focus() const { Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window()}); }
+    void Focus() const {
+        Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), Window()});
+    }
 
     // Client-area coordinates, as the window's own layout gives them.
-    void MoveTo(int x, int y) const
-    {
+    void MoveTo(int x, int y) const {
         Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
                  Window(), QString::number(x), QString::number(y)});
     }
 
-    void Click(int x, int y, int button = 1) const
-    {
+    void Click(int x, int y, int button = 1) const {
         MoveTo(x, y);
         Xdotool({QStringLiteral("click"), QString::number(button)});
     }
 
-    void Type(const QString& text) const
-    {
+    void Type(const QString& text) const {
         Xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
     }
 
     void Key(const QString& keys) const { Xdotool({QStringLiteral("key"), keys}); }
 
-    QImage Grab() const
-    {
+    QImage Grab() const {
         return QImage::fromData(Run(QStringLiteral("import"),
                                     {QStringLiteral("-window"), Window(), QStringLiteral("png:-")}),
                                 "PNG");

@@ -20,24 +20,21 @@ struct FormHarness {
     FakeScreenSource screen;
     std::unique_ptr<Form1> form;
 
-    Form1& Start()
-    {
+    Form1& Start() {
         form = std::make_unique<Form1>(FormServices{settings, clipboard, screen});
         return *form;
     }
 };
 
 // The shade field's image as bytes in the renderer's layout.
-inline std::vector<std::uint8_t> FieldBytes(Form1& form)
-{
+inline std::vector<std::uint8_t> FieldBytes(Form1& form) {
     const QImage& image = form.Picture1->PersistentImage();
     return {image.constBits(), image.constBits() + image.sizeInBytes()};
 }
 
 // What the field must show for a hue position, computed by the straightforward renderer over
 // the field's current image.
-inline std::vector<std::uint8_t> ExpectedField(Form1& form, float huePosition)
-{
+inline std::vector<std::uint8_t> ExpectedField(Form1& form, float huePosition) {
     std::vector<std::uint8_t> pixels = FieldBytes(form);
     RenderShadeFieldReference(huePosition, ShadeFieldPixels(pixels.data(), kShadeFieldBytes));
     return pixels;

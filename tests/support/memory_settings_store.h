@@ -11,8 +11,7 @@ namespace tessavundo::testing {
 class MemorySettingsStore : public SettingsStore {
 public:
     std::optional<QString> GetSetting(const QString& application, const QString& section,
-                                      const QString& key, const QString& defaultText) override
-    {
+                                      const QString& key, const QString& defaultText) override {
         const QString path = Path(application, section, key);
         if (unreadable.contains(path))
             return std::nullopt;
@@ -20,8 +19,7 @@ public:
     }
 
     bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                     const QString& text) override
-    {
+                     const QString& text) override {
         const QString path = Path(application, section, key);
         writeOrder.append(key);
         if (readOnly)
@@ -30,24 +28,21 @@ public:
         return true;
     }
 
-    static QString Path(const QString& application, const QString& section, const QString& key)
-    {
+    static QString Path(const QString& application, const QString& section, const QString& key) {
         return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
     }
 
-    void Seed(const QString& key, const QString& text)
-    {
+    void Seed(const QString& key, const QString& text) {
         values.insert(Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key), text);
     }
 
-    QString Value(const QString& key) const
-    {
+    QString Value(const QString& key) const {
         return values.value(Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
     }
 
-    bool Contains(const QString& key) const
-    {
-        return values.contains(Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
+    bool Contains(const QString& key) const {
+        return values.contains(
+            Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
     }
 
     QMap<QString, QString> values;

@@ -24,8 +24,7 @@ private slots:
     void shutdownWritesEvenWhenStoreRefuses();
 };
 
-void StartupTest::storedColor_data()
-{
+void StartupTest::storedColor_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("missing");
     QTest::addColumn<QString>("rgbText");
@@ -35,27 +34,27 @@ void StartupTest::storedColor_data()
     QTest::addColumn<float>("markerTop");
     QTest::addColumn<int>("border");
 
-    QTest::newRow("missing gives red") << QString() << true << "rgb(255,0,0)" << "#FF0000" << 0.0f
-                                       << 253.0f << -2.0f << 0xFFFF00;
-    QTest::newRow("gray 128") << "8421504" << false << "rgb(128,128,128)" << "#808080" << 0.0f
-                              << -2.0f << 125.0f << 0x7F7F7F;
-    QTest::newRow("-1 splits to red") << "-1" << false << "rgb(255,0,0)" << "#FF0000" << 0.0f
-                                      << 253.0f << -2.0f << 0xFFFF00;
-    QTest::newRow("not a number gives black") << "abc" << false << "rgb(0,0,0)" << "#000000"
-                                              << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
-    QTest::newRow("present but empty gives black") << "" << false << "rgb(0,0,0)" << "#000000"
-                                                   << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
+    QTest::newRow("missing gives red") << QString() << true << "rgb(255,0,0)"
+                                       << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("gray 128") << "8421504" << false << "rgb(128,128,128)"
+                              << "#808080" << 0.0f << -2.0f << 125.0f << 0x7F7F7F;
+    QTest::newRow("-1 splits to red") << "-1" << false << "rgb(255,0,0)"
+                                      << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("not a number gives black") << "abc" << false << "rgb(0,0,0)"
+                                              << "#000000" << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
+    QTest::newRow("present but empty gives black")
+        << "" << false << "rgb(0,0,0)"
+        << "#000000" << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
     QTest::newRow("only the low 24 bits count") << "16777471" << false << "rgb(255,0,0)"
-                                                << "#FF0000" << 0.0f << 253.0f << -2.0f
-                                                << 0xFFFF00;
-    QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)" << "#C86432" << 1449.6666f
-                           << 189.0f << 53.0f << (55 + 256 * 155 + 65536 * 205);
-    QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)" << "#0000FF"
-                                   << 512.0f << 253.0f << -2.0f << 0x00FFFF;
+                                                << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)"
+                           << "#C86432" << 1449.6666f << 189.0f << 53.0f
+                           << (55 + 256 * 155 + 65536 * 205);
+    QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)"
+                                   << "#0000FF" << 512.0f << 253.0f << -2.0f << 0x00FFFF;
 }
 
-void StartupTest::storedColor()
-{
+void StartupTest::storedColor() {
     QFETCH(QString, stored);
     QFETCH(bool, missing);
     QFETCH(QString, rgbText);
@@ -85,12 +84,11 @@ void StartupTest::storedColor()
     QCOMPARE(form.Picture1->Point(markerLeft + 2, markerTop + 2), form.Picture3->BackColor());
 }
 
-void StartupTest::firstRunShowsRedWithSystemColorSwatches()
-{
+void StartupTest::firstRunShowsRedWithSystemColorSwatches() {
     FormHarness harness;
     Form1& form = harness.Start();
-    for (PictureBox* swatch : {form.Picture4, form.Picture5, form.Picture6, form.Picture7,
-                               form.Picture8, form.Picture9})
+    for (PictureBox* swatch :
+         {form.Picture4, form.Picture5, form.Picture6, form.Picture7, form.Picture8, form.Picture9})
         QCOMPARE(swatch->BackColor(), kWindowBackgroundColor);
     QCOMPARE(form.Picture3->BackColor(), 255);
     QCOMPARE(form.RgbFieldFocused, std::int16_t{-1});
@@ -104,8 +102,7 @@ void StartupTest::firstRunShowsRedWithSystemColorSwatches()
     QCOMPARE(form.Picture2->Point(0.5f, 512), 0xFF0000);
 }
 
-void StartupTest::swatchesRestoreOneByOne()
-{
+void StartupTest::swatchesRestoreOneByOne() {
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("col1"), QStringLiteral("16711680"));
     harness.settings.Seed(QStringLiteral("col2"), QStringLiteral("-2147483643"));
@@ -125,8 +122,7 @@ void StartupTest::swatchesRestoreOneByOne()
     QCOMPARE(form.Picture9->BackColor(), kWindowBackgroundColor);
 }
 
-void StartupTest::positionNeedsBothCoordinates()
-{
+void StartupTest::positionNeedsBothCoordinates() {
     FormHarness unmoved;
     unmoved.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
     const QPoint platformPlacement = unmoved.Start().pos();
@@ -138,8 +134,7 @@ void StartupTest::positionNeedsBothCoordinates()
     QVERIFY(platformPlacement != QPoint(100, 200));
 }
 
-void StartupTest::positionOutOfReachIsIgnored()
-{
+void StartupTest::positionOutOfReachIsIgnored() {
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("left"), QStringLiteral("-900000"));
     harness.settings.Seed(QStringLiteral("top"), QStringLiteral("-900000"));
@@ -147,8 +142,7 @@ void StartupTest::positionOutOfReachIsIgnored()
     QVERIFY2(position.x() > -1000 && position.y() > -1000, "window moved out of reach");
 }
 
-void StartupTest::shutdownWritesTheNineValuesInOrder()
-{
+void StartupTest::shutdownWritesTheNineValuesInOrder() {
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
     harness.settings.Seed(QStringLiteral("top"), QStringLiteral("3000"));
@@ -171,8 +165,7 @@ void StartupTest::shutdownWritesTheNineValuesInOrder()
     QCOMPARE(harness.settings.writeOrder.size(), expectedOrder.size());
 }
 
-void StartupTest::shutdownWritesEvenWhenStoreRefuses()
-{
+void StartupTest::shutdownWritesEvenWhenStoreRefuses() {
     FormHarness harness;
     harness.settings.readOnly = true;
     Form1& form = harness.Start();
