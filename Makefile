@@ -19,7 +19,8 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	$(BUILD_DIR)/bench/tessavundo_bench
+	$(BUILD_DIR)/tessavundo_bench
+	$(BUILD_DIR)/window_bench
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
