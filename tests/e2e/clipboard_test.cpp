@@ -14,9 +14,9 @@ const QPoint kHelpButton(412, 20);
 
 QStringList ShownWindowsOf(PickerSession& picker) {
     const QByteArray found =
-        Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                 QString::number(picker.Process().processId()), QStringLiteral("--name"),
-                 QStringLiteral("^Tessavundo$")});
+        Xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--pid"), QString::number(picker.Process().processId()),
+                 QStringLiteral("--name"), QStringLiteral("^Tessavundo$")});
     return QString::fromLatin1(found).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

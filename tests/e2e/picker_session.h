@@ -57,13 +57,15 @@ public:
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
         if (!process_.waitForStarted())
             return false;
-        // Qt also names a hidden leader window after the program; only a shown one counts.
-        const QByteArray found = Run(QStringLiteral("xdotool"),
-                                     {QStringLiteral("search"), QStringLiteral("--sync"),
-                                      QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                      QString::number(process_.processId()),
-                                      QStringLiteral("--name"), QStringLiteral("^Tessavundo$")},
-                                     20000);
+        // Qt also names a hidden leader window after the program; only a shown one counts. The
+        // conditions must all hold: xdotool's default is any of them.
+        const QByteArray found =
+            Run(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                 QString::number(process_.processId()), QStringLiteral("--name"),
+                 QStringLiteral("^Tessavundo$")},
+                20000);
         window_ = found.split('\n').value(0).trimmed();
         return !window_.isEmpty();
     }
