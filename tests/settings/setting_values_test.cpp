@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SingleCase{"empty", "", ".", std::nullopt}),
     [](const testing::TestParamInfo<SingleCase>& info) { return std::string(info.param.name); });
 
-TEST(SingleSettingRead, FailsBeyondTheSingleRange) {
+TEST(SingleSettingRange, FailsBeyondWhatASingleHolds) {
     const std::string huge = "1" + std::string(39, '0');
     EXPECT_EQ(ReadSingleSetting(huge, "."), std::nullopt);
     EXPECT_EQ(ReadSingleSetting("-" + huge, "."), std::nullopt);
