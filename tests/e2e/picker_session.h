@@ -57,9 +57,12 @@ public:
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
         if (!process_.waitForStarted())
             return false;
+        // Qt also names a hidden leader window after the program; only a shown one counts. The
+        // conditions must all hold: xdotool's default is any of them.
         const QByteArray found =
             Run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
+                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                  QString::number(process_.processId()), QStringLiteral("--name"),
                  QStringLiteral("^Tessavundo$")},
                 20000);
