@@ -318,7 +318,6 @@ void RainbowBarTest::fastPointerStillGetsTicks() {
     }
     QVERIFY2(ticks.count() >= 10,
              qPrintable(QStringLiteral("%1 ticks during %2 moves").arg(ticks.count()).arg(moves)));
-    QVERIFY(ticks.count() < moves);
 
     // The last tick published the position the pointer had reached by then; one more tick
     // publishes where it stopped.
