@@ -52,7 +52,8 @@ public:
         }
     }
 
-    // Starts the picker and waits for its window; returns false when it never appears.
+    // Starts the picker and waits for its window; returns false when it never appears. Only a
+    // mapped window counts: the toolkit's hidden 1 x 1 leader window carries the same title.
     bool Start() {
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
         if (!process_.waitForStarted())
