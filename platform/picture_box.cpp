@@ -2,6 +2,7 @@
 
 #include "platform/input_codes.h"
 #include "platform/overlay.h"
+#include "platform/picture_box_accessible.h"
 #include "platform/system_colors.h"
 
 #include <QMouseEvent>
@@ -32,6 +33,11 @@ PictureBox::PictureBox(QWidget* parent)
     , backColor_(kWindowBackgroundColor)
     , scaleWidth_(1)
     , scaleHeight_(1) {
+    // Once per program: assistive technology asks this factory for every box's interface.
+    [[maybe_unused]] static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(&CreatePictureBoxAccessible);
+        return true;
+    }();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
