@@ -137,11 +137,15 @@ QColor PictureBox::ShownColor(PackedColor color) const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The border doubles as the focus indicator, so the image itself is never drawn over.
-    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
+    // The border doubles as the focus indicator, so the image itself is never drawn over. Its
+    // four edges are filled rather than stroked: at a display scale of 2 a stroked outline
+    // covers one physical pixel of the two, and the box is opaque, so nothing would paint the
+    // other.
+    const QColor border = palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid);
     const QRect drawable = DrawableRect();
+    for (const QRect& edge : QRegion(rect()).subtracted(drawable))
+        painter.fillRect(edge, border);
+
     if (image_.isNull())
         painter.fillRect(drawable, ShownColor(backColor_));
     else
