@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QClipboard>
 #include <QtTest>
 #include <cmath>
 
@@ -54,6 +55,8 @@ private slots:
     void controlInTheTree();
     void everyShownControlHasANameAndTheRenderButtonIsHidden();
     void tabVisitsTheControlsInOrder();
+    void copyButtonsWorkFromTheKeyboard_data();
+    void copyButtonsWorkFromTheKeyboard();
     void focusIndicatorIsOnTheBorderOnly_data();
     void focusIndicatorIsOnTheBorderOnly();
     void swatchPressActionTakesItsColor();
@@ -161,6 +164,35 @@ void AccessibilityTest::tabVisitsTheControlsInOrder() {
     // Walking the fields by keyboard changes no color.
     QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
     QCOMPARE(form.Picture3->BackColor(), 255);
+}
+
+void AccessibilityTest::copyButtonsWorkFromTheKeyboard_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("rgb") << "Copy rgb text"
+                         << "rgb(200,100,50)";
+    QTest::newRow("hex") << "Copy hex text"
+                         << "#C86432";
+}
+
+void AccessibilityTest::copyButtonsWorkFromTheKeyboard() {
+    QFETCH(QString, button);
+    QFETCH(QString, copied);
+
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
+    Form1& form = harness.Start();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QGuiApplication::clipboard()->clear();
+
+    for (int tabs = 0; FocusedName(form) != button; ++tabs) {
+        QVERIFY2(tabs < 16, "the button is not in the tab chain");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), copied);
+    QCOMPARE(form.Picture4->BackColor(), 3302600);
 }
 
 void AccessibilityTest::focusIndicatorIsOnTheBorderOnly_data() {
