@@ -1,7 +1,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench package install format clean
 
 all: build
 
@@ -17,6 +17,15 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, build/tessavundo_<version>_<arch>.deb: apt-get install ./build/*.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Installs under PREFIX, /usr/local unless given: make install PREFIX=~/.local
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 bench: build
 	$(BUILD_DIR)/tessavundo_bench

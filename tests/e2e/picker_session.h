@@ -45,6 +45,13 @@ public:
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
 
+    // Call before Start, for instance to run the picker at another display scale.
+    void SetEnvironment(const QString& name, const QString& value) {
+        QProcessEnvironment environment = process_.processEnvironment();
+        environment.insert(name, value);
+        process_.setProcessEnvironment(environment);
+    }
+
     ~PickerSession() {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();
