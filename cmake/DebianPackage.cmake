@@ -14,8 +14,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # The libraries the program links come from dpkg-shlibdeps. Qt loads its platform plugins at run
-# time, so no linker dependency names them, and libqt6gui6 only recommends them.
+# time, so no linker dependency names them, and libqt6gui6 only recommends them. The entry
+# fields are laid out for an Arial-metric font, which fonts-liberation provides.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
