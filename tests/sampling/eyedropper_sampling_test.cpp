@@ -38,6 +38,7 @@ private slots:
     void ownControlsAreSampledLikeAnyPixel_data();
     void ownControlsAreSampledLikeAnyPixel();
     void unreadablePixelsAreSkipped();
+    void restingPointerIsSampledAgainOnceThePickerChanged();
 };
 
 void EyedropperSamplingTest::samplesAreLocatedOnTheBarAndTheField() {
@@ -181,6 +182,36 @@ void EyedropperSamplingTest::unreadablePixelsAreSkipped() {
     QVERIFY(PickerView(form) == sampled);
     window.PointAtScreen(readable + QPoint(0, 1));
     QTRY_VERIFY(window.Shows(ScreenPattern(readable + QPoint(0, 1))));
+}
+
+void EyedropperSamplingTest::restingPointerIsSampledAgainOnceThePickerChanged() {
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    const QPoint pointer = form.frameGeometry().bottomRight() + QPoint(20, 20);
+    window.harness.screen.SetPixel(pointer, 0x3264C8);
+    window.PointAtScreen(pointer);
+
+    // A drag on the rainbow bar goes on while the keyboard moves to the toggle and starts
+    // sampling, so the bar moves the hue under a resting pointer.
+    const QPoint onBar(8, 40);
+    QTest::mousePress(form.Picture2, Qt::LeftButton, Qt::NoModifier, onBar);
+    QTest::keyClick(form.Picture2, Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), form.Check1);
+    QTest::keyClick(form.Check1, Qt::Key_Space);
+    QTRY_VERIFY(window.Shows(0x3264C8));
+    const float sampledHue = form.HuePosition;
+
+    const QPoint lower = onBar + QPoint(0, 150);
+    QMouseEvent drag(QEvent::MouseMove, lower, form.Picture2->mapToGlobal(lower), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Picture2, &drag);
+    QTest::mouseRelease(form.Picture2, Qt::LeftButton, Qt::NoModifier, lower);
+    QVERIFY(form.HuePosition != sampledHue);
+
+    QTRY_COMPARE(form.HuePosition, sampledHue);
+    QCOMPARE(form.Line1->Y1(), sampledHue);
+    QVERIFY(window.Sampling());
 }
 
 QTEST_MAIN(EyedropperSamplingTest)
