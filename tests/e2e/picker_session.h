@@ -52,17 +52,18 @@ public:
         }
     }
 
-    // Starts the picker and waits for its window; returns false when it never appears.
+    // Starts the picker and waits for its window; returns false when it never appears. Only a
+    // shown window counts: the toolkit's hidden 1 x 1 group leader carries the same title.
     bool Start() {
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
         if (!process_.waitForStarted())
             return false;
-        const QByteArray found =
-            Run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
-                 QString::number(process_.processId()), QStringLiteral("--name"),
-                 QStringLiteral("^Tessavundo$")},
-                20000);
+        const QByteArray found = Run(QStringLiteral("xdotool"),
+                                     {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                      QStringLiteral("--sync"), QStringLiteral("--pid"),
+                                      QString::number(process_.processId()),
+                                      QStringLiteral("--name"), QStringLiteral("^Tessavundo$")},
+                                     20000);
         window_ = found.split('\n').value(0).trimmed();
         return !window_.isEmpty();
     }
