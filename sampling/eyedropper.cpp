@@ -1,5 +1,7 @@
 #include "platform/clipboard.h"
+#include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/shape.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
 #include "platform/toggle.h"
@@ -10,6 +12,7 @@ namespace tessavundo {
 // The toggle going down starts sampling with a fresh screen context; going up stops it and
 // gives the context back, so that no more than one is ever held.
 void Form1::Check1_Click() {
+    lastSample_.reset();
     if (Check1->Value() == 1) {
         if (ScreenDC != 0)
             services_.screen.ReleaseDC(ScreenDC);
@@ -74,17 +77,31 @@ void Form1::Timer1_Timer() {
     const PackedColor color = GetColorFromCursorPos();
     // An unreadable pixel (off every screen, or a screen the platform will not show) is no
     // color at all: the tick samples nothing rather than showing black or white.
-    if (color == kInvalidColor || !Picture3->SetBackColor(color))
+    if (color == kInvalidColor)
+        return;
+    // A resting pointer gives the same color tick after tick. As long as nothing else has
+    // changed the picker since, sampling it again would only write the same values and render
+    // the same field once more, which would take most of each tick.
+    if (lastSample_ && *lastSample_ == CurrentSampleOutcome(color))
+        return;
+    if (!Picture3->SetBackColor(color))
         return;
     const ChannelTriple channels = SplitColor(Picture3->BackColor());
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
     std::int16_t enter = 13;
     Text1_KeyPress(enter);
+    lastSample_ = CurrentSampleOutcome(color);
 }
 
 PackedColor Form1::GetColorFromCursorPos() {
     return services_.screen.GetPixel(ScreenDC, CursorPoint.x(), CursorPoint.y());
+}
+
+SampleOutcome Form1::CurrentSampleOutcome(PackedColor pixel) const {
+    return SampleOutcome{pixel,         Picture3->BackColor(), Text1->Text(), Text2->Text(),
+                         HuePosition,   Line1->Y1(),           Line1->Y2(),   Shape1->Left(),
+                         Shape1->Top(), Shape1->BorderColor()};
 }
 
 } // namespace tessavundo

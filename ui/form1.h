@@ -2,11 +2,13 @@
 
 #include "core/color.h"
 #include "platform/screen_source.h"
+#include "sampling/sample_outcome.h"
 
 #include <QPoint>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tessavundo {
@@ -129,6 +131,7 @@ private:
     void CreateControls();
     void ConnectControls();
     PackedColor GetColorFromCursorPos();
+    SampleOutcome CurrentSampleOutcome(PackedColor pixel) const;
     // The rainbow bar's publication of the color under the field marker.
     void ReadOutFieldColor();
     // The shade field's pick of the pixel at a pointer position.
@@ -143,6 +146,8 @@ private:
     FormServices services_;
     bool unloaded_ = false;
     bool backgroundPressed_ = false;
+    // The eyedropper's last sample of the current sampling run.
+    std::optional<SampleOutcome> lastSample_;
 };
 
 } // namespace tessavundo

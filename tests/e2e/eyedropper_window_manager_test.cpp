@@ -1,0 +1,170 @@
+// The eyedropper under a window manager, which frames the window and activates another one on
+// a click: the field and the bar are left out wherever the frame puts them, a click into
+// another application ends sampling with its color on the clipboard, and closing while
+// sampling keeps the field's color.
+#include "tests/e2e/picker_session.h"
+
+using namespace tessavundo::e2e;
+
+namespace {
+
+const QPoint kPreview(356, 164);
+const QPoint kToggle(340, 20);
+
+// Call it while the picker runs: the server resets the desktop when its last client leaves.
+void SetDesktopColor(const QString& color) {
+    Run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), color});
+}
+
+void MovePointerTo(QPoint screen) {
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
+             QString::number(screen.y())});
+}
+
+void Activate(const QString& window) {
+    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+}
+
+QRgb PreviewColor(const PickerSession& picker) {
+    return picker.Grab().pixel(kPreview);
+}
+
+// Puts text on the clipboard from another program, which keeps serving it until some other
+// program takes the clipboard.
+void OfferClipboardText(const QByteArray& text) {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"),
+                {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-i")});
+    xclip.waitForStarted();
+    xclip.write(text);
+    xclip.closeWriteChannel();
+    xclip.waitForFinished();
+}
+
+// Another application showing one color.
+class SolidColorWindow {
+public:
+    ~SolidColorWindow() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    // Starts it at `position`; false when it never appears.
+    bool Show(const QString& color, QPoint position) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process_.setProcessEnvironment(environment);
+        process_.start(QStringLiteral(SOLID_COLOR_WINDOW),
+                       {color, QString::number(position.x()), QString::number(position.y())});
+        window_ =
+            QString::fromLatin1(Run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--sync"), QStringLiteral("--name"),
+                                     QStringLiteral("^Solid color$")},
+                                    20000)
+                                    .split('\n')
+                                    .value(0)
+                                    .trimmed());
+        return !window_.isEmpty();
+    }
+
+    // Moves the pointer over a point of its 300 x 200 client area.
+    void MovePointerOver(QPoint client) const {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
+                 window_, QString::number(client.x()), QString::number(client.y())});
+    }
+
+private:
+    QProcess process_;
+    QString window_;
+};
+
+} // namespace
+
+class EyedropperWindowManagerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clickIntoAnotherWindowEndsWithItsColor();
+    void closingWhileSamplingKeepsTheFieldColor();
+};
+
+void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    SetDesktopColor(QStringLiteral("#123456"));
+    // Clear of the picker, which the window manager centres on the screen.
+    SolidColorWindow other;
+    QVERIFY2(other.Show(QStringLiteral("#AB3210"), QPoint(950, 40)),
+             "the solid color window never appeared");
+    Activate(picker.Window());
+    // Once the window has painted itself, for the pixels of its own controls.
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), 10000);
+    const QImage before = picker.Grab();
+
+    picker.Click(kToggle.x(), kToggle.y());
+    other.MovePointerOver(QPoint(150, 100));
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10), 10000);
+
+    // Over the shade field, the rainbow bar and the gap between them, edges included, the
+    // last sample stays, wherever the window manager's frame has put the window.
+    for (const QPoint client : {QPoint(8, 8), QPoint(289, 266), QPoint(128, 128), QPoint(268, 50),
+                                QPoint(8, 266), QPoint(289, 8)}) {
+        picker.MoveTo(client.x(), client.y());
+        QTest::qWait(100);
+        QCOMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
+    }
+    // Just outside them the window's own pixels are sampled like any others.
+    picker.MoveTo(7, 100);
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), before.pixel(7, 100), 10000);
+    picker.MoveTo(8, 7);
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), before.pixel(8, 7), 10000);
+
+    // Clicking into the other application ends sampling with its color on the clipboard.
+    other.MovePointerOver(QPoint(155, 105));
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10), 10000);
+    Xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#AB3210"), 10000);
+    MovePointerTo(QPoint(1100, 100));
+    QTest::qWait(300);
+    QCOMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
+}
+
+void EyedropperWindowManagerTest::closingWhileSamplingKeepsTheFieldColor() {
+    QTemporaryDir configDir;
+    {
+        PickerSession picker(configDir.path());
+        QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+        SetDesktopColor(QStringLiteral("#123456"));
+        Activate(picker.Window());
+        picker.Click(kToggle.x(), kToggle.y());
+        MovePointerTo(QPoint(1000, 600));
+        QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0x12, 0x34, 0x56), 10000);
+
+        OfferClipboardText("before closing");
+        QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("before closing"), 10000);
+        // A close request to this very window, as its close button sends.
+        Run(QStringLiteral("wmctrl"),
+            {QStringLiteral("-i"), QStringLiteral("-c"), picker.Window()});
+        QVERIFY2(picker.Process().waitForFinished(20000),
+                 "not closed; the window manager's windows: " +
+                     Run(QStringLiteral("wmctrl"), {QStringLiteral("-l")}));
+        QCOMPARE(picker.Process().exitCode(), 0);
+        // The picker never took the clipboard: the other program still serves it.
+        QCOMPARE(ClipboardText(), QStringLiteral("before closing"));
+    }
+
+    // The next start shows the saved color with the eyedropper off.
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared on restart");
+    SetDesktopColor(QStringLiteral("#00FF00"));
+    Activate(picker.Window());
+    MovePointerTo(QPoint(1000, 601));
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0x12, 0x34, 0x56), 10000);
+    QTest::qWait(300);
+    QCOMPARE(PreviewColor(picker), qRgb(0x12, 0x34, 0x56));
+}
+
+QTEST_GUILESS_MAIN(EyedropperWindowManagerTest)
+#include "eyedropper_window_manager_test.moc"

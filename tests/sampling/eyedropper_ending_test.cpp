@@ -1,0 +1,247 @@
+// How sampling ends, and what each way leaves on the clipboard, driven by real clicks and keys.
+#include "platform/line.h"
+#include "platform/shape.h"
+#include "tests/sampling/sampling_window.h"
+
+#include <memory>
+
+using namespace tessavundo;
+using namespace tessavundo::testing;
+
+namespace {
+
+enum class Ending {
+    ToggleClicked,
+    Escape,
+    Space,
+    Tab,
+    ClickOnControl,
+    ClickOnBackground,
+    AnotherWindowActive,
+};
+
+enum class ClipboardAfter { Untouched, HexText, RgbText };
+
+// A screen point well away from the window, whatever the platform's placement.
+QPoint AwayFromWindow(const Form1& form) {
+    const QRect frame = form.frameGeometry();
+    return QPoint(frame.right() + 40, frame.bottom() + 30);
+}
+
+} // namespace
+
+class EyedropperEndingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void waysToEnd_data();
+    void waysToEnd();
+    void enterCopiesTheRgbTextAndSamplingGoesOn();
+    void keysOnTheRaisedToggle();
+    void closingWhileSamplingKeepsTheFieldColor();
+};
+
+void EyedropperEndingTest::waysToEnd_data() {
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("clientPoint");
+    QTest::addColumn<ClipboardAfter>("clipboard");
+    QTest::addColumn<bool>("sampleStays");
+
+    const QPoint none;
+    QTest::newRow("toggle clicked again")
+        << Ending::ToggleClicked << QString() << none << ClipboardAfter::Untouched << true;
+    QTest::newRow("Esc") << Ending::Escape << QString() << none << ClipboardAfter::HexText << true;
+    QTest::newRow("Space") << Ending::Space << QString() << none << ClipboardAfter::HexText << true;
+    QTest::newRow("Tab to the next control")
+        << Ending::Tab << QString() << none << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the rgb field")
+        << Ending::ClickOnControl << "Text1" << none << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the hex field")
+        << Ending::ClickOnControl << "Text2" << none << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the preview")
+        << Ending::ClickOnControl << "Picture3" << none << ClipboardAfter::HexText << true;
+    // The click goes on to act on the control as usual: the field picks its own color, the bar
+    // its hue, the copy button copies after the end of sampling has.
+    QTest::newRow("click on the shade field")
+        << Ending::ClickOnControl << "Picture1" << none << ClipboardAfter::HexText << false;
+    QTest::newRow("click on the rainbow bar")
+        << Ending::ClickOnControl << "Picture2" << none << ClipboardAfter::HexText << false;
+    QTest::newRow("click on the rgb copy button")
+        << Ending::ClickOnControl << "Command3" << none << ClipboardAfter::RgbText << true;
+    QTest::newRow("click on the background between bar and preview")
+        << Ending::ClickOnBackground << QString() << QPoint(290, 140) << ClipboardAfter::Untouched
+        << true;
+    QTest::newRow("click on the background below the shade field")
+        << Ending::ClickOnBackground << QString() << QPoint(150, 270) << ClipboardAfter::Untouched
+        << true;
+    QTest::newRow("another window active")
+        << Ending::AnotherWindowActive << QString() << none << ClipboardAfter::HexText << true;
+}
+
+void EyedropperEndingTest::waysToEnd() {
+    QFETCH(Ending, ending);
+    QFETCH(QString, control);
+    QFETCH(QPoint, clientPoint);
+    QFETCH(ClipboardAfter, clipboard);
+    QFETCH(bool, sampleStays);
+
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    const QPoint pointer = AwayFromWindow(form);
+    const PackedColor sample = ScreenPattern(pointer);
+    window.PointAtScreen(pointer);
+    window.ClickToggle();
+    QTRY_VERIFY(window.Shows(sample));
+    QVERIFY(window.Sampling());
+    QCOMPARE(QApplication::focusWidget(), form.Check1);
+
+    std::unique_ptr<QWidget> otherWindow;
+    switch (ending) {
+    case Ending::ToggleClicked:
+        window.ClickToggle();
+        break;
+    case Ending::Escape:
+        QTest::keyClick(form.Check1, Qt::Key_Escape);
+        break;
+    case Ending::Space:
+        QTest::keyClick(form.Check1, Qt::Key_Space);
+        break;
+    case Ending::Tab:
+        QTest::keyClick(form.Check1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.Picture2);
+        break;
+    case Ending::ClickOnControl: {
+        auto* target = form.findChild<QWidget*>(control);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QCOMPARE(QApplication::focusWidget(), target);
+        break;
+    }
+    case Ending::ClickOnBackground:
+        QVERIFY2(!form.childAt(clientPoint), "the point lies on a control");
+        QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, clientPoint);
+        QCOMPARE(QApplication::focusWidget(), form.Check1);
+        break;
+    case Ending::AnotherWindowActive:
+        otherWindow = std::make_unique<QWidget>();
+        otherWindow->show();
+        QVERIFY(QTest::qWaitForWindowActive(otherWindow.get()));
+        // Losing the activation is no focus move inside the window: only the tick ends
+        // sampling, once the screen reports the other window.
+        QVERIFY(window.WaitForTicks(2));
+        QVERIFY(window.Sampling());
+        window.harness.screen.SetActiveWindow(otherWindow->winId());
+        break;
+    }
+
+    QTRY_VERIFY(window.Off());
+    QCOMPARE(window.harness.screen.HeldContexts(), 0);
+    QCOMPARE(window.harness.screen.MostHeldContexts(), 1);
+    switch (clipboard) {
+    case ClipboardAfter::Untouched:
+        QCOMPARE(ClipboardText(), kClipboardBefore);
+        break;
+    case ClipboardAfter::HexText:
+        QCOMPARE(ClipboardText(), HexText(sample));
+        break;
+    case ClipboardAfter::RgbText:
+        QCOMPARE(ClipboardText(), RgbText(sample));
+        QCOMPARE(form.Picture4->BackColor(), sample);
+        break;
+    }
+    if (sampleStays)
+        QVERIFY(window.Shows(sample));
+    else
+        QVERIFY(form.Picture3->BackColor() != sample);
+}
+
+void EyedropperEndingTest::enterCopiesTheRgbTextAndSamplingGoesOn() {
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    const PackedColor swatchBefore = form.Picture4->BackColor();
+    const QPoint first = AwayFromWindow(form);
+    window.PointAtScreen(first);
+    window.ClickToggle();
+    QTRY_VERIFY(window.Shows(ScreenPattern(first)));
+
+    QTest::keyClick(form.Check1, Qt::Key_Return);
+    QCOMPARE(ClipboardText(), RgbText(ScreenPattern(first)));
+    QCOMPARE(form.Picture4->BackColor(), ScreenPattern(first));
+    QCOMPARE(form.Picture5->BackColor(), swatchBefore);
+    QVERIFY(window.Sampling());
+
+    // Still sampling: the next pixel is taken, and Esc then replaces the clipboard.
+    const QPoint second = first + QPoint(7, 3);
+    window.PointAtScreen(second);
+    QTRY_VERIFY(window.Shows(ScreenPattern(second)));
+    QTest::keyClick(form.Check1, Qt::Key_Escape);
+    QVERIFY(window.Off());
+    QCOMPARE(ClipboardText(), HexText(ScreenPattern(second)));
+    // Only Enter pushed a swatch.
+    QCOMPARE(form.Picture4->BackColor(), ScreenPattern(first));
+    QCOMPARE(form.Picture5->BackColor(), swatchBefore);
+}
+
+void EyedropperEndingTest::keysOnTheRaisedToggle() {
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    form.Check1->setFocus(Qt::TabFocusReason);
+    const PackedColor swatch = form.Picture4->BackColor();
+    const PackedColor current = form.Picture3->BackColor();
+
+    QTest::keyClick(form.Check1, Qt::Key_Escape);
+    QTest::keyClick(form.Check1, Qt::Key_Return);
+    QVERIFY(window.Off());
+    QCOMPARE(ClipboardText(), kClipboardBefore);
+    QCOMPARE(form.Picture4->BackColor(), swatch);
+    QVERIFY(window.Shows(current));
+
+    // Space presses the toggle, and on the pressed toggle lets it up again; each start takes
+    // a screen context and each end gives it back.
+    const QPoint pointer = AwayFromWindow(form);
+    window.PointAtScreen(pointer);
+    for (int round = 1; round <= 3; ++round) {
+        QTest::keyClick(form.Check1, Qt::Key_Space);
+        QVERIFY(window.Sampling());
+        QTRY_VERIFY(window.Shows(ScreenPattern(pointer)));
+        QTest::keyClick(form.Check1, Qt::Key_Space);
+        QVERIFY(window.Off());
+        QCOMPARE(ClipboardText(), HexText(ScreenPattern(pointer)));
+        QCOMPARE(window.harness.screen.TakenContexts(), round);
+        QCOMPARE(window.harness.screen.HeldContexts(), 0);
+    }
+    QCOMPARE(window.harness.screen.MostHeldContexts(), 1);
+}
+
+void EyedropperEndingTest::closingWhileSamplingKeepsTheFieldColor() {
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    const QPoint pointer = AwayFromWindow(form);
+    window.harness.screen.SetPixel(pointer, 0x2A7F3C);
+    window.PointAtScreen(pointer);
+    window.ClickToggle();
+    QTRY_VERIFY(window.Shows(0x2A7F3C));
+    const PackedColor fieldColor =
+        form.Picture1->Point(form.Shape1->Left() + 2, form.Shape1->Top() + 2);
+
+    QVERIFY(form.close());
+    QCOMPARE(window.harness.settings.Value(QStringLiteral("color")), QString::number(fieldColor));
+    QCOMPARE(ClipboardText(), kClipboardBefore);
+    QCOMPARE(window.harness.screen.HeldContexts(), 0);
+
+    FormHarness next;
+    next.settings.values = window.harness.settings.values;
+    Form1& restarted = next.Start();
+    QCOMPARE(restarted.Check1->Value(), std::int16_t{0});
+    QVERIFY(!restarted.Timer1->Enabled());
+    QCOMPARE(restarted.Picture3->BackColor(), fieldColor);
+    QCOMPARE(next.screen.TakenContexts(), 0);
+}
+
+QTEST_MAIN(EyedropperEndingTest)
+#include "eyedropper_ending_test.moc"
