@@ -8,6 +8,7 @@
 #include "bench/startup/window_watcher.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -85,17 +86,28 @@ void Measure(WindowWatcher& watcher, Program& program, bool counted, bool idle, 
     }
 }
 
+std::optional<int> ReadCount(const char* text) {
+    int value = 0;
+    const auto end = text + std::strlen(text);
+    const auto [rest, error] = std::from_chars(text, end, value);
+    if (error != std::errc() || rest != end || value < 0)
+        return std::nullopt;
+    return value;
+}
+
 std::optional<Options> ParseOptions(int argc, char* argv[]) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (argument == "--runs" && hasValue) {
-            options.runs = std::stoi(argv[++i]);
-        } else if (argument == "--idle-runs" && hasValue) {
-            options.idleRuns = std::stoi(argv[++i]);
-        } else if (argument == "--idle-seconds" && hasValue) {
-            options.idleSeconds = std::stoi(argv[++i]);
+        int* const count = argument == "--runs"           ? &options.runs
+                           : argument == "--idle-runs"    ? &options.idleRuns
+                           : argument == "--idle-seconds" ? &options.idleSeconds
+                                                          : nullptr;
+        if (count) {
+            const auto value = i + 1 < argc ? ReadCount(argv[++i]) : std::nullopt;
+            if (!value)
+                return std::nullopt;
+            *count = *value;
         } else if (const auto equals = argument.find('='); equals != std::string::npos) {
             Program program;
             program.name = argument.substr(0, equals);
