@@ -2,6 +2,7 @@
 
 #include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/png_icon.h"
 #include "platform/screen_metrics.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
@@ -47,7 +48,7 @@ Form1::Form1(FormServices services, QWidget* parent)
     RegisterWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
-    setWindowIcon(QIcon(QStringLiteral(":/tessavundo.png")));
+    setWindowIcon(PngIcon(QStringLiteral(":/tessavundo.png")));
     setFixedSize(441, 273);
     setFont(ControlFont());
 
@@ -91,7 +92,7 @@ void Form1::CreateControls() {
     Check1 = new Toggle(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(296, 8, 89, 25);
-    Check1->setIcon(QIcon(QStringLiteral(":/eyedropper.png")));
+    Check1->setIcon(PngIcon(QStringLiteral(":/eyedropper.png")));
     Check1->setIconSize(QSize(19, 19));
 
     Picture2 = pictureBox("Picture2", QRect(272, 8, 17, 258));

@@ -1,4 +1,5 @@
 #include "platform/clipboard.h"
+#include "platform/font_warm_up.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
@@ -7,6 +8,8 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Loads on another core while the toolkit connects to the display.
+    tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo"));
@@ -18,6 +21,7 @@ int main(int argc, char* argv[]) {
     tessavundo::QtSettingsStore settings;
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
+    fontWarmUp.Wait();
     tessavundo::Form1 form({settings, clipboard, *screen});
 
     // A terminate request or the end of the desktop session closes the window the usual way,

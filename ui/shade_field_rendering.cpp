@@ -3,7 +3,7 @@
 #include "platform/picture_box.h"
 #include "ui/form1.h"
 
-#include <vector>
+#include <memory>
 
 namespace tessavundo {
 
@@ -20,11 +20,12 @@ void Form1::Command2_Click() {
     if (transferSize != static_cast<std::int64_t>(kShadeFieldBytes) || bitmap.bmBitsPixel != 32)
         return;
 
-    std::vector<std::uint8_t> pixels(kShadeFieldBytes);
+    // Not cleared first: the fetch fills every byte, as the transfer is the buffer's size.
+    const auto pixels = std::make_unique_for_overwrite<std::uint8_t[]>(kShadeFieldBytes);
     const auto byteCount = static_cast<std::int32_t>(transferSize);
-    GetBitmapBits(image, byteCount, pixels.data());
-    RenderShadeField(HuePosition, ShadeFieldPixels(pixels.data(), kShadeFieldBytes));
-    SetBitmapBits(image, byteCount, pixels.data());
+    GetBitmapBits(image, byteCount, pixels.get());
+    RenderShadeField(HuePosition, ShadeFieldPixels(pixels.get(), kShadeFieldBytes));
+    SetBitmapBits(image, byteCount, pixels.get());
 }
 
 } // namespace tessavundo

@@ -1,45 +1,15 @@
 #include "core/hue_scale.h"
 #include "core/shade_field.h"
 #include "core/shade_field_reference.h"
+#include "tests/core/noise_field.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
-#include <random>
-#include <vector>
 
 namespace tessavundo {
 namespace {
 
 using Renderer = void (*)(float, ShadeFieldPixels);
-
-// A field buffer pre-filled with noise, so that bytes the renderer must leave alone are
-// told apart from bytes it wrote.
-class Field {
-public:
-    Field()
-        : bytes_(kShadeFieldBytes) {
-        std::mt19937 generator(1);
-        for (std::size_t i = 0; i < kShadeFieldBytes; i += 4) {
-            const std::uint32_t word = generator();
-            std::memcpy(&bytes_[i], &word, sizeof word);
-        }
-    }
-
-    ShadeFieldPixels pixels() { return ShadeFieldPixels(bytes_.data(), kShadeFieldBytes); }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
-
-    std::uint8_t byte(int x, int y, int channel) const {
-        return bytes_[(std::size_t(y) * kShadeFieldSize + x) * 4 + channel];
-    }
-    // Red, green, blue of pixel (x, y); the buffer holds them as blue, green, red.
-    ChannelTriple color(int x, int y) const {
-        return {byte(x, y, 2), byte(x, y, 1), byte(x, y, 0)};
-    }
-
-private:
-    std::vector<std::uint8_t> bytes_;
-};
 
 struct NamedRenderer {
     const char* name;
@@ -93,7 +63,7 @@ class ShadePixel : public testing::TestWithParam<std::tuple<NamedRenderer, Pixel
 
 TEST_P(ShadePixel, HasExpectedColor) {
     const auto& [renderer, example] = GetParam();
-    Field field;
+    NoiseField field;
     renderer.render(example.position, field.pixels());
     EXPECT_EQ(field.color(example.x, example.y), example.color);
 }
@@ -111,7 +81,7 @@ class ShadeRenderer : public testing::TestWithParam<NamedRenderer> {};
 TEST_P(ShadeRenderer, LeavesBufferUntouchedOutsideEverySegment) {
     for (const float position : {1536.0f, 2000.0f, 1e30f, std::numeric_limits<float>::infinity(),
                                  std::numeric_limits<float>::quiet_NaN()}) {
-        Field field;
+        NoiseField field;
         const auto before = field.bytes();
         GetParam().render(position, field.pixels());
         EXPECT_EQ(field.bytes(), before) << "position " << position;
@@ -119,7 +89,7 @@ TEST_P(ShadeRenderer, LeavesBufferUntouchedOutsideEverySegment) {
 }
 
 TEST_P(ShadeRenderer, KeepsFourthByteOfEveryPixel) {
-    Field field;
+    NoiseField field;
     const auto before = field.bytes();
     GetParam().render(700, field.pixels());
     for (std::size_t i = 3; i < kShadeFieldBytes; i += 4) {
@@ -129,7 +99,7 @@ TEST_P(ShadeRenderer, KeepsFourthByteOfEveryPixel) {
 
 TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
     for (const float position : {0.0f, 333.0f, 1500.25f}) {
-        Field field;
+        NoiseField field;
         GetParam().render(position, field.pixels());
         for (int i = 0; i < kShadeFieldSize; ++i) {
             const auto gray = static_cast<std::int16_t>(255 - i);
@@ -140,7 +110,7 @@ TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
 }
 
 TEST_P(ShadeRenderer, HalfBelowSegmentStartGivesNoRedInRightColumn) {
-    Field field;
+    NoiseField field;
     GetParam().render(511.5f, field.pixels());
     for (int y = 0; y < kShadeFieldSize; ++y) {
         EXPECT_EQ(field.color(255, y).red, 0) << "row " << y;
@@ -148,7 +118,7 @@ TEST_P(ShadeRenderer, HalfBelowSegmentStartGivesNoRedInRightColumn) {
 }
 
 TEST_P(ShadeRenderer, HoldsLastStoredMidAlongTopRowBelowScale) {
-    Field field;
+    NoiseField field;
     GetParam().render(-200, field.pixels());
     EXPECT_NE(field.color(141, 0).blue, 1);
     for (int x = 142; x < kShadeFieldSize; ++x) {
@@ -159,8 +129,8 @@ TEST_P(ShadeRenderer, HoldsLastStoredMidAlongTopRowBelowScale) {
 TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
     // At minus infinity every mid shade is NaN or negative, so the mid (blue) bytes stay as
     // delivered while the other shades are written.
-    Field field;
-    const Field delivered;
+    NoiseField field;
+    const NoiseField delivered;
     GetParam().render(-std::numeric_limits<float>::infinity(), field.pixels());
     for (int y = 0; y < kShadeFieldSize; ++y) {
         for (int x = 0; x < kShadeFieldSize; ++x) {
@@ -175,51 +145,10 @@ INSTANTIATE_TEST_SUITE_P(Renderers, ShadeRenderer, testing::ValuesIn(kRenderers)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ShadeFieldReference, TopRightPixelIsPureHueOfEveryWholePosition) {
-    Field field;
+    NoiseField field;
     for (int p = 0; p < kHuePositionCount; ++p) {
         RenderShadeFieldReference(static_cast<float>(p), field.pixels());
         ASSERT_EQ(field.color(255, 0), PureHueColor(p)) << "position " << p;
-    }
-}
-
-void ExpectFastMatchesReference(float position) {
-    Field fast;
-    Field reference = fast;
-    RenderShadeField(position, fast.pixels());
-    RenderShadeFieldReference(position, reference.pixels());
-    ASSERT_EQ(fast.bytes(), reference.bytes()) << "position " << position;
-}
-
-TEST(ShadeField, MatchesReferenceAtEveryWholePosition) {
-    for (int p = 0; p < kHuePositionCount; ++p) {
-        ExpectFastMatchesReference(static_cast<float>(p));
-    }
-}
-
-TEST(ShadeField, MatchesReferenceAtFractionalAndOutOfRangePositions) {
-    constexpr float kInfinity = std::numeric_limits<float>::infinity();
-    for (const float position : {-0.5f,     -1e-6f,
-                                 0.25f,     100.5f,
-                                 255.5f,    255.999f,
-                                 256.001f,  511.001f,
-                                 511.5f,    511.999f,
-                                 767.5f,    1023.5f,
-                                 1023.9f,   1279.5f,
-                                 1535.25f,  1535.5f,
-                                 1535.999f, 700.125f,
-                                 1234.567f, -200.0f,
-                                 -1e30f,    -kInfinity,
-                                 1536.0f,   1e30f,
-                                 kInfinity, std::numeric_limits<float>::quiet_NaN()}) {
-        ExpectFastMatchesReference(position);
-    }
-}
-
-TEST(ShadeField, MatchesReferenceAtRandomPositions) {
-    std::mt19937 generator(7);
-    std::uniform_real_distribution<float> positions(-300.0f, 1600.0f);
-    for (int i = 0; i < 300; ++i) {
-        ExpectFastMatchesReference(positions(generator));
     }
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <sys/types.h>
+
+namespace tessavundo::startup {
+
+// A program started on the X server of DISPLAY with a settings folder and a runtime folder of
+// its own, as on a first run in a fresh session; ended and cleaned up with the object.
+class Launch {
+public:
+    explicit Launch(const std::string& program);
+    ~Launch();
+    Launch(const Launch&) = delete;
+    Launch& operator=(const Launch&) = delete;
+
+    // 0 if the program could not be started.
+    pid_t Pid() const { return pid_; }
+    // Taken the moment before the process was created.
+    std::chrono::steady_clock::time_point StartedAt() const { return startedAt_; }
+
+private:
+    pid_t pid_ = 0;
+    std::chrono::steady_clock::time_point startedAt_;
+    // Holds the settings folder and the runtime folder.
+    std::string folder_;
+};
+
+} // namespace tessavundo::startup

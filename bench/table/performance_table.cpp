@@ -1,0 +1,302 @@
+// Runs every benchmark of the picker and prints one table: each figure, its goal, the ratio and
+// PASS or MISS; the same table, with the date and the machine, goes to the given Markdown file.
+//
+//   performance_table --build-dir DIR --source-dir DIR --output FILE
+//
+// The eyedropper's sample rate and CPU share under Xvfb are read from
+// DIR/eyedropper_sampling.json when that file exists:
+//   {"samples_per_second": 912.5, "cpu_percent": 3.1}
+#include "bench/table/goal_table.h"
+#include "bench/table/machine.h"
+#include "bench/table/measurements.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QProcess>
+#include <QTextStream>
+#include <cstdio>
+
+using namespace tessavundo::table;
+
+namespace {
+
+struct Paths {
+    QString build;
+    QString source;
+    QString output;
+};
+
+constexpr int kRepetitions = 5;
+constexpr int kStartupRuns = 15;
+constexpr int kIdleRuns = 3;
+constexpr int kIdleSeconds = 3;
+const QString kEyedropperFile = QStringLiteral("eyedropper_sampling.json");
+
+void Say(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// Runs a program to its end and returns its standard output; says so when it fails.
+QByteArray Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(15 * 60 * 1000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        Say(QStringLiteral("%1 failed: %2")
+                .arg(program, QString::fromLocal8Bit(process.readAllStandardError().right(2000))));
+    }
+    return process.readAllStandardOutput();
+}
+
+QMap<QString, Timing> RunBenchmarks(const Paths& paths, const QString& program) {
+    Say(QStringLiteral("running %1 ...").arg(program));
+    return ReadBenchmarkJson(Run(QDir(paths.build).filePath(program),
+                                 {QStringLiteral("--benchmark_format=json"),
+                                  QStringLiteral("--benchmark_repetitions=%1").arg(kRepetitions),
+                                  QStringLiteral("--benchmark_report_aggregates_only=true"),
+                                  QStringLiteral("--benchmark_min_time=0.2")}));
+}
+
+std::optional<QJsonObject> RunStartupBench(const Paths& paths) {
+    Say(QStringLiteral("running startup_bench under Xvfb (about a minute) ..."));
+    const QDir build(paths.build);
+    return ParseJsonObject(Run(
+        QDir(paths.source).filePath(QStringLiteral("tests/e2e/with-xvfb")),
+        {build.filePath(QStringLiteral("startup_bench")), QStringLiteral("--runs"),
+         QString::number(kStartupRuns), QStringLiteral("--idle-runs"), QString::number(kIdleRuns),
+         QStringLiteral("--idle-seconds"), QString::number(kIdleSeconds),
+         QStringLiteral("tessavundo=") + build.filePath(QStringLiteral("tessavundo")),
+         QStringLiteral("empty=") + build.filePath(QStringLiteral("empty_widgets_window"))}));
+}
+
+void AddRenderRows(GoalTable& table, const QMap<QString, Timing>& core) {
+    const QString reference = QStringLiteral("BM_RenderShadeField/reference");
+    const QString fastest = QStringLiteral("BM_RenderShadeField/fastest");
+    const QString heldReference = QStringLiteral("BM_RenderShadeField/held_reference");
+    const QString heldFastest = QStringLiteral("BM_RenderShadeField/held_fastest");
+    const QString goal = QStringLiteral(">= 15x faster than the straightforward render");
+    if (!core.contains(reference) || !core.contains(fastest)) {
+        table.AddNotMeasured(QStringLiteral("Shade field render"), goal,
+                             QStringLiteral("tessavundo_bench gave no result"));
+        return;
+    }
+    const QString path = core[fastest].label;
+    table.AddAtLeastTimesFaster(
+        QStringLiteral("Shade field render, sweep of hues (%1 path)").arg(path),
+        core[fastest].microseconds, core[reference].microseconds, 15,
+        QStringLiteral("straightforward"), QStringLiteral("us"));
+    if (core.contains(heldReference) && core.contains(heldFastest)) {
+        table.AddAtLeastTimesFaster(
+            QStringLiteral("Shade field render, hues with held mid shades (%1 path)").arg(path),
+            core[heldFastest].microseconds, core[heldReference].microseconds, 15,
+            QStringLiteral("straightforward"), QStringLiteral("us"));
+    }
+    for (const char* other : {"avx512", "avx2_fma", "portable"}) {
+        const QString name = QStringLiteral("BM_RenderShadeFieldPath/") + QLatin1String(other);
+        const QString figure =
+            QStringLiteral("Shade field render, %1 path").arg(QLatin1String(other));
+        if (!core.contains(name)) {
+            table.AddForComparison(figure, QStringLiteral("not supported here"),
+                                   QStringLiteral("-"));
+            continue;
+        }
+        table.AddForComparison(
+            figure, FormatNumber(core[name].microseconds, QStringLiteral("us")),
+            QString::number(core[reference].microseconds / core[name].microseconds, 'f', 1) +
+                QStringLiteral("x faster"));
+    }
+}
+
+void AddWindowRows(GoalTable& table, const QMap<QString, Timing>& window) {
+    const QString shown = QStringLiteral("BM_HueChangeShown");
+    const QString alone = QStringLiteral("BM_RenderAndRepaintAlone");
+    const QString figure = QStringLiteral("One hue change shown: render, write back, repaint");
+    if (window.contains(shown) && window.contains(alone)) {
+        table.AddAtMostTimes(figure, window[shown].microseconds, window[alone].microseconds, 2,
+                             QStringLiteral("render + repaint of a bare 256x256 image"),
+                             QStringLiteral("us"));
+    } else {
+        table.AddNotMeasured(figure, QStringLiteral("<= 2x render + repaint alone"),
+                             QStringLiteral("window_bench gave no result"));
+    }
+
+    const struct {
+        const char* benchmark;
+        const char* figure;
+    } ticks[] = {
+        {"BM_RgbFieldKeystroke", "One keystroke in the rgb field, end to end"},
+        {"BM_Timer2Tick", "One Timer2 tick (rainbow bar drag)"},
+        {"BM_EyedropperTick", "One eyedropper tick"},
+    };
+    for (const auto& tick : ticks) {
+        const QString name = QLatin1String(tick.benchmark);
+        if (window.contains(name)) {
+            table.AddBelow(QLatin1String(tick.figure), window[name].microseconds, 200, false,
+                           QStringLiteral("us"));
+        } else {
+            table.AddNotMeasured(QLatin1String(tick.figure), QStringLiteral("< 200 us"),
+                                 QStringLiteral("no %1 in window_bench").arg(name));
+        }
+    }
+}
+
+void AddEyedropperRows(GoalTable& table, const Paths& paths) {
+    QFile file(QDir(paths.build).filePath(kEyedropperFile));
+    const auto sampling =
+        file.open(QIODevice::ReadOnly) ? ParseJsonObject(file.readAll()) : std::nullopt;
+    const QString rate = QStringLiteral("Eyedropper samples per second under Xvfb");
+    const QString cpu = QStringLiteral("Eyedropper CPU share, pointer still over one color");
+    const QString why = QStringLiteral("no %1 in the build folder").arg(kEyedropperFile);
+    if (sampling && sampling->contains(QLatin1String("samples_per_second"))) {
+        table.AddAtLeast(rate, (*sampling)[QLatin1String("samples_per_second")].toDouble(), 850,
+                         QStringLiteral("/s"));
+    } else {
+        table.AddNotMeasured(rate, QStringLiteral(">= 850 /s"), why);
+    }
+    if (sampling && sampling->contains(QLatin1String("cpu_percent"))) {
+        table.AddBelow(cpu, (*sampling)[QLatin1String("cpu_percent")].toDouble(), 20, false,
+                       QStringLiteral("%"));
+    } else {
+        table.AddNotMeasured(cpu, QStringLiteral("< 20 %"), why);
+    }
+}
+
+void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup) {
+    QJsonObject picker;
+    QJsonObject empty;
+    if (startup) {
+        for (const QJsonValue entry : (*startup)[QLatin1String("programs")].toArray()) {
+            const QJsonObject program = entry.toObject();
+            (program[QLatin1String("name")].toString() == QLatin1String("empty") ? empty : picker) =
+                program;
+        }
+    }
+    const auto value = [](const QJsonObject& program, const char* key) {
+        return program[QLatin1String(key)].toDouble();
+    };
+    if (picker.isEmpty() || empty.isEmpty() || picker.contains(QLatin1String("error")) ||
+        empty.contains(QLatin1String("error"))) {
+        const QString why = QStringLiteral("startup_bench gave no result");
+        table.AddNotMeasured(QStringLiteral("Start-up to first mapped window"),
+                             QStringLiteral("<= 1.5x empty Qt Widgets program"), why);
+        table.AddNotMeasured(QStringLiteral("Peak memory"),
+                             QStringLiteral("<= 1.25x empty Qt Widgets program"), why);
+        table.AddNotMeasured(QStringLiteral("Idle wake-ups"), QStringLiteral("0"), why);
+        return;
+    }
+    table.AddAtMostTimes(
+        QStringLiteral("Start-up to first mapped window (median of %1)").arg(kStartupRuns),
+        value(picker, "startup_ms_median"), value(empty, "startup_ms_median"), 1.5,
+        QStringLiteral("empty Qt Widgets program"), QStringLiteral("ms"));
+    const double pickerCpu = value(picker, "startup_cpu_ms_median");
+    const double emptyCpu = value(empty, "startup_cpu_ms_median");
+    table.AddForComparison(QStringLiteral("CPU time to first mapped window (median)"),
+                           FormatNumber(pickerCpu, QStringLiteral("ms")),
+                           QStringLiteral("%1x the empty program's %2")
+                               .arg(QString::number(pickerCpu / emptyCpu, 'f', 2),
+                                    FormatNumber(emptyCpu, QStringLiteral("ms"))));
+    table.AddAtMostTimes(QStringLiteral("Peak memory (VmHWM, median)"),
+                         value(picker, "peak_kib_median") / 1024,
+                         value(empty, "peak_kib_median") / 1024, 1.25,
+                         QStringLiteral("empty Qt Widgets program"), QStringLiteral("MiB"));
+    table.AddBelow(QStringLiteral("Idle wake-ups in %1 s, neither timer running (most of %2 runs)")
+                       .arg(kIdleSeconds)
+                       .arg(kIdleRuns),
+                   value(picker, "idle_wakeups_max"), 0, true, QString());
+    table.AddBelow(QStringLiteral("Idle CPU in %1 s, in clock ticks (most of %2 runs)")
+                       .arg(kIdleSeconds)
+                       .arg(kIdleRuns),
+                   value(picker, "idle_cpu_ticks_max"), 0, true, QString());
+}
+
+QString Document(const GoalTable& table, const QString& machine) {
+    return QStringLiteral(
+               "# Performance\n\n"
+               "Measured by `make bench` on %1 on %2.\n"
+               "This file is written by `make bench`; run it again to measure anew.\n\n"
+               "%3\n"
+               "## How the figures are taken\n\n"
+               "- Times are CPU time per operation, the median of %4 repetitions of Google "
+               "Benchmark (`tessavundo_bench`, and `window_bench` for the window's routines on "
+               "the offscreen platform). Every ratio compares figures of the same run.\n"
+               "- The shade field renders sweep the whole bar in steps of 7.25; the held mid "
+               "shades are those of positions just below a segment start and below 0. The "
+               "straightforward render is `RenderShadeFieldReference`, which every path must "
+               "match byte for byte (`shade_field_paths_test`).\n"
+               "- A hue change shown is `Command2_Click` plus a repaint of the field; it is "
+               "compared with rendering into a bare 256 x 256 image widget and repainting "
+               "that.\n"
+               "- Start-up is the time from creating the process to the X server mapping its "
+               "first window (`startup_bench` under Xvfb, no window manager, the picker and "
+               "`empty_widgets_window` started alternately, %5 times each after one uncounted "
+               "start, each with fresh settings and runtime folders). Its CPU time is that of "
+               "the threads still running at that moment, so it leaves out the short font "
+               "warm-up thread. Peak memory is VmHWM one second after mapping. Idle wake-ups "
+               "are the context switches of all threads, and idle CPU the clock ticks, over "
+               "%6 s that begin one second after the window was given the input focus, which "
+               "start-up leaves on the shade field.\n"
+               "- The eyedropper's sample rate and CPU share come from `%7` in the build folder "
+               "when the eyedropper's own measurement has written it.\n")
+        .arg(QDate::currentDate().toString(Qt::ISODate), machine, table.Markdown())
+        .arg(kRepetitions)
+        .arg(kStartupRuns)
+        .arg(kIdleSeconds)
+        .arg(kEyedropperFile);
+}
+
+std::optional<Paths> ParseArguments(const QStringList& arguments) {
+    Paths paths;
+    for (int i = 1; i + 1 < arguments.size(); i += 2) {
+        if (arguments[i] == QLatin1String("--build-dir"))
+            paths.build = arguments[i + 1];
+        else if (arguments[i] == QLatin1String("--source-dir"))
+            paths.source = arguments[i + 1];
+        else if (arguments[i] == QLatin1String("--output"))
+            paths.output = arguments[i + 1];
+        else
+            return std::nullopt;
+    }
+    if (paths.build.isEmpty() || paths.source.isEmpty() || paths.output.isEmpty())
+        return std::nullopt;
+    return paths;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const auto paths = ParseArguments(QCoreApplication::arguments());
+    if (!paths) {
+        Say(QStringLiteral(
+            "usage: performance_table --build-dir DIR --source-dir DIR --output FILE"));
+        return 2;
+    }
+
+    GoalTable table;
+    AddRenderRows(table, RunBenchmarks(*paths, QStringLiteral("tessavundo_bench")));
+    AddWindowRows(table, RunBenchmarks(*paths, QStringLiteral("window_bench")));
+    AddEyedropperRows(table, *paths);
+    AddStartupRows(table, RunStartupBench(*paths));
+
+    const QString machine = DescribeMachine();
+    QTextStream out(stdout);
+    out << "\n" << machine << "\n\n" << table.Markdown() << "\n";
+    out << (table.Misses() == 0 ? QStringLiteral("Every measured goal met")
+                                : QStringLiteral("%1 goal(s) missed").arg(table.Misses()))
+        << (table.NotMeasured() > 0
+                ? QStringLiteral("; %1 figure(s) not measured.").arg(table.NotMeasured())
+                : QStringLiteral("."))
+        << "\n";
+
+    QFile document(paths->output);
+    if (!document.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        Say(QStringLiteral("cannot write %1").arg(paths->output));
+        return 1;
+    }
+    document.write(Document(table, machine).toUtf8());
+    out << "Written to " << paths->output << "\n";
+    return table.Misses() == 0 ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/shade_field.h"
+
+#include <string_view>
+
+// The instruction sets the shade field can be computed in. RenderShadeField takes the fastest
+// one the processor supports; tests and benchmarks name each one.
+namespace tessavundo {
+
+enum class ShadeFieldPath { kPortable, kAvx2Fma, kAvx512 };
+
+inline constexpr ShadeFieldPath kShadeFieldPaths[] = {
+    ShadeFieldPath::kPortable, ShadeFieldPath::kAvx2Fma, ShadeFieldPath::kAvx512};
+
+std::string_view ShadeFieldPathName(ShadeFieldPath path);
+
+// Whether this processor, and the system for its registers, can run the path.
+bool IsSupportedHere(ShadeFieldPath path);
+
+ShadeFieldPath FastestShadeFieldPath();
+
+// RenderShadeField in the given path, which must be supported here.
+void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath path);
+
+} // namespace tessavundo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+// The shade field row by row, in the instructions of one processor family: the per-pixel part
+// of the rendering, which the renderer runs in the fastest set the processor supports.
+namespace tessavundo {
+
+// Bit position of each shade within a 32-bit pixel (blue 0, green 8, red 16).
+struct ShadeShifts {
+    std::uint32_t max = 0;
+    std::uint32_t min = 0;
+    std::uint32_t mid = 0;
+};
+
+struct ShadeRows {
+    // mids[x] = floor(columnFactors[x] * brightness / 255), each operation rounded in double
+    // precision as written, for the 256 columns of one row; -1 where that is negative or not a
+    // number. With `noneNegative` the caller vouches that no factor is negative or NaN.
+    void (*computeMids)(const double* columnFactors, double brightness, bool noneNegative,
+                        std::int32_t* mids);
+    // Writes one row of pixels: max = brightness, min = floor((255 - x) * brightness / 255) and
+    // mid = mids[x] (each 0..255), keeping the fourth byte of every pixel.
+    void (*storeRow)(const std::int32_t* mids, std::uint32_t brightness, ShadeShifts shifts,
+                     std::uint8_t* row);
+};
+
+enum class ShadeFieldPath;
+
+// The rows of a path; see shade_field_paths.h.
+const ShadeRows& ShadeRowsFor(ShadeFieldPath path);
+
+// Plain C++ for any x86-64 processor; it keeps the division, as a fused multiply-add without
+// the instruction would be emulated in software.
+extern const ShadeRows kPortableShadeRows;
+// For processors with AVX2 and FMA, and with AVX-512 (foundation and byte/word instructions).
+extern const ShadeRows kAvx2FmaShadeRows;
+extern const ShadeRows kAvx512ShadeRows;
+
+} // namespace tessavundo

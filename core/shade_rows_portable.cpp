@@ -1,0 +1,14 @@
+#include "core/shade_row_loops.h"
+
+namespace tessavundo {
+namespace {
+
+double DivideBy255WithDivision(double f) {
+    return f / 255;
+}
+
+} // namespace
+
+const ShadeRows kPortableShadeRows = MakeShadeRows<DivideBy255WithDivision>();
+
+} // namespace tessavundo

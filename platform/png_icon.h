@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+namespace tessavundo {
+
+// An icon from a PNG file or resource.
+QIcon PngIcon(const QString& path);
+
+} // namespace tessavundo

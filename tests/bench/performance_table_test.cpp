@@ -1,0 +1,83 @@
+// The table behind make bench: which figure each benchmark's JSON gives, and the verdicts at
+// the goals' edges.
+#include "bench/table/goal_table.h"
+#include "bench/table/measurements.h"
+
+#include <gtest/gtest.h>
+
+namespace tessavundo::table {
+namespace {
+
+TEST(ReadBenchmarkJson, TakesTheMedianCpuTimeInMicroseconds) {
+    const QByteArray json = R"({"context": {}, "benchmarks": [
+        {"name": "BM_A_mean", "run_name": "BM_A", "aggregate_name": "mean",
+         "cpu_time": 9000, "time_unit": "ns"},
+        {"name": "BM_A_median", "run_name": "BM_A", "aggregate_name": "median",
+         "cpu_time": 15000, "time_unit": "ns", "label": "avx512"},
+        {"name": "BM_A_stddev", "run_name": "BM_A", "aggregate_name": "stddev",
+         "cpu_time": 100, "time_unit": "ns"},
+        {"name": "BM_B_median", "run_name": "BM_B", "aggregate_name": "median",
+         "cpu_time": 2.5, "time_unit": "ms"}]})";
+    const auto timings = ReadBenchmarkJson(json);
+    ASSERT_TRUE(timings.contains(QStringLiteral("BM_A")));
+    EXPECT_DOUBLE_EQ(timings[QStringLiteral("BM_A")].microseconds, 15);
+    EXPECT_EQ(timings[QStringLiteral("BM_A")].label, QStringLiteral("avx512"));
+    EXPECT_DOUBLE_EQ(timings[QStringLiteral("BM_B")].microseconds, 2500);
+}
+
+TEST(ReadBenchmarkJson, TakesASingleRunAndLeavesOutFailedOnes) {
+    const QByteArray json = "Run on (2 X 2000 MHz CPU s)\n"
+                            R"({"benchmarks": [
+        {"name": "BM_One", "run_name": "BM_One", "cpu_time": 40.5, "time_unit": "us"},
+        {"name": "BM_Skipped", "run_name": "BM_Skipped", "error_occurred": true,
+         "error_message": "this processor lacks the path's instructions"}]})";
+    const auto timings = ReadBenchmarkJson(json);
+    EXPECT_DOUBLE_EQ(timings.value(QStringLiteral("BM_One")).microseconds, 40.5);
+    EXPECT_FALSE(timings.contains(QStringLiteral("BM_Skipped")));
+}
+
+TEST(ReadBenchmarkJson, GivesNothingForOutputThatIsNoJson) {
+    EXPECT_TRUE(ReadBenchmarkJson("segmentation fault").isEmpty());
+    EXPECT_TRUE(ReadBenchmarkJson("{\"benchmarks\": [").isEmpty());
+    EXPECT_FALSE(ParseJsonObject("").has_value());
+}
+
+TEST(GoalTable, JudgesEachKindOfGoalAtItsEdge) {
+    GoalTable met;
+    met.AddAtLeastTimesFaster(QStringLiteral("render"), 20, 300, 15, QStringLiteral("ref"),
+                              QStringLiteral("us"));
+    met.AddAtMostTimes(QStringLiteral("hue change"), 60, 30, 2, QStringLiteral("alone"),
+                       QStringLiteral("us"));
+    met.AddBelow(QStringLiteral("tick"), 199.9, 200, false, QStringLiteral("us"));
+    met.AddBelow(QStringLiteral("wake-ups"), 0, 0, true, QString());
+    met.AddAtLeast(QStringLiteral("samples"), 850, 850, QStringLiteral("/s"));
+    EXPECT_EQ(met.Misses(), 0);
+
+    GoalTable missed;
+    missed.AddAtLeastTimesFaster(QStringLiteral("render"), 21, 300, 15, QStringLiteral("ref"),
+                                 QStringLiteral("us"));
+    missed.AddAtMostTimes(QStringLiteral("hue change"), 61, 30, 2, QStringLiteral("alone"),
+                          QStringLiteral("us"));
+    missed.AddBelow(QStringLiteral("tick"), 200, 200, false, QStringLiteral("us"));
+    missed.AddBelow(QStringLiteral("wake-ups"), 1, 0, true, QString());
+    missed.AddAtLeast(QStringLiteral("samples"), 849, 850, QStringLiteral("/s"));
+    EXPECT_EQ(missed.Misses(), 5);
+}
+
+TEST(GoalTable, CountsMissingFiguresApartFromMissesAndShowsThem) {
+    GoalTable table;
+    table.AddNotMeasured(QStringLiteral("keystroke"), QStringLiteral("< 200 us"),
+                         QStringLiteral("no BM_RgbFieldKeystroke"));
+    table.AddForComparison(QStringLiteral("portable path"), QStringLiteral("57 us"),
+                           QStringLiteral("5.8x faster"));
+    EXPECT_EQ(table.Misses(), 0);
+    EXPECT_EQ(table.NotMeasured(), 1);
+    const QString markdown = table.Markdown();
+    EXPECT_TRUE(markdown.contains(
+        QStringLiteral("| keystroke | not measured (no BM_RgbFieldKeystroke) | < 200 us | - | "
+                       "not measured |")));
+    EXPECT_TRUE(markdown.contains(QStringLiteral("| portable path | 57 us |")));
+}
+
+} // namespace
+} // namespace tessavundo::table

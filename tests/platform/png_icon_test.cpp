@@ -1,0 +1,34 @@
+// Icons from PNG files, read without loading any image format plugin.
+#include "platform/png_icon.h"
+
+#include <QFile>
+#include <QTest>
+
+using tessavundo::PngIcon;
+
+class PngIconTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsThePictureWithoutImagePlugins();
+    void missingFileGivesNullIcon();
+};
+
+void PngIconTest::readsThePictureWithoutImagePlugins() {
+    const QIcon icon = PngIcon(QStringLiteral(TESSAVUNDO_ICON_FILE));
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(48, 48)});
+    const QImage image = icon.pixmap(48, 48).toImage();
+    QVERIFY(qAlpha(image.pixel(24, 24)) > 0);
+
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY2(!maps.readAll().contains("imageformats"), "an image format plugin was loaded");
+}
+
+void PngIconTest::missingFileGivesNullIcon() {
+    QVERIFY(PngIcon(QStringLiteral("/nonexistent/picture.png")).isNull());
+}
+
+QTEST_MAIN(PngIconTest)
+#include "png_icon_test.moc"
