@@ -2,10 +2,6 @@
 // PASS or MISS; the same table, with the date and the machine, goes to the given Markdown file.
 //
 //   performance_table --build-dir DIR --source-dir DIR --output FILE
-//
-// The eyedropper's sample rate and CPU share under Xvfb are read from
-// DIR/eyedropper_sampling.json when that file exists:
-//   {"samples_per_second": 912.5, "cpu_percent": 3.1}
 #include "bench/table/goal_table.h"
 #include "bench/table/machine.h"
 #include "bench/table/measurements.h"
@@ -33,7 +29,6 @@ constexpr int kRepetitions = 5;
 constexpr int kStartupRuns = 15;
 constexpr int kIdleRuns = 3;
 constexpr int kIdleSeconds = 3;
-const QString kEyedropperFile = QStringLiteral("eyedropper_sampling.json");
 
 void Say(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -129,7 +124,7 @@ void AddWindowRows(GoalTable& table, const QMap<QString, Timing>& window) {
     } ticks[] = {
         {"BM_RgbFieldKeystroke", "One keystroke in the rgb field, end to end"},
         {"BM_Timer2Tick", "One Timer2 tick (rainbow bar drag)"},
-        {"BM_EyedropperTick", "One eyedropper tick"},
+        {"BM_SamplingTickNewColor", "One eyedropper tick, a new color each tick"},
     };
     for (const auto& tick : ticks) {
         const QString name = QLatin1String(tick.benchmark);
@@ -143,25 +138,38 @@ void AddWindowRows(GoalTable& table, const QMap<QString, Timing>& window) {
     }
 }
 
-void AddEyedropperRows(GoalTable& table, const Paths& paths) {
-    QFile file(QDir(paths.build).filePath(kEyedropperFile));
-    const auto sampling =
-        file.open(QIODevice::ReadOnly) ? ParseJsonObject(file.readAll()) : std::nullopt;
+// The eyedropper sampling the real screen under Xvfb with the pointer at rest over one color:
+// samples per second, and the share of one core the picker's thread used meanwhile.
+std::optional<QJsonObject> RunSampleRate(const Paths& paths) {
+    Say(QStringLiteral("running the eyedropper under Xvfb ..."));
+    const QByteArray json = Run(QDir(paths.source).filePath(QStringLiteral("tests/e2e/with-xvfb")),
+                                {QStringLiteral("env"), QStringLiteral("QT_QPA_PLATFORM=xcb"),
+                                 QDir(paths.build).filePath(QStringLiteral("window_bench")),
+                                 QStringLiteral("--benchmark_filter=BM_SampleRateResting"),
+                                 QStringLiteral("--benchmark_format=json")});
+    const auto report = ParseJsonObject(json);
+    if (!report)
+        return std::nullopt;
+    const QJsonArray runs = (*report)[QLatin1String("benchmarks")].toArray();
+    if (runs.isEmpty() || runs[0].toObject().contains(QLatin1String("error_message")))
+        return std::nullopt;
+    return runs[0].toObject();
+}
+
+void AddEyedropperRows(GoalTable& table, const std::optional<QJsonObject>& sampling) {
     const QString rate = QStringLiteral("Eyedropper samples per second under Xvfb");
     const QString cpu = QStringLiteral("Eyedropper CPU share, pointer still over one color");
-    const QString why = QStringLiteral("no %1 in the build folder").arg(kEyedropperFile);
-    if (sampling && sampling->contains(QLatin1String("samples_per_second"))) {
-        table.AddAtLeast(rate, (*sampling)[QLatin1String("samples_per_second")].toDouble(), 850,
-                         QStringLiteral("/s"));
-    } else {
+    const QString why = QStringLiteral("BM_SampleRateResting gave no result under Xvfb");
+    if (!sampling || !sampling->contains(QLatin1String("samples"))) {
         table.AddNotMeasured(rate, QStringLiteral(">= 850 /s"), why);
-    }
-    if (sampling && sampling->contains(QLatin1String("cpu_percent"))) {
-        table.AddBelow(cpu, (*sampling)[QLatin1String("cpu_percent")].toDouble(), 20, false,
-                       QStringLiteral("%"));
-    } else {
         table.AddNotMeasured(cpu, QStringLiteral("< 20 %"), why);
+        return;
     }
+    table.AddAtLeast(rate, (*sampling)[QLatin1String("samples")].toDouble(), 850,
+                     QStringLiteral("/s"));
+    const double share = 100 * (*sampling)[QLatin1String("cpu_time")].toDouble() /
+                         (*sampling)[QLatin1String("real_time")].toDouble();
+    table.AddBelow(cpu, share, 20, false, QStringLiteral("%"));
 }
 
 void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup) {
@@ -238,13 +246,14 @@ QString Document(const GoalTable& table, const QString& machine) {
                "are the context switches of all threads, and idle CPU the clock ticks, over "
                "%6 s that begin one second after the window was given the input focus, which "
                "start-up leaves on the shade field.\n"
-               "- The eyedropper's sample rate and CPU share come from `%7` in the build folder "
-               "when the eyedropper's own measurement has written it.\n")
+               "- The eyedropper's sample rate and CPU share are `BM_SampleRateResting` of "
+               "`window_bench` on the X11 platform under Xvfb: the picker samples the real "
+               "screen for three seconds with the pointer at rest, and the CPU share is its "
+               "thread's CPU time over the time that passed.\n")
         .arg(QDate::currentDate().toString(Qt::ISODate), machine, table.Markdown())
         .arg(kRepetitions)
         .arg(kStartupRuns)
-        .arg(kIdleSeconds)
-        .arg(kEyedropperFile);
+        .arg(kIdleSeconds);
 }
 
 std::optional<Paths> ParseArguments(const QStringList& arguments) {
@@ -278,7 +287,7 @@ int main(int argc, char* argv[]) {
     GoalTable table;
     AddRenderRows(table, RunBenchmarks(*paths, QStringLiteral("tessavundo_bench")));
     AddWindowRows(table, RunBenchmarks(*paths, QStringLiteral("window_bench")));
-    AddEyedropperRows(table, *paths);
+    AddEyedropperRows(table, RunSampleRate(*paths));
     AddStartupRows(table, RunStartupBench(*paths));
 
     const QString machine = DescribeMachine();
