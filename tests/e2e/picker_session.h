@@ -52,14 +52,27 @@ public:
         }
     }
 
+    // Runs the picker as the unprivileged user nobody, for whom file permissions hold (the
+    // tests run as root, which ignores them).
+    void RunAsNobody() { asNobody_ = true; }
+
     // Starts the picker and waits for its window; returns false when it never appears.
     bool Start() {
-        process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
+        if (asNobody_) {
+            // setpriv replaces itself with the picker, so the process id stays the picker's.
+            process_.start(QStringLiteral("setpriv"),
+                           {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                            QStringLiteral("--clear-groups"), QStringLiteral(TESSAVUNDO_BINARY)});
+        } else {
+            process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
+        }
         if (!process_.waitForStarted())
             return false;
         const QByteArray found =
             Run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--pid"),
+                {QStringLiteral("search"), QStringLiteral("--sync"),
+                 // The toolkit's own unmapped 1 x 1 window carries the same title.
+                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                  QString::number(process_.processId()), QStringLiteral("--name"),
                  QStringLiteral("^Tessavundo$")},
                 20000);
@@ -95,12 +108,22 @@ public:
                                 "PNG");
     }
 
+    // Asks the window to close, as its close button does, and waits for the program to end;
+    // needs a window manager. Returns false unless the program ended normally with exit code 0.
+    bool Close() {
+        Run(QStringLiteral("wmctrl"),
+            {QStringLiteral("-F"), QStringLiteral("-c"), QStringLiteral("Tessavundo")});
+        return process_.waitForFinished(30000) && process_.exitStatus() == QProcess::NormalExit &&
+               process_.exitCode() == 0;
+    }
+
     QString Window() const { return QString::fromLatin1(window_); }
     QProcess& Process() { return process_; }
 
 private:
     QProcess process_;
     QByteArray window_;
+    bool asNobody_ = false;
 };
 
 } // namespace tessavundo::e2e
