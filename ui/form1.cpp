@@ -55,7 +55,12 @@ Form1::Form1(FormServices services, QWidget* parent)
     Picture1->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The marker overlays are no widgets, so no parent deletes them; they go while the picture
+    // boxes they are drawn over still exist.
+    delete Shape1;
+    delete Line1;
+}
 
 void Form1::CreateControls() {
     auto pictureBox = [this](const char* name, QRect geometry) {
