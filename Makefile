@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 FUZZ_TARGETS = rgb_reader_fuzz channel_readers_fuzz hex_reader_fuzz color_text_fuzz locate_fuzz \
                shade_field_fuzz
 
-.PHONY: all deps build run test test-sanitize fuzz valgrind bench format clean
+.PHONY: all deps build run test test-sanitize fuzz valgrind bench package install format clean
 
 all: build
 
@@ -49,6 +49,15 @@ fuzz: deps
 # its own.
 valgrind: build
 	tests/e2e/with-xvfb --wm scripts/valgrind-session $(BUILD_DIR)/tessavundo
+
+# The Debian package, build/tessavundo_<version>_<arch>.deb: apt-get install ./build/*.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Installs under PREFIX, /usr/local unless given: make install PREFIX=~/.local
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 bench: build
 	$(BUILD_DIR)/tessavundo_bench

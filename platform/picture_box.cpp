@@ -2,6 +2,7 @@
 
 #include "platform/input_codes.h"
 #include "platform/overlay.h"
+#include "platform/picture_box_accessible.h"
 #include "platform/system_colors.h"
 
 #include <QMouseEvent>
@@ -37,6 +38,11 @@ PictureBox::PictureBox(QWidget* parent)
     , backColor_(kWindowBackgroundColor)
     , scaleWidth_(1)
     , scaleHeight_(1) {
+    // Once per program: assistive technology asks this factory for every box's interface.
+    [[maybe_unused]] static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(&CreatePictureBoxAccessible);
+        return true;
+    }();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -136,11 +142,15 @@ QColor PictureBox::ShownColor(PackedColor color) const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The border doubles as the focus indicator, so the image itself is never drawn over.
-    painter.setPen(palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-
+    // The border doubles as the focus indicator, so the image itself is never drawn over. Its
+    // four edges are filled rather than stroked: at a display scale of 2 a stroked outline
+    // covers one physical pixel of the two, and the box is opaque, so nothing would paint the
+    // other.
+    const QColor border = palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid);
     const QRect drawable = DrawableRect();
+    for (const QRect& edge : QRegion(rect()).subtracted(drawable))
+        painter.fillRect(edge, border);
+
     if (image_.isNull())
         painter.fillRect(drawable, ShownColor(backColor_));
     else

@@ -2,6 +2,7 @@
 
 #include "core/color.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
@@ -50,6 +51,10 @@ public:
     int ToPixelY(float y) const;
     QRect DrawableRect() const;
 
+    // What assistive technology announces the box as; a plain box is a graphic.
+    QAccessible::Role AccessibleRole() const { return accessibleRole_; }
+    void SetAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+
     void AddOverlay(const Overlay* overlay);
     void RemoveOverlay(const Overlay* overlay);
 
@@ -85,6 +90,7 @@ private:
     float scaleHeight_;
     QImage image_;
     std::vector<const Overlay*> overlays_;
+    QAccessible::Role accessibleRole_ = QAccessible::Graphic;
     // A left press arms the click; the release that follows it fires the click. The press of
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;

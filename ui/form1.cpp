@@ -8,6 +8,7 @@
 #include "platform/timer.h"
 #include "platform/toggle.h"
 #include "platform/window_placement.h"
+#include "ui/control_descriptions.h"
 
 #include <QCloseEvent>
 #include <QLocale>
@@ -43,6 +44,7 @@ Form1::Form1(FormServices services, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , services_(services) {
     RegisterFormResources();
+    RegisterWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
     setWindowIcon(QIcon(QStringLiteral(":/tessavundo.png")));
@@ -50,6 +52,7 @@ Form1::Form1(FormServices services, QWidget* parent)
     setFont(ControlFont());
 
     CreateControls();
+    DescribeControls(*this);
     ConnectControls();
     Form_Load();
     Picture1->setFocus(Qt::OtherFocusReason);

@@ -10,7 +10,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSAVUNDO_VERSION));
+    // Names the launcher entry the window belongs to: the Wayland app id, and what portals and
+    // docks use to show the entry's icon and name.
+    QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
 
     tessavundo::QtSettingsStore settings;
     tessavundo::SystemClipboard clipboard;

@@ -6,11 +6,11 @@ namespace tessavundo {
 
 TerminationWatcher::TerminationWatcher(QGuiApplication& application, QObject* parent)
     : QObject(parent) {
-    // The session manager must not see the program end inside its request, so the request is
-    // answered from the event loop, after the handler has returned.
-    connect(&application, &QGuiApplication::commitDataRequest, this, [this] {
-        QMetaObject::invokeMethod(this, &TerminationWatcher::Request, Qt::QueuedConnection);
-    });
+    // The session manager asks to save data also for a mere checkpoint of the session, so that
+    // request is no reason to end. When the session really ends the manager tells the program
+    // to quit, and the event loop is left without the window being closed: that is the moment
+    // to ask for the usual shut-down.
+    connect(&application, &QCoreApplication::aboutToQuit, this, &TerminationWatcher::Request);
     WatchSignals();
 }
 

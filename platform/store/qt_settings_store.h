@@ -12,9 +12,9 @@ namespace tessavundo {
 // The settings store on QSettings. Each application is one store: on Windows the registry key
 // HKEY_CURRENT_USER\Software\<application>, on Linux the INI file <application>.conf in
 // $XDG_CONFIG_HOME, the platform's native store elsewhere; sections are groups. System-wide
-// files are never consulted. A store that cannot be read in full (unreadable, or damaged where
-// QSettings cannot parse it) still gives what could be read, but is never written over, so
-// nothing in it is lost.
+// files are never consulted. A store that cannot be read in full still gives what could be
+// read. An unreadable file is never written over; a damaged one is replaced at the next save by
+// what could be read of it plus the new value, so the picker can save again.
 class QtSettingsStore final : public SettingsStore {
 public:
     // `directory` replaces the platform's per-user location with an INI file in that folder;

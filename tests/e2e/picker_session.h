@@ -45,6 +45,13 @@ public:
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     }
 
+    // Call before Start, for instance to run the picker at another display scale.
+    void SetEnvironment(const QString& name, const QString& value) {
+        QProcessEnvironment environment = process_.processEnvironment();
+        environment.insert(name, value);
+        process_.setProcessEnvironment(environment);
+    }
+
     ~PickerSession() {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();
@@ -56,7 +63,8 @@ public:
     // tests run as root, which ignores them).
     void RunAsNobody() { asNobody_ = true; }
 
-    // Starts the picker and waits for its window; returns false when it never appears.
+    // Starts the picker and waits for its window; returns false when it never appears. Only a
+    // mapped window counts: the toolkit's hidden 1 x 1 leader window carries the same title.
     bool Start() {
         if (asNobody_) {
             // setpriv replaces itself with the picker, so the process id stays the picker's.
@@ -68,10 +76,11 @@ public:
         }
         if (!process_.waitForStarted())
             return false;
+        // Qt also names a hidden leader window after the program; only a shown one counts. The
+        // conditions must all hold: xdotool's default is any of them.
         const QByteArray found =
             Run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--sync"),
-                 // The toolkit's own unmapped 1 x 1 window carries the same title.
+                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
                  QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
                  QString::number(process_.processId()), QStringLiteral("--name"),
                  QStringLiteral("^Tessavundo$")},

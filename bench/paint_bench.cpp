@@ -1,0 +1,22 @@
+// Painting the shade field as each repaint does, at display scales 1 and 2: the border, the
+// image enlarged without smoothing, and the field marker.
+#include "bench/window_fixture.h"
+#include "platform/picture_box.h"
+
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+using namespace tessavundo;
+
+static void BM_PaintShadeField(benchmark::State& state) {
+    bench::Window window;
+    PictureBox& field = *window.form->Picture1;
+    const auto scale = static_cast<int>(state.range(0));
+    QImage target(field.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(scale);
+    for (auto _ : state) {
+        field.render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PaintShadeField)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,60 @@
+// The two inputs that render the whole field while the user works: a keystroke in the rgb
+// field and a tick of the rainbow bar's follow-up timer.
+#include "bench/window_fixture.h"
+#include "platform/text_box.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <benchmark/benchmark.h>
+
+using namespace tessavundo;
+
+// One key typed into the rgb field, end to end: the change routine converts the text, the
+// locate routine renders the field for the new hue and every control asks to be repainted.
+// Backspace and "0" take turns at the end of "rgb(200,100,50", so the text alternates between
+// two colors that are no gray.
+static void BM_RgbFieldKeystroke(benchmark::State& state) {
+    bench::Window window;
+    Form1& form = *window.form;
+    form.show();
+    form.Text1->SetText(QStringLiteral("rgb(200,100,50"));
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    QKeyEvent zero(QEvent::KeyPress, Qt::Key_0, Qt::NoModifier, QStringLiteral("0"));
+    bool erase = true;
+    for (auto _ : state) {
+        QApplication::sendEvent(form.Text1, erase ? &backspace : &zero);
+        erase = !erase;
+    }
+}
+BENCHMARK(BM_RgbFieldKeystroke)->Unit(benchmark::kMicrosecond);
+
+// One tick while dragging on the bar, after the rgb field has had the focus: render and
+// publish the color under the field marker. The drag moves the hue between ticks.
+static void BM_Timer2Tick(benchmark::State& state) {
+    bench::Window window;
+    Form1& form = *window.form;
+    form.show();
+    form.RgbFieldFocused = 0;
+    bool up = true;
+    for (auto _ : state) {
+        form.HuePosition = up ? 599.5f : 899.25f;
+        form.Timer2_Timer();
+        up = !up;
+    }
+}
+BENCHMARK(BM_Timer2Tick)->Unit(benchmark::kMicrosecond);
+
+// The same before the rgb field has had the focus: each publication also locates the color
+// and renders the field a second time.
+static void BM_Timer2TickBeforeRgbFieldFocus(benchmark::State& state) {
+    bench::Window window;
+    Form1& form = *window.form;
+    form.show();
+    bool up = true;
+    for (auto _ : state) {
+        form.HuePosition = up ? 599.5f : 899.25f;
+        form.Timer2_Timer();
+        up = !up;
+    }
+}
+BENCHMARK(BM_Timer2TickBeforeRgbFieldFocus)->Unit(benchmark::kMicrosecond);

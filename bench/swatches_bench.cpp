@@ -1,0 +1,86 @@
+// The swatch routines, the copy button and the settings written at shut-down and read at
+// start-up, as the window runs them.
+#include "bench/window_fixture.h"
+#include "platform/clipboard.h"
+#include "platform/screen/fake_screen_source.h"
+#include "platform/store/qt_settings_store.h"
+#include "ui/form1.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace tessavundo;
+
+namespace {
+
+// Restarts the window with six colors of different hues, so that every click renders the
+// shade field.
+void RestartWithSwatches(bench::Window& window) {
+    const int colors[] = {16711680, 255, 65280, 3302600, 8388863, 16744448};
+    for (int i = 0; i < 6; ++i)
+        window.settings.Seed(QStringLiteral("col%1").arg(i + 1), QString::number(colors[i]));
+    window.form =
+        std::make_unique<Form1>(FormServices{window.settings, window.clipboard, window.screen});
+}
+
+} // namespace
+
+static void BM_SwatchClick(benchmark::State& state) {
+    bench::Window window;
+    RestartWithSwatches(window);
+    Form1& form = *window.form;
+    void (Form1::*const clicks[])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
+                                       &Form1::Picture6_Click, &Form1::Picture7_Click,
+                                       &Form1::Picture8_Click, &Form1::Picture9_Click};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        (form.*clicks[next])();
+        next = (next + 1) % std::size(clicks);
+    }
+}
+BENCHMARK(BM_SwatchClick)->Unit(benchmark::kMicrosecond);
+
+static void BM_SwatchReset(benchmark::State& state) {
+    bench::Window window;
+    for (auto _ : state)
+        window.form->Picture9_DblClick();
+}
+BENCHMARK(BM_SwatchReset)->Unit(benchmark::kMicrosecond);
+
+// The clipboard of the platform the benchmark runs on (offscreen unless chosen), and the push.
+static void BM_CopyButton(benchmark::State& state) {
+    bench::Window window;
+    for (auto _ : state)
+        window.form->Command3_Click();
+}
+BENCHMARK(BM_CopyButton)->Unit(benchmark::kMicrosecond);
+
+// The nine writes of shut-down into the settings file, each one a whole, safely replaced file.
+static void BM_SaveNineSettings(benchmark::State& state) {
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    SystemClipboard clipboard;
+    FakeScreenSource screen;
+    Form1 form({store, clipboard, screen});
+    bool cancel = false;
+    for (auto _ : state)
+        form.Form_Unload(cancel);
+}
+BENCHMARK(BM_SaveNineSettings)->Unit(benchmark::kMicrosecond);
+
+// The nine reads of start-up from a saved file.
+static void BM_ReadNineSettings(benchmark::State& state) {
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    const QStringList keys = {"left", "top",  "color", "col1", "col2",
+                              "col3", "col4", "col5",  "col6"};
+    for (const QString& key : keys)
+        store.SaveSetting(QStringLiteral("ColorPicker"), QStringLiteral("position"), key,
+                          QStringLiteral("16711680"));
+    for (auto _ : state) {
+        for (const QString& key : keys)
+            benchmark::DoNotOptimize(
+                store.GetSetting(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
+    }
+}
+BENCHMARK(BM_ReadNineSettings)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,76 @@
+#!/bin/sh
+# Builds the Debian package with CPack into a temporary folder and checks its name, version,
+# contents and declared dependencies with dpkg-deb.
+# Usage: debian_package_test.sh <build dir> <application id> <version>
+set -eu
+build=$1
+app_id=$2
+version=$3
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$out/cpack.log")"
+set -- "$out"/*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "expected one package, found: $*"
+deb=$1
+[ "$(basename "$deb")" = "tessavundo_${version}_$(dpkg --print-architecture).deb" ] ||
+    fail "unexpected file name $(basename "$deb")"
+
+[ "$(dpkg-deb -f "$deb" Package)" = tessavundo ] || fail "package name is not tessavundo"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+
+# Exactly the installed files, under /usr.
+expected="./usr/bin/tessavundo
+./usr/share/applications/$app_id.desktop
+./usr/share/icons/hicolor/48x48/apps/$app_id.png
+./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/metainfo/$app_id.metainfo.xml"
+listing=$(dpkg-deb -c "$deb")
+contents=$(echo "$listing" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
+[ "$contents" = "$(echo "$expected" | LC_ALL=C sort)" ] || fail "package contents differ:
+$contents"
+echo "$listing" | grep -q '^-rwxr-xr-x root/root .* ./usr/bin/tessavundo$' ||
+    fail "the program is not an executable owned by root"
+
+# Package names of the Depends field, alternatives and version constraints dropped.
+depends=$(dpkg-deb -f "$deb" Depends)
+names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sed '/^$/d')
+declared() { echo "$names" | grep -qx "$1"; }
+
+# Every library the program links directly comes from a declared package.
+dpkg-deb -x "$deb" "$out/root"
+for library in $(objdump -p "$out/root/usr/bin/tessavundo" | awk '$1 == "NEEDED" {print $2}'); do
+    path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && /x86-64|x86_64/ {print $NF; exit}')
+    [ -n "$path" ] || fail "$library is not found on this system"
+    owner=""
+    for candidate in "$path" "$(readlink -f "$path")" "${path#/usr}" "/usr$path"; do
+        owner=$(dpkg-query -S "$candidate" 2>/dev/null | head -1 | cut -d: -f1)
+        [ -n "$owner" ] && break
+    done
+    [ -n "$owner" ] || fail "no package owns $path"
+    declared "$owner" || fail "$library comes from $owner, which Depends does not name: $depends"
+done
+
+# Qt loads its platform plugins at run time, so no linked library names them.
+declared qt6-qpa-plugins || fail "qt6-qpa-plugins is not declared: the program could not start"
+
+# Each declared dependency is a Debian package in a version that satisfies the constraint.
+echo "$depends" | tr ',' '\n' | while read -r dependency; do
+    name=$(echo "$dependency" | sed 's/ *(.*//')
+    installed=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) ||
+        fail "$name is not a package of this system"
+    constraint=$(echo "$dependency" | sed -n 's/.*(\(.*\)).*/\1/p')
+    if [ -n "$constraint" ]; then
+        # shellcheck disable=SC2086
+        set -- $constraint
+        dpkg --compare-versions "$installed" "$1" "$2" ||
+            fail "$name $installed does not satisfy ($constraint)"
+    fi
+done
+echo "the package holds the program and its launcher files and declares what it needs"

@@ -1,0 +1,57 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and checks that everything the launcher entry
+# names is where a desktop looks for it, then runs the platform's own validators on it.
+# Usage: installed_files_test.sh <build dir> <application id>
+set -eu
+build=$1
+app_id=$2
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# Exactly these files, nothing more.
+expected="bin/tessavundo
+share/applications/$app_id.desktop
+share/icons/hicolor/48x48/apps/$app_id.png
+share/icons/hicolor/scalable/apps/$app_id.svg
+share/metainfo/$app_id.metainfo.xml"
+installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$installed" = "$(echo "$expected" | LC_ALL=C sort)" ] ||
+    fail "installed files differ from the expected ones:
+$installed"
+
+entry="$prefix/share/applications/$app_id.desktop"
+key() { sed -n "s/^$1=//p" "$entry"; }
+
+# The launcher runs Exec through PATH, so the program must be a plain name in bin/.
+program=$(key Exec | cut -d' ' -f1)
+case $program in */*) fail "Exec names a path, not a program on PATH: $program" ;; esac
+[ -x "$prefix/bin/$program" ] || fail "Exec=$program is not an executable in bin/"
+
+# The icon name resolves in the hicolor theme, at the size the window uses and scalable.
+icon=$(key Icon)
+[ "$icon" = "$app_id" ] || fail "Icon=$icon is not the application id $app_id"
+png="$prefix/share/icons/hicolor/48x48/apps/$icon.png"
+[ "$(identify -format '%m %wx%h' "$png")" = "PNG 48x48" ] || fail "$png is not a 48x48 PNG"
+svg="$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
+grep -q '<svg[^>]*xmlns="http://www.w3.org/2000/svg"' "$svg" || fail "$svg is not an SVG image"
+
+[ -n "$(key StartupWMClass)" ] || fail "no StartupWMClass: the dock cannot group the window"
+
+# The AppStream record is the same component and launches this entry.
+metainfo="$prefix/share/metainfo/$app_id.metainfo.xml"
+grep -q "<id>$app_id</id>" "$metainfo" || fail "the metainfo id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $app_id.desktop"
+
+desktop-file-validate "$entry" || fail "desktop-file-validate rejects the entry"
+appstreamcli validate --no-net --strict --explain "$metainfo" ||
+    fail "appstreamcli rejects the metainfo"
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli rejects the installed tree"
+echo "installed files are where the launcher expects them"

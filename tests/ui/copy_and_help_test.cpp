@@ -1,0 +1,230 @@
+// The copy buttons and the help button, clicked for real; the clipboard is read back through
+// QClipboard.
+#include "platform/line.h"
+#include "platform/shape.h"
+#include "platform/system_colors.h"
+#include "platform/text_box.h"
+#include "tests/support/form_harness.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tessavundo;
+using namespace tessavundo::testing;
+
+namespace {
+
+// rgb(12,34,56)
+const QString kStoredColor = QString::number(12 + 256 * 34 + 65536 * 56);
+
+// A clipboard that takes nothing, like one held by another program.
+class RefusingClipboard : public Clipboard {
+public:
+    void Clear() override { calls << QStringLiteral("clear"); }
+    void SetText(const QString& text) override { calls << QStringLiteral("set ") + text; }
+    QStringList calls;
+};
+
+void StartShown(Form1& form) {
+    form.show();
+    if (!QTest::qWaitForWindowActive(&form))
+        qWarning("the window did not become active");
+}
+
+void PutHtmlOnClipboard() {
+    auto* data = new QMimeData;
+    data->setHtml(QStringLiteral("<b>before</b>"));
+    data->setText(QStringLiteral("before"));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// What the picker shows besides the swatches; the copy and help buttons change none of it.
+struct PickerView {
+    QString rgbText;
+    QString hexText;
+    PackedColor preview;
+    float huePosition;
+    float markerLeft;
+    float markerTop;
+    std::vector<std::uint8_t> field;
+
+    explicit PickerView(Form1& form)
+        : rgbText(form.Text1->Text())
+        , hexText(form.Text2->Text())
+        , preview(form.Picture3->BackColor())
+        , huePosition(form.HuePosition)
+        , markerLeft(form.Shape1->Left())
+        , markerTop(form.Shape1->Top())
+        , field(FieldBytes(form)) {}
+
+    bool operator==(const PickerView&) const = default;
+};
+
+struct ShownMessage {
+    bool found = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+};
+
+// The message box is modal, so it is looked at from a timer inside its own event loop and then
+// closed with its OK button.
+void InspectNextMessageBox(ShownMessage& shown, int triesLeft = 200) {
+    QTimer::singleShot(10, [&shown, triesLeft] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (triesLeft > 0)
+                InspectNextMessageBox(shown, triesLeft - 1);
+            return;
+        }
+        shown.found = true;
+        shown.title = box->windowTitle();
+        shown.text = box->text();
+        shown.icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            shown.buttons << box->standardButton(button);
+        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            box->reject();
+    });
+}
+
+} // namespace
+
+class CopyAndHelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The program names itself so; the end-to-end tests see the title the program really sets.
+    void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo")); }
+    void copyPutsTheFieldsTextAlone_data();
+    void copyPutsTheFieldsTextAlone();
+    void unconfirmedTextIsCopiedWithThePreviewsColor_data();
+    void unconfirmedTextIsCopiedWithThePreviewsColor();
+    void refusingClipboardStillPushes();
+    void helpShowsTheMessageAndChangesNothing();
+};
+
+void CopyAndHelpTest::copyPutsTheFieldsTextAlone_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("rgb field") << "Command3"
+                               << "rgb(12,34,56)";
+    QTest::newRow("hex field, upper case") << "Command4"
+                                           << "#0C2238";
+}
+
+void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
+    QFETCH(QString, button);
+    QFETCH(QString, copied);
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
+    Form1& form = harness.Start();
+    StartShown(form);
+    PutHtmlOnClipboard();
+    const PickerView before(form);
+
+    QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(data);
+    QCOMPARE(data->text(), copied);
+    // What was there before is gone: plain text is the one format offered.
+    QCOMPARE(data->formats(), QStringList{QStringLiteral("text/plain")});
+    QCOMPARE(form.Picture4->BackColor(), 12 + 256 * 34 + 65536 * 56);
+    QVERIFY(PickerView(form) == before);
+}
+
+void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("rgb field") << "Text1"
+                               << "Command3"
+                               << "rgb(1,2,";
+    QTest::newRow("hex field") << "Text2"
+                               << "Command4"
+                               << "#12";
+}
+
+void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor() {
+    QFETCH(QString, field);
+    QFETCH(QString, button);
+    QFETCH(QString, typed);
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
+    Form1& form = harness.Start();
+    StartShown(form);
+    const PackedColor preview = form.Picture3->BackColor();
+
+    auto* text = form.findChild<TextBox*>(field);
+    QTest::mouseClick(text, Qt::LeftButton);
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(text, typed);
+    QCOMPARE(text->Text(), typed);
+    QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
+
+    QCOMPARE(QGuiApplication::clipboard()->text(), typed);
+    QCOMPARE(form.Picture3->BackColor(), preview);
+    QCOMPARE(form.Picture4->BackColor(), preview);
+}
+
+void CopyAndHelpTest::refusingClipboardStillPushes() {
+    MemorySettingsStore settings;
+    RefusingClipboard clipboard;
+    FakeScreenSource screen;
+    settings.Seed(QStringLiteral("color"), kStoredColor);
+    settings.Seed(QStringLiteral("col1"), QStringLiteral("255"));
+    Form1 form({settings, clipboard, screen});
+    StartShown(form);
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
+    QTest::mouseClick(form.Command4, Qt::LeftButton);
+
+    const PackedColor color = 12 + 256 * 34 + 65536 * 56;
+    QCOMPARE(form.Picture4->BackColor(), color);
+    QCOMPARE(form.Picture5->BackColor(), color);
+    QCOMPARE(form.Picture6->BackColor(), 255);
+    const QStringList expectedCalls = {"clear", "set rgb(12,34,56)", "clear", "set #0C2238"};
+    QCOMPARE(clipboard.calls, expectedCalls);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+}
+
+void CopyAndHelpTest::helpShowsTheMessageAndChangesNothing() {
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
+    Form1& form = harness.Start();
+    StartShown(form);
+    const PickerView before(form);
+    const QString expected = QString::fromLatin1(
+        "Click the eyedropper button to enable the Pick Screen Color function.\x0D\x0A"
+        "To pick the color your mouse is hovering press <RETURN>.\x0D\x0A"
+        "Press <ESC> to quit the function.\x0D\x0A"
+        "To get a more exact value on the rainbow bar use the +/- key on your keyboard.\x0D\x0A"
+        "The <COPY> Button copies the selected color value (either rgb or Hex) to the "
+        "clipboard.\x0D\x0A\x0D\x0A"
+        "Coded by Maraveld");
+
+    ShownMessage shown;
+    InspectNextMessageBox(shown);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+
+    QVERIFY2(shown.found, "no modal message box appeared");
+    QCOMPARE(shown.text.toUtf8(), expected.toUtf8());
+    QCOMPARE(shown.icon, QMessageBox::Question);
+    QCOMPARE(shown.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+    QCOMPARE(shown.title, QStringLiteral("Tessavundo"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(PickerView(form) == before);
+    QCOMPARE(form.Picture4->BackColor(), kWindowBackgroundColor);
+}
+
+QTEST_MAIN(CopyAndHelpTest)
+#include "copy_and_help_test.moc"

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace tessavundo {
+
+class Form1;
+
+// Lets assistive technology announce the window as a window: a plain top-level widget is
+// otherwise a mere client area. Call before the window is given its title.
+void RegisterWindowAccessibility();
+
+// Gives every control of the window the name, role, description and tooltip by which screen
+// readers and users of the keyboard know it.
+void DescribeControls(Form1& form);
+
+} // namespace tessavundo
