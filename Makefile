@@ -29,9 +29,7 @@ test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSAVUNDO_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
-		UBSAN_OPTIONS=print_stacktrace=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/leak-suppressions.txt:print_suppressions=0 \
-		ctest -L 'core|gui' --output-on-failure -j $(JOBS)
+		UBSAN_OPTIONS=print_stacktrace=1 ctest -L 'core|gui' --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, starting from the seeds in fuzz/corpus; what they find
 # grows a working corpus in $(FUZZ_DIR)/corpus.
