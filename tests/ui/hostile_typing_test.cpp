@@ -6,6 +6,7 @@
 #include "platform/shape.h"
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
+#include "tests/support/picker_state.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -22,26 +23,6 @@ constexpr int kFieldCapacity = 32767;
 std::string Separator() {
     return QLocale().decimalPoint().toStdString();
 }
-
-// What the picker shows, to tell what an input changed.
-struct PickerState {
-    QString rgbText;
-    QString hexText;
-    PackedColor preview;
-    float markerLeft;
-    float markerTop;
-    PackedColor border;
-    float huePosition;
-
-    explicit PickerState(Form1& form)
-        : rgbText(form.Text1->Text())
-        , hexText(form.Text2->Text())
-        , preview(form.Picture3->BackColor())
-        , markerLeft(form.Shape1->Left())
-        , markerTop(form.Shape1->Top())
-        , border(form.Shape1->BorderColor())
-        , huePosition(form.HuePosition) {}
-};
 
 // The hex field's text for rgb text: one piece per channel that reads as a number.
 QString HexFieldFor(const std::string& rgbText) {
@@ -61,8 +42,9 @@ void VerifyLocatedOrUnmoved(Form1& form, const PickerState& before) {
     if (!location) {
         QCOMPARE(form.Shape1->Left(), before.markerLeft);
         QCOMPARE(form.Shape1->Top(), before.markerTop);
-        QCOMPARE(form.Shape1->BorderColor(), before.border);
+        QCOMPARE(form.Shape1->BorderColor(), before.markerBorder);
         QCOMPARE(form.HuePosition, before.huePosition);
+        QVERIFY(FieldBytes(form) == before.field);
         return;
     }
     QCOMPARE(form.Picture3->BackColor(), location->preview);
@@ -162,7 +144,7 @@ void HostileTypingTest::pasteIntoRgbField_data() {
 void HostileTypingTest::pasteIntoRgbField() {
     QFETCH(QString, text);
     Form1& form = *harness_.form;
-    const PickerState before(form);
+    const PickerState before = PickerState::Of(form);
 
     Paste(form.Text1, text);
 
@@ -183,7 +165,7 @@ void HostileTypingTest::pasteIntoHexField() {
     Form1& form = *harness_.form;
     // The rgb field has had the focus and lost it, as when a user goes on to the hex field.
     QTest::mouseClick(form.Text1, Qt::LeftButton);
-    const PickerState before(form);
+    const PickerState before = PickerState::Of(form);
 
     Paste(form.Text2, text);
 

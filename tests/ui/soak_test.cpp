@@ -15,6 +15,7 @@
 #include "platform/timer.h"
 #include "platform/toggle.h"
 #include "tests/support/form_harness.h"
+#include "tests/support/mouse_events.h"
 #include "ui/complement.h"
 
 #include <QClipboard>
@@ -331,10 +332,7 @@ void SoakTest::ClickSwatch() {
 
 void SoakTest::DoubleClickSwatch() {
     PictureBox* swatch = Chance(70) ? form_->Picture9 : form_->Picture4;
-    const QPoint position(8, 8);
-    QTest::mouseClick(swatch, Qt::LeftButton, Qt::NoModifier, position);
-    QTest::mouseDClick(swatch, Qt::LeftButton, Qt::NoModifier, position);
-    Release(swatch, position);
+    SendX11DoubleClick(swatch, QPoint(Random(1, 15), Random(1, 15)));
     VerifyOneColor();
     if (swatch == form_->Picture9) {
         QVERIFY2(form_->Picture3->BackColor() == 255, qPrintable(Context("a reset gives red")));
