@@ -32,7 +32,8 @@ test-sanitize: deps
 		UBSAN_OPTIONS=print_stacktrace=1 ctest -L 'core|gui' --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, starting from the seeds in fuzz/corpus; what they find
-# grows a working corpus in $(FUZZ_DIR)/corpus.
+# grows a working corpus in $(FUZZ_DIR)/corpus, and an input that breaks a property is kept
+# as $(FUZZ_DIR)/crash-*.
 fuzz: deps
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
 		-DTESSAVUNDO_FUZZING=ON
@@ -40,6 +41,7 @@ fuzz: deps
 	set -e; for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(FUZZ_DIR)/corpus/$$target; \
 		$(FUZZ_DIR)/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=$(FUZZ_DIR)/ \
 			$(FUZZ_DIR)/corpus/$$target fuzz/corpus/$$target; \
 	done
 
