@@ -112,9 +112,9 @@ void HostileSettingsTest::damagedFileStillOpens_data() {
     QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 8);
     QTest::newRow("good values, then random bytes")
         << SettingsFile(kGoodValues) + RandomBytes(4096, 9);
-    QTest::newRow("NUL bytes in a value") << QByteArray("[position]\ncolor=25\0"
-                                                        "5\n",
-                                                        20);
+    static const char nulInValue[] = "[position]\ncolor=25\0"
+                                     "5\ncol1=255\n";
+    QTest::newRow("NUL byte in a value") << QByteArray(nulInValue, sizeof nulInValue - 1);
     QTest::newRow("cut off inside a section name") << QByteArray("[position]\ncolor=255\n[posi");
 }
 

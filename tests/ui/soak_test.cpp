@@ -94,9 +94,6 @@ private:
             .arg(seed_)
             .arg(QLatin1String(what));
     }
-    void Press(QWidget* widget, QPoint position, Qt::MouseButton button = Qt::LeftButton);
-    void Release(QWidget* widget, QPoint position, Qt::MouseButton button = Qt::LeftButton);
-    void MoveHeld(QWidget* widget, QPoint position);
     void ClickInto(TextBox* field);
     void WaitForTick(Timer* timer);
     void Type(QWidget* widget, const QString& text);
@@ -163,19 +160,6 @@ void SoakTest::randomEvents() {
     }
 }
 
-void SoakTest::Press(QWidget* widget, QPoint position, Qt::MouseButton button) {
-    QTest::mousePress(widget, button, Qt::NoModifier, position);
-}
-
-void SoakTest::Release(QWidget* widget, QPoint position, Qt::MouseButton button) {
-    QTest::mouseRelease(widget, button, Qt::NoModifier, position);
-}
-
-// QTest's moves carry the buttons held since its press.
-void SoakTest::MoveHeld(QWidget* widget, QPoint position) {
-    QTest::mouseMove(widget, position);
-}
-
 // QTest types Latin-1 only; other characters arrive as keys that type them, as an input
 // method delivers them.
 void SoakTest::Type(QWidget* widget, const QString& text) {
@@ -214,8 +198,10 @@ QString SoakTest::RandomText(int maxLength) {
 void SoakTest::DragOnBar() {
     QWidget* bar = form_->Picture2;
     const Qt::MouseButton button = Chance(85) ? Qt::LeftButton : Qt::RightButton;
-    QPoint position(Random(0, 16), Random(-20, 278));
-    Press(bar, position, button);
+    // A press lands on the bar; the moves and the release that follow it reach the bar wherever
+    // the pointer goes, since the bar holds the pointer while a button is down.
+    QPoint position(Random(0, 16), Random(0, 257));
+    QTest::mousePress(bar, button, Qt::NoModifier, position);
     if (button == Qt::LeftButton) {
         VerifyOneColor();
         VerifyFieldPointShowsPreview();
@@ -223,12 +209,13 @@ void SoakTest::DragOnBar() {
     const int moves = Random(0, 6);
     for (int i = 0; i < moves; ++i) {
         position = QPoint(Random(-50, 60), Random(-100, 360));
-        MoveHeld(bar, position);
+        // QTest's moves carry the buttons held since its press.
+        QTest::mouseMove(bar, position);
         // Lets the follow-up timer render the field now and then, as it does between moves.
         if (Chance(40))
             WaitForTick(form_->Timer2);
     }
-    Release(bar, position, button);
+    QTest::mouseRelease(bar, button, Qt::NoModifier, position);
     QVERIFY2(!form_->Timer2->Enabled(), qPrintable(Context("a release stops the bar's timer")));
     if (button == Qt::LeftButton) {
         VerifyOneColor();
@@ -248,14 +235,14 @@ void SoakTest::StepOnBar() {
 
 void SoakTest::DragOnField() {
     QWidget* field = form_->Picture1;
-    QPoint position(Random(-30, 290), Random(-30, 290));
-    Press(field, position);
+    QPoint position(Random(0, 257), Random(0, 257));
+    QTest::mousePress(field, Qt::LeftButton, Qt::NoModifier, position);
     const int moves = Random(0, 6);
     for (int i = 0; i < moves; ++i) {
         position = QPoint(Random(-300, 560), Random(-300, 560));
-        MoveHeld(field, position);
+        QTest::mouseMove(field, position);
     }
-    Release(field, position);
+    QTest::mouseRelease(field, Qt::LeftButton, Qt::NoModifier, position);
     VerifyOneColor();
     VerifyFieldPointShowsPreview();
 }
