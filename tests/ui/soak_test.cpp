@@ -252,11 +252,23 @@ void SoakTest::TypeInRgbField() {
     QSignalSpy changes(form_->Text1, &TextBox::Change);
     if (Chance(60))
         QTest::keyClick(form_->Text1, Qt::Key_A, Qt::ControlModifier);
-    if (Chance(50)) {
+    const int kind = Random(0, 9);
+    if (kind < 4) {
         QTest::keyClicks(form_->Text1, QStringLiteral("rgb(%1,%2,%3)")
                                            .arg(Random(-2, 260))
                                            .arg(Random(0, 255))
                                            .arg(Random(0, 255)));
+    } else if (kind < 6) {
+        // Fractions near a half, which can locate far off the bar.
+        const auto near = [this] {
+            const bool above = Chance(50);
+            return QStringLiteral("%1.%2%3%4")
+                .arg(Random(0, 3))
+                .arg(above ? '5' : '4')
+                .arg(QString(Random(0, 12), QLatin1Char(above ? '0' : '9')))
+                .arg(Random(1, 9));
+        };
+        QTest::keyClicks(form_->Text1, QStringLiteral("rgb(%1,%2,%3)").arg(near(), near(), near()));
     } else {
         Type(form_->Text1, RandomText(14));
     }
