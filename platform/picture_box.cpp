@@ -22,8 +22,13 @@ PackedColor FromRgb(QRgb rgb) {
     return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
 }
 
+// A scale value far off the box (a hue located from fractional channels can lie billions of
+// units off the bar) stops at a pixel that is still far off but fits an int; painting clips
+// it and Point reads the nearest edge either way.
 int NearestPixel(double scaleValue, int pixels, float scale) {
-    return static_cast<int>(std::nearbyint(scaleValue * pixels / scale));
+    constexpr double kFarOff = QWIDGETSIZE_MAX;
+    const double pixel = std::nearbyint(scaleValue * pixels / scale);
+    return static_cast<int>(std::fmax(-kFarOff, std::fmin(pixel, kFarOff)));
 }
 
 } // namespace

@@ -59,7 +59,12 @@ Form1::Form1(FormServices services, QWidget* parent)
     Picture1->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The marker overlays are no widgets, so no parent deletes them; they go while the picture
+    // boxes they are drawn over still exist.
+    delete Shape1;
+    delete Line1;
+}
 
 void Form1::CreateControls() {
     auto pictureBox = [this](const char* name, QRect geometry) {
@@ -178,8 +183,13 @@ float Form1::Top() const {
 }
 
 void Form1::Move(float left, float top) {
-    const QPoint position(static_cast<int>(std::nearbyint(left / TwipsPerPixelX())),
-                          static_cast<int>(std::nearbyint(top / TwipsPerPixelY())));
+    const float x = std::nearbyint(left / TwipsPerPixelX());
+    const float y = std::nearbyint(top / TwipsPerPixelY());
+    // No window system places a window this far out, and whole pixels beyond it could
+    // overflow on the way to the screen's rectangles.
+    if (!(std::abs(x) <= QWIDGETSIZE_MAX && std::abs(y) <= QWIDGETSIZE_MAX))
+        return;
+    const QPoint position(static_cast<int>(x), static_cast<int>(y));
     // A position saved on a monitor that is gone would put the window out of reach.
     if (IsTitleBandReachable(position, width()))
         move(position);

@@ -59,10 +59,21 @@ public:
         }
     }
 
+    // Runs the picker as the unprivileged user nobody, for whom file permissions hold (the
+    // tests run as root, which ignores them).
+    void RunAsNobody() { asNobody_ = true; }
+
     // Starts the picker and waits for its window; returns false when it never appears. Only a
     // mapped window counts: the toolkit's hidden 1 x 1 leader window carries the same title.
     bool Start() {
-        process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
+        if (asNobody_) {
+            // setpriv replaces itself with the picker, so the process id stays the picker's.
+            process_.start(QStringLiteral("setpriv"),
+                           {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                            QStringLiteral("--clear-groups"), QStringLiteral(TESSAVUNDO_BINARY)});
+        } else {
+            process_.start(QStringLiteral(TESSAVUNDO_BINARY), QStringList());
+        }
         if (!process_.waitForStarted())
             return false;
         // Qt also names a hidden leader window after the program; only a shown one counts. The
@@ -106,12 +117,22 @@ public:
                                 "PNG");
     }
 
+    // Asks the window to close, as its close button does, and waits for the program to end;
+    // needs a window manager. Returns false unless the program ended normally with exit code 0.
+    bool Close() {
+        Run(QStringLiteral("wmctrl"),
+            {QStringLiteral("-F"), QStringLiteral("-c"), QStringLiteral("Tessavundo")});
+        return process_.waitForFinished(30000) && process_.exitStatus() == QProcess::NormalExit &&
+               process_.exitCode() == 0;
+    }
+
     QString Window() const { return QString::fromLatin1(window_); }
     QProcess& Process() { return process_; }
 
 private:
     QProcess process_;
     QByteArray window_;
+    bool asNobody_ = false;
 };
 
 } // namespace tessavundo::e2e
