@@ -20,6 +20,12 @@ std::unique_ptr<QSettings> QtSettingsStore::Open(const QString& application) {
             : std::make_unique<QSettings>(QDir(m_directory).filePath(application + ".conf"),
                                           QSettings::IniFormat);
     settings->setFallbacksEnabled(false);
+    // QSettings parses a file once per process and tells only the object that parsed it that it
+    // was damaged, so the first opening parses all of it and the damage is remembered.
+    settings->allKeys();
+    if (settings->status() == QSettings::FormatError) {
+        m_damaged.insert(application);
+    }
     return settings;
 }
 
@@ -41,9 +47,13 @@ std::optional<QString> QtSettingsStore::GetSetting(const QString& application,
 bool QtSettingsStore::SaveSetting(const QString& application, const QString& section,
                                   const QString& key, const QString& text) {
     const auto settings = Open(application);
-    // A damaged file is written over with what could be read of it plus the new value: the file
-    // is the picker's own, and refusing would keep the picker from ever saving again. The write
-    // goes through a temporary file, so a failure leaves the old file whole.
+    // A damaged file is replaced by a whole one: the file is the picker's own, refusing would
+    // keep the picker from ever saving again, and keeping what QSettings made of the damage
+    // would write it back on every save. The write goes through a temporary file, so a failure
+    // leaves the old file as it was.
+    if (m_damaged.remove(application)) {
+        settings->clear();
+    }
     settings->setAtomicSyncRequired(true);
     settings->beginGroup(section);
     settings->setValue(key, text);

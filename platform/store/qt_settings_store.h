@@ -2,6 +2,7 @@
 
 #include "platform/settings_store.h"
 
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -32,6 +33,8 @@ private:
     std::unique_ptr<QSettings> Open(const QString& application);
 
     QString m_directory;
+    // Applications whose file was found damaged and has not been written since.
+    QSet<QString> m_damaged;
 };
 
 } // namespace tessavundo

@@ -262,6 +262,8 @@ void SettingsStoreTest::damagedStoreIsRepaired() {
     QVERIFY(store.SaveSetting(kApp, kSection, "color", "255"));
     QtSettingsStore reopened(dir.path());
     QCOMPARE(reopened.GetSetting(kApp, kSection, "color"), QString("255"));
+    // What the damage looked like is not written back.
+    QVERIFY(QFileInfo(dir.filePath(kFileName)).size() < 1024);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{kFileName});
 }
