@@ -1,5 +1,7 @@
 #include "platform/clipboard.h"
+#include "platform/portal/desktop_color_portal.h"
 #include "platform/screen/create_screen_source.h"
+#include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
@@ -7,6 +9,11 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // On a Wayland desktop the window runs through XWayland, where it can be moved to its saved
+    // position and report where it is; a Wayland window can do neither. The user's own choice
+    // of platform stands.
+    if (tessavundo::ShouldRunOnXWayland(tessavundo::ReadDisplayEnvironment(), argc, argv))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo"));
@@ -18,7 +25,8 @@ int main(int argc, char* argv[]) {
     tessavundo::QtSettingsStore settings;
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
-    tessavundo::Form1 form({settings, clipboard, *screen});
+    tessavundo::DesktopColorPortal portal;
+    tessavundo::Form1 form({settings, clipboard, *screen, portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.
