@@ -4,7 +4,9 @@
 #include "platform/screen/physical_pixels.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -47,7 +49,8 @@ const xcb_screen_t* DefaultScreen(xcb_connection_t* connection) {
     return screens.rem ? screens.data : nullptr;
 }
 
-// XWayland announces itself by an extension of its own name; a program on it may have been
+// XWayland announces itself: by an extension of its own name since its version 23.1, and
+// before that by the names of its outputs, "XWAYLAND0" and on. A program on it may have been
 // started without the Wayland variables, by a terminal or a session that cleared them.
 bool IsXWayland(xcb_connection_t* connection) {
     static constexpr char kName[] = "XWAYLAND";
@@ -56,7 +59,12 @@ bool IsXWayland(xcb_connection_t* connection) {
         TakeReply(xcb_query_extension_reply(
                       connection, xcb_query_extension(connection, sizeof kName - 1, kName), &error),
                   error);
-    return reply && reply->present;
+    if (reply && reply->present)
+        return true;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen* screen) {
+        return screen->name().startsWith(QLatin1String(kName));
+    });
 }
 
 } // namespace
