@@ -94,7 +94,9 @@ void DesktopColorPortal::PickColorReplied(const QDBusPendingCallWatcher& call,
                                           const QString& token) {
     const QDBusPendingReply<QDBusObjectPath> reply = call;
     if (token != token_) {
-        // Dropped before the portal replied: its interface may only be opening now.
+        // Dropped before the portal replied: its interface may only be opening now, and the
+        // Close sent then may have come before the request existed. A second Close does no
+        // harm.
         if (reply.isValid())
             Close(reply.value().path());
         return;
