@@ -53,6 +53,8 @@ QString PortalParentWindow(const QString& platformName, WId window) {
     return QStringLiteral("x11:") + QString::number(window, 16);
 }
 
+DesktopColorPortal::DesktopColorPortal() = default;
+
 DesktopColorPortal::DesktopColorPortal(const QDBusConnection& bus)
     : bus_(bus) {}
 
@@ -64,7 +66,9 @@ DesktopColorPortal::~DesktopColorPortal() {
 void DesktopColorPortal::PickColor(WId parent) {
     Cancel();
     token_ = QStringLiteral("tessavundo%1").arg(++requestCount_);
-    if (!bus_.isConnected()) {
+    if (!bus_)
+        bus_ = QDBusConnection::sessionBus();
+    if (!bus_->isConnected()) {
         // No session bus, so no portal. Said after returning, as a portal's answer would be.
         QMetaObject::invokeMethod(
             this,
@@ -77,12 +81,12 @@ void DesktopColorPortal::PickColor(WId parent) {
             Qt::QueuedConnection);
         return;
     }
-    Listen(RequestPath(bus_.baseService(), token_));
+    Listen(RequestPath(bus_->baseService(), token_));
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kDesktopPath, kScreenshotInterface,
                                                        QStringLiteral("PickColor"));
     call << PortalParentWindow(QGuiApplication::platformName(), parent)
          << QVariantMap{{QStringLiteral("handle_token"), token_}};
-    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, token = token_](QDBusPendingCallWatcher* finished) {
                 PickColorReplied(*finished, token);
@@ -144,20 +148,20 @@ void DesktopColorPortal::Cancel() {
 
 void DesktopColorPortal::Listen(const QString& requestPath) {
     requestPath_ = requestPath;
-    bus_.connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-                 kResponseSlot);
+    bus_->connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+                  kResponseSlot);
 }
 
 void DesktopColorPortal::StopListening() {
-    bus_.disconnect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-                    kResponseSlot);
+    bus_->disconnect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+                     kResponseSlot);
     requestPath_.clear();
 }
 
 void DesktopColorPortal::Close(const QString& requestPath) {
     // Nobody waits for the reply: a request that is gone already is just as closed.
-    bus_.send(QDBusMessage::createMethodCall(kService, requestPath, kRequestInterface,
-                                             QStringLiteral("Close")));
+    bus_->send(QDBusMessage::createMethodCall(kService, requestPath, kRequestInterface,
+                                              QStringLiteral("Close")));
 }
 
 } // namespace tessavundo

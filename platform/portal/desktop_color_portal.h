@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QString>
 #include <QVariantMap>
+#include <optional>
 
 class QDBusMessage;
 class QDBusPendingCallWatcher;
@@ -24,7 +25,10 @@ class DesktopColorPortal final : public ColorPortal {
     Q_OBJECT
 
 public:
-    explicit DesktopColorPortal(const QDBusConnection& bus = QDBusConnection::sessionBus());
+    // On the session bus, connected at the first request: where the screen can be read
+    // continuously the portal is never asked, and the program never touches the bus.
+    DesktopColorPortal();
+    explicit DesktopColorPortal(const QDBusConnection& bus);
     ~DesktopColorPortal() override;
 
     void PickColor(WId parent) override;
@@ -39,7 +43,7 @@ private:
     void StopListening();
     void Close(const QString& requestPath);
 
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
     quint64 requestCount_ = 0;
     // The pending request's handle token, empty when none is pending.
     QString token_;
