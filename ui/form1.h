@@ -143,7 +143,8 @@ private:
     void ReadOutFieldColor();
     // The shade field's pick of the pixel at a pointer position.
     void PickFieldColor(float x, float y);
-    // The eyedropper's end by a key, the focus or another window: the hex text is copied.
+    // The eyedropper's end by a key, the focus, another window or the desktop's color: the hex
+    // text is copied.
     void EndSamplingWithCopy();
     void TakeSwatchColor(const PictureBox& swatch);
     void PushSwatches();
