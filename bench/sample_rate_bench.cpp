@@ -39,6 +39,7 @@ public:
         return screen_->GetPixel(dc, x, y);
     }
     WId GetActiveWindow() override { return screen_->GetActiveWindow(); }
+    bool CanReadContinuously() override { return screen_->CanReadContinuously(); }
 
 private:
     std::unique_ptr<ScreenSource> screen_;
@@ -83,7 +84,8 @@ void SampleRate(benchmark::State& state, bool moving) {
     testing::MemorySettingsStore settings;
     SystemClipboard clipboard;
     CountingScreenSource screen(CreateScreenSource());
-    Form1 form(FormServices{settings, clipboard, screen});
+    FakeColorPortal portal;
+    Form1 form(FormServices{settings, clipboard, screen, portal});
     form.move(0, 0);
     const auto colorful = ColorfulWindow(QPoint(600, 100));
     colorful->show();

@@ -2,6 +2,7 @@
 // start-up, as the window runs them.
 #include "bench/window_fixture.h"
 #include "platform/clipboard.h"
+#include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
@@ -19,8 +20,8 @@ void RestartWithSwatches(bench::Window& window) {
     const int colors[] = {16711680, 255, 65280, 3302600, 8388863, 16744448};
     for (int i = 0; i < 6; ++i)
         window.settings.Seed(QStringLiteral("col%1").arg(i + 1), QString::number(colors[i]));
-    window.form =
-        std::make_unique<Form1>(FormServices{window.settings, window.clipboard, window.screen});
+    window.form = std::make_unique<Form1>(
+        FormServices{window.settings, window.clipboard, window.screen, window.portal});
 }
 
 } // namespace
@@ -61,7 +62,8 @@ static void BM_SaveNineSettings(benchmark::State& state) {
     QtSettingsStore store(dir.path());
     SystemClipboard clipboard;
     FakeScreenSource screen;
-    Form1 form({store, clipboard, screen});
+    FakeColorPortal portal;
+    Form1 form({store, clipboard, screen, portal});
     bool cancel = false;
     for (auto _ : state)
         form.Form_Unload(cancel);

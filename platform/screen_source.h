@@ -39,6 +39,11 @@ public:
 
     // The active window of this process (0 when another application is active).
     virtual WId GetActiveWindow() = 0;
+
+    // Whether the pixel under the pointer can be read again and again while the pointer moves
+    // over other programs' windows. Where it cannot (a Wayland desktop, a screen that refuses
+    // reads), the desktop has to be asked for a color instead.
+    virtual bool CanReadContinuously() = 0;
 };
 
 } // namespace tessavundo

@@ -1,4 +1,5 @@
 #include "platform/clipboard.h"
+#include "platform/color_portal.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
@@ -10,10 +11,17 @@
 namespace tessavundo {
 
 // The toggle going down starts sampling with a fresh screen context; going up stops it and
-// gives the context back, so that no more than one is ever held.
+// gives the context back, so that no more than one is ever held. Where the screen cannot be
+// read continuously, the toggle going down asks the desktop for one color instead, and going
+// up drops that request.
 void Form1::Check1_Click() {
     lastSample_.reset();
     if (Check1->Value() == 1) {
+        if (!services_.screen.CanReadContinuously()) {
+            portalRequestPending_ = true;
+            services_.portal.PickColor(winId());
+            return;
+        }
         if (ScreenDC != 0)
             services_.screen.ReleaseDC(ScreenDC);
         ScreenDC = services_.screen.GetWindowDC();
@@ -23,6 +31,10 @@ void Form1::Check1_Click() {
         if (ScreenDC != 0)
             services_.screen.ReleaseDC(ScreenDC);
         ScreenDC = 0;
+        if (portalRequestPending_) {
+            portalRequestPending_ = false;
+            services_.portal.Cancel();
+        }
     }
 }
 

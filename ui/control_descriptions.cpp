@@ -59,9 +59,7 @@ void DescribeControls(Form1& form) {
                    QStringLiteral("Copy the rgb text and keep the color in the first swatch"));
     DescribeButton(form.Command4, QStringLiteral("Copy hex text"),
                    QStringLiteral("Copy the hex text and keep the color in the first swatch"));
-    DescribeButton(form.Check1, QStringLiteral("Eyedropper"),
-                   QStringLiteral("Take the color of any pixel on the screen; Esc or Space ends "
-                                  "and copies the hex text, Enter copies the rgb text"));
+    DescribeButton(form.Check1, QStringLiteral("Eyedropper"), EyedropperToolTip());
     DescribeButton(form.Command1, QStringLiteral("Help"), QStringLiteral("How to use the picker"));
 
     PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
@@ -74,6 +72,16 @@ void DescribeControls(Form1& form) {
     form.Picture9->setAccessibleDescription(
         QStringLiteral("The oldest color copied; click to take it back, double-click to reset "
                        "the picker to red and every swatch to white"));
+}
+
+QString EyedropperToolTip() {
+    return QStringLiteral("Take the color of any pixel on the screen; Esc or Space ends and "
+                          "copies the hex text, Enter copies the rgb text");
+}
+
+QString MissingPortalToolTip() {
+    return QStringLiteral("Picking a color from the screen needs the desktop's color-picker "
+                          "portal, which this desktop does not offer");
 }
 
 } // namespace tessavundo

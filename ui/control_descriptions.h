@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace tessavundo {
 
 class Form1;
@@ -11,5 +13,10 @@ void RegisterWindowAccessibility();
 // Gives every control of the window the name, role, description and tooltip by which screen
 // readers and users of the keyboard know it.
 void DescribeControls(Form1& form);
+
+// The eyedropper button's tooltip, and the one it shows once the desktop turned out to have no
+// color picker to ask.
+QString EyedropperToolTip();
+QString MissingPortalToolTip();
 
 } // namespace tessavundo

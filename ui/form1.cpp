@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "platform/color_portal.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/png_icon.h"
@@ -164,6 +165,10 @@ void Form1::ConnectControls() {
     connect(Check1, &Toggle::KeyPress, this, &Form1::Check1_KeyPress);
     connect(Check1, &Toggle::LostFocus, this, &Form1::Check1_LostFocus);
     connect(Timer1, &Timer::Tick, this, &Form1::Timer1_Timer);
+    connect(&services_.portal, &ColorPortal::ColorPicked, this, &Form1::ColorPortal_ColorPicked);
+    connect(&services_.portal, &ColorPortal::PickCancelled, this,
+            &Form1::ColorPortal_PickCancelled);
+    connect(&services_.portal, &ColorPortal::Unavailable, this, &Form1::ColorPortal_Unavailable);
 
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
     connect(Picture5, &PictureBox::Click, this, &Form1::Picture5_Click);

@@ -14,6 +14,7 @@
 namespace tessavundo {
 
 class Clipboard;
+class ColorPortal;
 class Line;
 class PictureBox;
 class SettingsStore;
@@ -27,6 +28,8 @@ struct FormServices {
     SettingsStore& settings;
     Clipboard& clipboard;
     ScreenSource& screen;
+    // Asked for one color at a time where the screen cannot be read continuously.
+    ColorPortal& portal;
 };
 
 // The picker window. Every behaviour is one of its routines, named after the control and the
@@ -90,6 +93,10 @@ public:
     void Check1_LostFocus();
     void Form_Click();
     void Timer1_Timer();
+    // The desktop's answers, where the toggle going down asked it for a color.
+    void ColorPortal_ColorPicked(PackedColor color);
+    void ColorPortal_PickCancelled();
+    void ColorPortal_Unavailable();
 
     // Swatches.
     void Picture4_Click();
@@ -136,7 +143,8 @@ private:
     void ReadOutFieldColor();
     // The shade field's pick of the pixel at a pointer position.
     void PickFieldColor(float x, float y);
-    // The eyedropper's end by a key, the focus or another window: the hex text is copied.
+    // The eyedropper's end by a key, the focus, another window or the desktop's color: the hex
+    // text is copied.
     void EndSamplingWithCopy();
     void TakeSwatchColor(const PictureBox& swatch);
     void PushSwatches();
@@ -148,6 +156,8 @@ private:
     bool backgroundPressed_ = false;
     // The eyedropper's last sample of the current sampling run.
     std::optional<SampleOutcome> lastSample_;
+    // The desktop has been asked for a color and has not answered yet.
+    bool portalRequestPending_ = false;
 };
 
 } // namespace tessavundo

@@ -1,6 +1,8 @@
 #include "platform/clipboard.h"
 #include "platform/font_warm_up.h"
+#include "platform/portal/desktop_color_portal.h"
 #include "platform/screen/create_screen_source.h"
+#include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
@@ -8,6 +10,11 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // On a Wayland desktop the window runs through XWayland, where it can be moved to its saved
+    // position and report where it is; a Wayland window can do neither. The user's own choice
+    // of platform stands.
+    if (tessavundo::ShouldRunOnXWayland(tessavundo::ReadDisplayEnvironment(), argc, argv))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     // Loads on another core while the toolkit connects to the display.
     tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
@@ -22,7 +29,8 @@ int main(int argc, char* argv[]) {
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
-    tessavundo::Form1 form({settings, clipboard, *screen});
+    tessavundo::DesktopColorPortal portal;
+    tessavundo::Form1 form({settings, clipboard, *screen, portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.

@@ -22,6 +22,7 @@ public:
     void MarkUnreadable(QPoint position) { SetPixel(position, kInvalidColor); }
     void SetScaleFactor(qreal factor) { scaleFactor_ = factor; }
     void SetActiveWindow(WId window) { activeWindow_ = window; }
+    void SetCanReadContinuously(bool canRead) { canReadContinuously_ = canRead; }
 
     // Contexts taken and not yet released; more than one means a context leaked.
     int HeldContexts() const { return taken_ - released_; }
@@ -35,6 +36,7 @@ public:
     void ReleaseDC(ScreenDC dc) override;
     PackedColor GetPixel(ScreenDC dc, int x, int y) override;
     WId GetActiveWindow() override { return activeWindow_; }
+    bool CanReadContinuously() override { return canReadContinuously_; }
 
 private:
     QPoint cursorPos_;
@@ -44,6 +46,7 @@ private:
     QHash<QPoint, PackedColor> pixels_;
     qreal scaleFactor_ = 1.0;
     WId activeWindow_ = 0;
+    bool canReadContinuously_ = true;
     DeviceContextSlot context_;
     int taken_ = 0;
     int released_ = 0;

@@ -1,9 +1,12 @@
 #include "platform/screen/x11_screen_source.h"
 
+#include "platform/screen/display_session.h"
 #include "platform/screen/physical_pixels.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -46,6 +49,24 @@ const xcb_screen_t* DefaultScreen(xcb_connection_t* connection) {
     return screens.rem ? screens.data : nullptr;
 }
 
+// XWayland announces itself: by an extension of its own name since its version 23.1, and
+// before that by the names of its outputs, "XWAYLAND0" and on. A program on it may have been
+// started without the Wayland variables, by a terminal or a session that cleared them.
+bool IsXWayland(xcb_connection_t* connection) {
+    static constexpr char kName[] = "XWAYLAND";
+    xcb_generic_error_t* error = nullptr;
+    const auto reply =
+        TakeReply(xcb_query_extension_reply(
+                      connection, xcb_query_extension(connection, sizeof kName - 1, kName), &error),
+                  error);
+    if (reply && reply->present)
+        return true;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen* screen) {
+        return screen->name().startsWith(QLatin1String(kName));
+    });
+}
+
 } // namespace
 
 X11ScreenSource::X11ScreenSource() {
@@ -60,6 +81,10 @@ X11ScreenSource::X11ScreenSource() {
     connection_ = connection;
     root_ = screen->root;
     format_ = RootPixelFormat(*xcb_get_setup(connection), *screen);
+    // Decided once: the kind of session does not change while the program runs. A pixel read
+    // never gives all bits set, so kInvalidColor means the root refused the 1 x 1 read.
+    continuousReading_ = format_ && !IsWaylandSession(ReadDisplayEnvironment()) &&
+                         !IsXWayland(connection) && ReadRootPixel(0, 0) != kInvalidColor;
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
@@ -108,6 +133,10 @@ PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
         return kInvalidColor;
     }
     return ToPackedColor(*format_, xcb_get_image_data(reply.get()));
+}
+
+bool X11ScreenSource::CanReadContinuously() {
+    return continuousReading_;
 }
 
 WId X11ScreenSource::GetActiveWindow() {

@@ -11,7 +11,8 @@ namespace tessavundo {
 
 // The screen as the X server shows it, read through the toolkit's own X connection. Every read
 // is one round trip: the pointer by QueryPointer, a pixel by a 1 x 1 GetImage of the root
-// window, in the root's physical pixels whatever scale factor the toolkit applies.
+// window, in the root's physical pixels whatever scale factor the toolkit applies. It reads
+// continuously only on an X11 desktop, never on a Wayland one (XWayland included).
 class X11ScreenSource final : public ScreenSource {
 public:
     X11ScreenSource();
@@ -22,6 +23,7 @@ public:
     void ReleaseDC(ScreenDC dc) override;
     PackedColor GetPixel(ScreenDC dc, int x, int y) override;
     WId GetActiveWindow() override;
+    bool CanReadContinuously() override;
 
 private:
     PackedColor ReadRootPixel(int x, int y);
@@ -30,6 +32,7 @@ private:
     xcb_window_t root_ = XCB_WINDOW_NONE;
     std::optional<X11PixelFormat> format_;
     DeviceContextSlot context_;
+    bool continuousReading_ = false;
 };
 
 } // namespace tessavundo

@@ -52,6 +52,12 @@ public:
         process_.setProcessEnvironment(environment);
     }
 
+    void UnsetEnvironment(const QString& name) {
+        QProcessEnvironment environment = process_.processEnvironment();
+        environment.remove(name);
+        process_.setProcessEnvironment(environment);
+    }
+
     ~PickerSession() {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();

@@ -16,6 +16,7 @@ private slots:
     void everyPixelIsUnreadable();
     void rectanglesKeepTheirPixels();
     void activeWindowFollowsFocus();
+    void cannotReadContinuously();
 
 private:
     std::unique_ptr<ScreenSource> source_;
@@ -53,6 +54,10 @@ void OffscreenScreenSourceTest::activeWindowFollowsFocus() {
     QCOMPARE(source_->GetActiveWindow(), window.winId());
     window.close();
     QTRY_COMPARE(source_->GetActiveWindow(), WId{0});
+}
+
+void OffscreenScreenSourceTest::cannotReadContinuously() {
+    QVERIFY(!source_->CanReadContinuously());
 }
 
 QTEST_MAIN(OffscreenScreenSourceTest)

@@ -30,6 +30,8 @@ private slots:
     void pointsOffTheScreenAreUnreadable();
     void onlyTheHeldContextReads();
     void activeWindowIsOnlyOurs();
+    void readsContinuouslyOnlyOutsideWayland_data();
+    void readsContinuouslyOnlyOutsideWayland();
 
 private:
     std::unique_ptr<ScreenSource> source_;
@@ -151,6 +153,35 @@ void X11ScreenSourceTest::activeWindowIsOnlyOurs() {
     xcb_flush(other);
     QTRY_COMPARE(source_->GetActiveWindow(), WId{0});
     xcb_disconnect(other);
+}
+
+void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland_data() {
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<bool>("continuous");
+    QTest::newRow("X11 desktop") << QByteArray() << QByteArray() << true;
+    QTest::newRow("X11 session named")
+        << QByteArray("XDG_SESSION_TYPE") << QByteArray("x11") << true;
+    QTest::newRow("Wayland display set")
+        << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0") << false;
+    QTest::newRow("Wayland session named")
+        << QByteArray("XDG_SESSION_TYPE") << QByteArray("wayland") << false;
+}
+
+void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland() {
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(bool, continuous);
+    if (!variable.isEmpty())
+        qputenv(variable.constData(), value);
+    const auto source = CreateScreenSource();
+    if (!variable.isEmpty())
+        qunsetenv(variable.constData());
+    QCOMPARE(source->CanReadContinuously(), continuous);
+    // The pixels themselves stay readable: only the desktop's rules forbid following them.
+    const ScreenDC dc = source->GetWindowDC();
+    QCOMPARE(source->GetPixel(dc, 5, 5), kRootColor);
+    source->ReleaseDC(dc);
 }
 
 QTEST_MAIN(X11ScreenSourceTest)

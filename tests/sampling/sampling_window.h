@@ -8,6 +8,7 @@
 #include "platform/timer.h"
 #include "platform/toggle.h"
 #include "tests/support/form_harness.h"
+#include "tests/support/picker_state.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,14 +24,6 @@ inline const QString kClipboardBefore = QStringLiteral("held before sampling");
 // red from x, green from y, blue fixed.
 inline PackedColor ScreenPattern(QPoint point) {
     return (point.x() & 0xFF) + 256 * (point.y() & 0xFF) + 65536 * 0x40;
-}
-
-inline QString HexText(PackedColor color) {
-    return QString::fromStdString(FormatHexText(SplitColor(color)));
-}
-
-inline QString RgbText(PackedColor color) {
-    return QString::fromStdString(FormatRgbText(SplitColor(color)));
 }
 
 inline QString ClipboardText() {

@@ -1,6 +1,7 @@
 // The window's start-up and shut-down on the real settings store, in temporary folders.
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"
+#include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"
@@ -31,13 +32,14 @@ struct Picker {
         : store(directory) {}
 
     Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{store, clipboard, screen});
+        form = std::make_unique<Form1>(FormServices{store, clipboard, screen, portal});
         return *form;
     }
 
     QtSettingsStore store;
     SystemClipboard clipboard;
     FakeScreenSource screen;
+    FakeColorPortal portal;
     std::unique_ptr<Form1> form;
 };
 

@@ -3,6 +3,7 @@
 #include "core/shade_field_reference.h"
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"
+#include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "tests/support/memory_settings_store.h"
 #include "ui/form1.h"
@@ -13,15 +14,17 @@
 
 namespace tessavundo::testing {
 
-// A picker window on a settings store in memory, the real clipboard and a fake screen.
+// A picker window on a settings store in memory, the real clipboard, a fake screen and a fake
+// desktop portal.
 struct FormHarness {
     MemorySettingsStore settings;
     SystemClipboard clipboard;
     FakeScreenSource screen;
+    FakeColorPortal portal;
     std::unique_ptr<Form1> form;
 
     Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen});
+        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
         return *form;
     }
 };

@@ -179,9 +179,10 @@ void CopyAndHelpTest::refusingClipboardStillPushes() {
     MemorySettingsStore settings;
     RefusingClipboard clipboard;
     FakeScreenSource screen;
+    FakeColorPortal portal;
     settings.Seed(QStringLiteral("color"), kStoredColor);
     settings.Seed(QStringLiteral("col1"), QStringLiteral("255"));
-    Form1 form({settings, clipboard, screen});
+    Form1 form({settings, clipboard, screen, portal});
     StartShown(form);
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
 

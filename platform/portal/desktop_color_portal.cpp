@@ -1,0 +1,167 @@
+#include "platform/portal/desktop_color_portal.h"
+
+#include "core/unit_channels.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <optional>
+
+namespace tessavundo {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kDesktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
+const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const char* const kResponseSlot = SLOT(Response(uint, QVariantMap, QDBusMessage));
+
+// The portal puts a request at .../request/SENDER/TOKEN, SENDER being the caller's unique bus
+// name without its colon and with every dot made an underscore.
+QString RequestPath(const QString& uniqueName, const QString& token) {
+    QString sender = uniqueName.startsWith(QLatin1Char(':')) ? uniqueName.mid(1) : uniqueName;
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return kDesktopPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+}
+
+// results["color"] is a structure of three doubles from 0 to 1.
+std::optional<PackedColor> PickedColor(const QVariantMap& results) {
+    const QVariant color = results.value(QStringLiteral("color"));
+    if (color.metaType() != QMetaType::fromType<QDBusArgument>())
+        return std::nullopt;
+    const auto argument = color.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("(ddd)"))
+        return std::nullopt;
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+    argument.beginStructure();
+    argument >> red >> green >> blue;
+    argument.endStructure();
+    return PackUnitChannels(red, green, blue);
+}
+
+} // namespace
+
+QString PortalParentWindow(const QString& platformName, WId window) {
+    if (platformName != QLatin1String("xcb"))
+        return QString();
+    return QStringLiteral("x11:") + QString::number(window, 16);
+}
+
+DesktopColorPortal::DesktopColorPortal() = default;
+
+DesktopColorPortal::DesktopColorPortal(const QDBusConnection& bus)
+    : bus_(bus) {}
+
+DesktopColorPortal::~DesktopColorPortal() {
+    // Leaves no picking interface of the desktop open for a program that is gone.
+    Cancel();
+}
+
+void DesktopColorPortal::PickColor(WId parent) {
+    Cancel();
+    token_ = QStringLiteral("tessavundo%1").arg(++requestCount_);
+    if (!bus_)
+        bus_ = QDBusConnection::sessionBus();
+    if (!bus_->isConnected()) {
+        // No session bus, so no portal. Said after returning, as a portal's answer would be.
+        QMetaObject::invokeMethod(
+            this,
+            [this, token = token_] {
+                if (token != token_)
+                    return;
+                token_.clear();
+                emit Unavailable();
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    Listen(RequestPath(bus_->baseService(), token_));
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kDesktopPath, kScreenshotInterface,
+                                                       QStringLiteral("PickColor"));
+    call << PortalParentWindow(QGuiApplication::platformName(), parent)
+         << QVariantMap{{QStringLiteral("handle_token"), token_}};
+    auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, token = token_](QDBusPendingCallWatcher* finished) {
+                PickColorReplied(*finished, token);
+                finished->deleteLater();
+            });
+}
+
+void DesktopColorPortal::PickColorReplied(const QDBusPendingCallWatcher& call,
+                                          const QString& token) {
+    const QDBusPendingReply<QDBusObjectPath> reply = call;
+    if (token != token_) {
+        // Dropped before the portal replied: its interface may only be opening now, and the
+        // Close sent then may have come before the request existed. A second Close does no
+        // harm.
+        if (reply.isValid())
+            Close(reply.value().path());
+        return;
+    }
+    if (reply.isError()) {
+        // No portal on the bus (ServiceUnknown), or one without PickColor (UnknownMethod).
+        StopListening();
+        token_.clear();
+        emit Unavailable();
+        return;
+    }
+    // Portals older than the handle token choose the request's path themselves.
+    const QString path = reply.value().path();
+    if (path != requestPath_) {
+        StopListening();
+        Listen(path);
+    }
+}
+
+void DesktopColorPortal::Response(uint response, const QVariantMap& results,
+                                  const QDBusMessage& message) {
+    // A signal already on its way when the request was dropped still arrives.
+    if (token_.isEmpty() || message.path() != requestPath_)
+        return;
+    StopListening();
+    token_.clear();
+    // 0 is success; 1 the user cancelled, 2 the interaction ended some other way. A success
+    // without a usable color gives nothing to take either.
+    const auto color = response == 0 ? PickedColor(results) : std::nullopt;
+    if (color)
+        emit ColorPicked(*color);
+    else
+        emit PickCancelled();
+}
+
+void DesktopColorPortal::Cancel() {
+    if (token_.isEmpty())
+        return;
+    if (!requestPath_.isEmpty()) {
+        Close(requestPath_);
+        StopListening();
+    }
+    token_.clear();
+}
+
+void DesktopColorPortal::Listen(const QString& requestPath) {
+    requestPath_ = requestPath;
+    bus_->connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+                  kResponseSlot);
+}
+
+void DesktopColorPortal::StopListening() {
+    bus_->disconnect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+                     kResponseSlot);
+    requestPath_.clear();
+}
+
+void DesktopColorPortal::Close(const QString& requestPath) {
+    // Nobody waits for the reply: a request that is gone already is just as closed.
+    bus_->send(QDBusMessage::createMethodCall(kService, requestPath, kRequestInterface,
+                                              QStringLiteral("Close")));
+}
+
+} // namespace tessavundo

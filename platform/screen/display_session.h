@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace tessavundo {
+
+// What the environment tells about the desktop session the program was started in.
+struct DisplayEnvironment {
+    std::string waylandDisplay; // WAYLAND_DISPLAY
+    std::string sessionType;    // XDG_SESSION_TYPE
+    std::string x11Display;     // DISPLAY
+    std::string chosenPlatform; // QT_QPA_PLATFORM
+};
+
+DisplayEnvironment ReadDisplayEnvironment();
+
+// A Wayland desktop, where no program may read the screen or follow the pointer over other
+// programs' windows. That holds for a program on XWayland too: its root window shows only the
+// X programs' windows.
+bool IsWaylandSession(const DisplayEnvironment& environment);
+
+// Whether the toolkit should be told to use its X11 platform: on a Wayland desktop that offers
+// XWayland, when the user has chosen no platform, neither by QT_QPA_PLATFORM nor by the
+// toolkit's -platform argument. Only there can the window move itself to a position and read
+// its position back; a Wayland window has neither.
+bool ShouldRunOnXWayland(const DisplayEnvironment& environment, int argc, const char* const* argv);
+
+} // namespace tessavundo

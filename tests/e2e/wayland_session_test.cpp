@@ -1,0 +1,152 @@
+// The picker started with the variables of a Wayland session, on the test's Xvfb standing in
+// for XWayland: its eyedropper asks the desktop's color-picker portal (a fake one on a bus of
+// the test's own) instead of reading the screen, and the toggle is driven with real clicks.
+#include "tests/e2e/picker_session.h"
+#include "tests/support/private_session_bus.h"
+
+#include <csignal>
+#include <sys/prctl.h>
+
+using namespace tessavundo::e2e;
+using tessavundo::testing::PrivateSessionBus;
+
+namespace {
+
+const QPoint kPreview(356, 164);
+const QRect kToggle(296, 8, 89, 25);
+
+// What a Wayland desktop hands its programs (no compositor listens there: the picker's window
+// is on Xvfb, and the test of a real Wayland session is xwayland_session_test).
+void AsWaylandSession(PickerSession& picker) {
+    picker.UnsetEnvironment(QStringLiteral("QT_QPA_PLATFORM"));
+    picker.SetEnvironment(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-absent"));
+    picker.SetEnvironment(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+}
+
+QImage ToggleShown(const PickerSession& picker) {
+    return picker.Grab().copy(kToggle).convertToFormat(QImage::Format_RGB32);
+}
+
+QRgb PreviewShown(const PickerSession& picker) {
+    const QImage shot = picker.Grab();
+    return shot.isNull() ? 0 : shot.pixel(kPreview);
+}
+
+// The fake portal on a bus, answering with `channels` (three numbers from 0 to 1) or, without
+// them, never.
+class FakePortal {
+public:
+    FakePortal(const QString& busAddress, const QStringList& channels) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // It ends with the test, even when the test is killed.
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        process_.start(QStringLiteral(FAKE_COLOR_PORTAL), channels);
+        ready_ = process_.waitForStarted() && process_.waitForReadyRead(10000) &&
+                 process_.readLine().trimmed() == "ready";
+    }
+
+    ~FakePortal() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    bool Ready() const { return ready_; }
+
+private:
+    QProcess process_;
+    bool ready_ = false;
+};
+
+// Moves the pointer to a point of the window from elsewhere: xdotool's --sync waits for the
+// pointer to move, so it must not be there already.
+void PointAt(const PickerSession& picker, QPoint client) {
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+    picker.MoveTo(client.x(), client.y());
+}
+
+void ClickAt(const PickerSession& picker, QPoint client) {
+    PointAt(picker, client);
+    Xdotool({QStringLiteral("click"), QStringLiteral("1")});
+}
+
+// Starts a picker of the Wayland session on `busAddress` and waits for its first paint.
+bool StartOnBus(PickerSession& picker, const QString& busAddress) {
+    AsWaylandSession(picker);
+    picker.SetEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
+    if (!picker.Start())
+        return false;
+    picker.Focus();
+    return QTest::qWaitFor([&] { return PreviewShown(picker) == qRgb(255, 0, 0); }, 10000);
+}
+
+} // namespace
+
+class WaylandSessionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void eyedropperTakesTheDesktopsColor();
+    void eyedropperWaitsForTheDesktopOrComesBackUp();
+
+private:
+    PrivateSessionBus bus_;
+};
+
+void WaylandSessionTest::initTestCase() {
+    if (const QString problem = bus_.Start(); !problem.isEmpty())
+        QSKIP(qPrintable(problem));
+}
+
+void WaylandSessionTest::eyedropperTakesTheDesktopsColor() {
+    const FakePortal portal(bus_.Address(), {"0.2", "0.4", "0.6"});
+    QVERIFY2(portal.Ready(), "the fake portal did not start");
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");
+
+    ClickAt(picker, kToggle.center());
+
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#336699"), 10000);
+    QTRY_COMPARE(PreviewShown(picker), qRgb(51, 102, 153));
+}
+
+void WaylandSessionTest::eyedropperWaitsForTheDesktopOrComesBackUp() {
+    QTemporaryDir configDir;
+    QImage pressed;
+    QImage released;
+    {
+        // The desktop's picker stays open: the toggle stays down until Esc.
+        const FakePortal portal(bus_.Address(), {});
+        QVERIFY2(portal.Ready(), "the fake portal did not start");
+        PickerSession picker(configDir.path());
+        QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");
+        PointAt(picker, kToggle.center());
+        QTest::qWait(200);
+        const QImage before = ToggleShown(picker);
+        Xdotool({QStringLiteral("click"), QStringLiteral("1")});
+        QTRY_VERIFY(ToggleShown(picker) != before);
+        QTest::qWait(500);
+        pressed = ToggleShown(picker);
+        QCOMPARE(PreviewShown(picker), qRgb(255, 0, 0));
+
+        picker.Key(QStringLiteral("Escape"));
+        QTRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
+        QTRY_VERIFY(ToggleShown(picker) != pressed);
+        QTest::qWait(200);
+        released = ToggleShown(picker);
+    }
+
+    // No portal on the bus: the toggle comes back up by itself.
+    PickerSession picker(configDir.path());
+    QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");
+    ClickAt(picker, kToggle.center());
+    QTRY_COMPARE(ToggleShown(picker), released);
+    QCOMPARE(PreviewShown(picker), qRgb(255, 0, 0));
+}
+
+QTEST_GUILESS_MAIN(WaylandSessionTest)
+#include "wayland_session_test.moc"
