@@ -37,13 +37,14 @@ struct StoreHarness {
         : settings(folder) {}
 
     Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen});
+        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
         return *form;
     }
 
     QtSettingsStore settings;
     SystemClipboard clipboard;
     FakeScreenSource screen;
+    FakeColorPortal portal;
     std::unique_ptr<Form1> form;
 };
 
