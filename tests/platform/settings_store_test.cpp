@@ -1,4 +1,5 @@
 #include "platform/store/qt_settings_store.h"
+#include "tests/support/settings_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 using tessavundo::QtSettingsStore;
+using namespace tessavundo::testing;
 
 namespace {
 
@@ -19,24 +21,6 @@ const QString kSection = "position";
 const QString kFileName = "ColorPicker.conf";
 const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
                                "col3", "col4", "col5",  "col6"};
-
-QByteArray RandomBytes(qsizetype size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
-    return bytes;
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void SetMode(const QString& path, int mode) {
     QVERIFY2(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0,
@@ -342,3 +326,4 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
 #include "settings_store_test.moc"
+#include "tests/support/settings_files.h"

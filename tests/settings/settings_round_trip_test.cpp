@@ -6,6 +6,8 @@
 #include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
+#include "tests/support/settings_files.h"
+#include "tests/support/store_form_harness.h"
 #include "ui/form1.h"
 
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <memory>
 
 using namespace tessavundo;
+using namespace tessavundo::testing;
 
 namespace {
 
@@ -25,42 +28,9 @@ const QString kFileName = QStringLiteral("ColorPicker.conf");
 const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
                                "col3", "col4", "col5",  "col6"};
 
-// A picker window as the program builds it, on a settings store in `directory` (empty: the
-// per-user location).
-struct Picker {
-    explicit Picker(const QString& directory = QString())
-        : store(directory) {}
-
-    Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{store, clipboard, screen, portal});
-        return *form;
-    }
-
-    QtSettingsStore store;
-    SystemClipboard clipboard;
-    FakeScreenSource screen;
-    FakeColorPortal portal;
-    std::unique_ptr<Form1> form;
-};
-
 std::array<PackedColor, 6> SwatchColors(Form1& form) {
     return {form.Picture4->BackColor(), form.Picture5->BackColor(), form.Picture6->BackColor(),
             form.Picture7->BackColor(), form.Picture8->BackColor(), form.Picture9->BackColor()};
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    QCOMPARE(file.write(content), content.size());
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList FolderEntries(const QString& path) {
-    return QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 // The nine values as another program reads them from the file.
@@ -103,7 +73,7 @@ void SettingsRoundTripTest::restartBringsBackPositionColorAndSwatches() {
     const QString file = configHome_.filePath(kFileName);
     std::array<PackedColor, 6> swatches;
     {
-        Picker first;
+        StoreFormHarness first;
         Form1& form = first.Start();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -127,7 +97,7 @@ void SettingsRoundTripTest::restartBringsBackPositionColorAndSwatches() {
     QCOMPARE(saved.value("col3"), QStringLiteral("-2147483643"));
 
     const QByteArray firstFile = ReadFile(file);
-    Picker second;
+    StoreFormHarness second;
     Form1& form = second.Start();
     QCOMPARE(form.pos(), QPoint(120, 90));
     QCOMPARE(form.Picture3->BackColor(), 3302600);
@@ -141,8 +111,8 @@ void SettingsRoundTripTest::restartBringsBackPositionColorAndSwatches() {
 
 void SettingsRoundTripTest::lastCopyToCloseWins() {
     QTemporaryDir dir;
-    Picker red(dir.path());
-    Picker blue(dir.path());
+    StoreFormHarness red(dir.path());
+    StoreFormHarness blue(dir.path());
     Form1& redForm = red.Start();
     Form1& blueForm = blue.Start();
     blueForm.show();
@@ -189,7 +159,7 @@ void SettingsRoundTripTest::storedValues() {
     QTemporaryDir dir;
     WriteFile(dir.filePath(kFileName), content);
 
-    Picker picker(dir.path());
+    StoreFormHarness picker(dir.path());
     Form1& form = picker.Start();
     QCOMPARE(form.Text1->Text(), rgbText);
     const auto shown = SwatchColors(form);
@@ -218,7 +188,7 @@ void SettingsRoundTripTest::unwritableFolder() {
     else
         QVERIFY(QDir(dir.path()).mkdir(blocker));
 
-    Picker picker(dir.filePath(storeFolder));
+    StoreFormHarness picker(dir.filePath(storeFolder));
     Form1& form = picker.Start();
     QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
     QTest::mouseClick(form.Command3, Qt::LeftButton);
@@ -252,7 +222,7 @@ void SettingsRoundTripTest::damagedFile() {
     WriteFile(file, content);
 
     {
-        Picker picker(dir.path());
+        StoreFormHarness picker(dir.path());
         Form1& form = picker.Start();
         QCOMPARE(form.Text1->Text(), rgbText);
         form.move(150, 75);
@@ -262,7 +232,7 @@ void SettingsRoundTripTest::damagedFile() {
     const QMap<QString, QString> saved = StoredValues(file);
     for (const QString& key : kNineKeys)
         QVERIFY2(saved.contains(key), qPrintable(key));
-    Picker restarted(dir.path());
+    StoreFormHarness restarted(dir.path());
     Form1& form = restarted.Start();
     QCOMPARE(form.Text1->Text(), rgbText);
     QCOMPARE(form.pos(), QPoint(150, 75));

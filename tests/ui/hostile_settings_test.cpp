@@ -5,6 +5,8 @@
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
+#include "tests/support/settings_files.h"
+#include "tests/support/store_form_harness.h"
 #include "ui/complement.h"
 
 #include <QDir>
@@ -17,6 +19,7 @@
 #include <optional>
 
 using namespace tessavundo;
+using namespace tessavundo::testing;
 
 namespace {
 
@@ -31,45 +34,11 @@ const QMap<QString, QString> kGoodValues = {
     {"col4", "657930"},   {"col5", "8421504"}, {"col6", "16777215"},
 };
 
-// The picker window on the real settings store in a folder of the test's own.
-struct StoreHarness {
-    explicit StoreHarness(const QString& folder)
-        : settings(folder) {}
-
-    Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
-        return *form;
-    }
-
-    QtSettingsStore settings;
-    SystemClipboard clipboard;
-    FakeScreenSource screen;
-    FakeColorPortal portal;
-    std::unique_ptr<Form1> form;
-};
-
-QByteArray RandomBytes(qsizetype size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    generator.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
-    return bytes;
-}
-
-void WriteFile(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), content.size());
-}
-
 QByteArray SettingsFile(const QMap<QString, QString>& values) {
     QByteArray content = "[position]\n";
     for (auto it = values.begin(); it != values.end(); ++it)
         content += it.key().toUtf8() + "=" + it.value().toUtf8() + "\n";
     return content;
-}
-
-QStringList FolderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 // The window is open and shows one color everywhere.
@@ -125,7 +94,7 @@ void HostileSettingsTest::damagedFileStillOpens() {
     const QString file = dir.filePath(kFileName);
     WriteFile(file, content);
 
-    StoreHarness harness(dir.path());
+    StoreFormHarness harness(dir.path());
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
     QVERIFY(form.close());
@@ -140,7 +109,7 @@ void HostileSettingsTest::folderInsteadOfFile() {
     QVERIFY(QDir(dir.path()).mkdir(kFileName));
     QVERIFY(QDir(dir.filePath(kFileName)).mkdir(QStringLiteral("inside")));
 
-    StoreHarness harness(dir.path());
+    StoreFormHarness harness(dir.path());
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
     QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
@@ -158,7 +127,7 @@ void HostileSettingsTest::unwritableFolderAtShutdown() {
     const QByteArray blocker = "not a folder";
     WriteFile(dir.filePath("blocker"), blocker);
 
-    StoreHarness harness(dir.filePath("blocker/settings"));
+    StoreFormHarness harness(dir.filePath("blocker/settings"));
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
     QVERIFY(form.close());
@@ -221,13 +190,13 @@ void HostileSettingsTest::badValueCostsOnlyItsStep() {
     values.insert(key, value);
     WriteFile(dir.filePath(kFileName), SettingsFile(values));
 
-    StoreHarness harness(dir.path());
+    StoreFormHarness harness(dir.path());
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
 
     // The window's own placement when no position is used at all.
     QTemporaryDir unplacedDir;
-    StoreHarness unplaced(unplacedDir.path());
+    StoreFormHarness unplaced(unplacedDir.path());
     unplaced.Start().show();
     QVERIFY(QTest::qWaitForWindowExposed(unplaced.form.get()));
     const QPoint platformPlacement = unplaced.form->pos();
