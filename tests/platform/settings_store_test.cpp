@@ -326,4 +326,3 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
 #include "settings_store_test.moc"
-#include "tests/support/settings_files.h"
