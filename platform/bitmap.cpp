@@ -20,10 +20,8 @@ bool GetObjectA(ImageHandle image, Bitmap& bitmap) {
     if (!image.box || image.box->PersistentImage().isNull())
         return false;
     const QImage& pixels = image.box->PersistentImage();
-    bitmap.bmWidth = pixels.width();
     bitmap.bmHeight = pixels.height();
     bitmap.bmWidthBytes = static_cast<std::int32_t>(pixels.bytesPerLine());
-    bitmap.bmPlanes = 1;
     bitmap.bmBitsPixel = static_cast<std::uint16_t>(pixels.depth());
     return true;
 }

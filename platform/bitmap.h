@@ -13,10 +13,8 @@ struct ImageHandle {
 
 // What GetObjectA tells about an image.
 struct Bitmap {
-    std::int32_t bmWidth = 0;
     std::int32_t bmHeight = 0;
     std::int32_t bmWidthBytes = 0;
-    std::uint16_t bmPlanes = 0;
     std::uint16_t bmBitsPixel = 0;
 };
 

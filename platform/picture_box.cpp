@@ -2,6 +2,7 @@
 
 #include "platform/input_codes.h"
 #include "platform/overlay.h"
+#include "platform/packed_rgb.h"
 #include "platform/picture_box_accessible.h"
 #include "platform/system_colors.h"
 
@@ -13,14 +14,6 @@
 namespace tessavundo {
 
 namespace {
-
-QRgb ToRgb(PackedColor color) {
-    return qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-PackedColor FromRgb(QRgb rgb) {
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
-}
 
 // A scale value far off the box (a hue located from fractional channels can lie billions of
 // units off the bar) stops at a pixel that is still far off but fits an int; painting clips
@@ -109,10 +102,10 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, PackedColor color)
         const int from = std::max(0, std::min(px1, px2));
         const int to = std::min(image_.width() - 1, std::max(px1, px2));
         auto* row = reinterpret_cast<QRgb*>(image_.scanLine(py1));
-        std::fill(row + from, row + to + 1, ToRgb(color));
+        std::fill(row + from, row + to + 1, ToQRgb(color));
     } else {
         QPainter painter(&image_);
-        painter.setPen(QColor(ToRgb(color)));
+        painter.setPen(QColor(ToQRgb(color)));
         painter.drawLine(px1, py1, px2, py2);
     }
     update();
@@ -123,7 +116,7 @@ PackedColor PictureBox::Point(float x, float y) const {
         return backColor_;
     const int px = std::clamp(ToPixelX(x), 0, image_.width() - 1);
     const int py = std::clamp(ToPixelY(y), 0, image_.height() - 1);
-    return FromRgb(image_.pixel(px, py));
+    return FromQRgb(image_.pixel(px, py));
 }
 
 void PictureBox::AddOverlay(const Overlay* overlay) {
@@ -137,7 +130,7 @@ void PictureBox::RemoveOverlay(const Overlay* overlay) {
 QColor PictureBox::ShownColor(PackedColor color) const {
     if (color == kWindowBackgroundColor)
         return palette().color(QPalette::Base);
-    return QColor(ToRgb(color));
+    return QColor(ToQRgb(color));
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

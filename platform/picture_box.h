@@ -30,8 +30,6 @@ public:
     // is refused (false) and the color stays as it was.
     bool SetBackColor(PackedColor color);
 
-    float ScaleWidth() const { return scaleWidth_; }
-    float ScaleHeight() const { return scaleHeight_; }
     void SetScaleWidth(float width);
     void SetScaleHeight(float height);
 

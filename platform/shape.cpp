@@ -1,5 +1,6 @@
 #include "platform/shape.h"
 
+#include "platform/packed_rgb.h"
 #include "platform/picture_box.h"
 
 #include <QPainter>
@@ -41,8 +42,7 @@ void Shape::Paint(QPainter& painter) const {
     const int h = box_.ToPixelY(top_ + height_) - y;
     if (w <= 0 || h <= 0)
         return;
-    const QColor color(borderColor_ & 0xFF, (borderColor_ >> 8) & 0xFF,
-                       (borderColor_ >> 16) & 0xFF);
+    const QColor color(ToQRgb(borderColor_));
     // Four filled edges rather than drawRect, so that the outline covers exactly w x h pixels.
     painter.fillRect(x, y, w, 1, color);
     painter.fillRect(x, y + h - 1, w, 1, color);
