@@ -6,18 +6,29 @@ JOBS ?= $(shell nproc)
 FUZZ_TARGETS = rgb_reader_fuzz channel_readers_fuzz hex_reader_fuzz color_text_fuzz locate_fuzz \
                shade_field_fuzz
 
-.PHONY: all deps build run test test-sanitize fuzz valgrind bench package install format clean
+.PHONY: all deps deps-run compile build run test test-sanitize fuzz valgrind bench package install \
+        format clean
 
 all: build
 
-deps:
-	scripts/install-deps
+# The packages of running the picker, or of everything the tests and tools use as well.
+deps-run:
+	scripts/install-deps run
 
-build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+deps:
+	scripts/install-deps test
+
+# TESTING=OFF builds only the program and what is installed with it.
+TESTING ?= ON
+compile:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+build: deps
+	$(MAKE) compile
+
+run: deps-run
+	$(MAKE) compile TESTING=OFF
 	scripts/run $(BUILD_DIR)/tessavundo
 
 test: build
