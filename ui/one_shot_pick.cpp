@@ -79,8 +79,9 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format) {
         const QCoreApplication application(argc, argv);
         return AskDesktopPortal(format);
     }
-    // The pick reads the X server's screen, wherever the window would go.
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    // The pick reads the X server's screen, wherever the window would go. A server that cannot
+    // be reached leaves the toolkit without a screen instead of ending the program.
+    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
     const QGuiApplication application(argc, argv);
     const auto screen = CreateScreenSource();
     // XWayland, or a server that refuses to show its screen.

@@ -65,6 +65,11 @@ public:
         return outcome;
     }
 
+    void Kill() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
     Outcome Run(const QStringList& arguments) {
         Start(arguments);
         return Finish();
@@ -112,6 +117,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void helpAndVersionNeedNoDisplay();
+    void toolkitOptionsStillOpenTheWindow();
     void wrongOptionsAreRefused_data();
     void wrongOptionsAreRefused();
     void pickPrintsTheClickedPixel_data();
@@ -207,7 +213,27 @@ void OneShotPickTest::helpAndVersionNeedNoDisplay() {
     QCOMPARE(Lines(pick.err).size(), 1);
     QVERIFY2(pick.err.contains("org.freedesktop.portal.Screenshot"), pick.err);
 
+    // A display that cannot be reached is no crash either.
+    PickerRun unreachable({{QStringLiteral("DISPLAY"), QStringLiteral(":9999")},
+                           {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                            QStringLiteral("unix:path=/nonexistent/tessavundo-test-bus")}});
+    const Outcome lost = unreachable.Run({QStringLiteral("--pick")});
+    QCOMPARE(lost.exitCode, 2);
+    QCOMPARE(lost.out, QByteArray());
+
     QCOMPARE(run.SettingsFiles(), QStringList());
+}
+
+// The toolkit takes its own options; the window opens as without them.
+void OneShotPickTest::toolkitOptionsStillOpenTheWindow() {
+    PickerRun run({{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}});
+    run.Start({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-style"),
+               QStringLiteral("fusion")});
+    const QByteArray window = Xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                       QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), QStringLiteral("^Tessavundo$")});
+    QVERIFY2(!window.isEmpty(), "no window opened");
+    run.Kill();
 }
 
 void OneShotPickTest::wrongOptionsAreRefused_data() {
