@@ -49,6 +49,10 @@ int AskDesktopPortal(PickFormat format) {
 
 int PickWithClick(ScreenSource& screen, PickFormat format) {
     const auto grab = CreateClickGrab();
+    if (!grab) {
+        Complain(QStringLiteral("picking with a click is not offered on this platform"));
+        return kExitFailure;
+    }
     if (const QString problem = grab->Grab(); !problem.isEmpty()) {
         Complain(QStringLiteral("cannot pick: %1").arg(problem));
         return kExitFailure;
