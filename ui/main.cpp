@@ -6,10 +6,15 @@
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
 #include "ui/form1.h"
+#include "ui/run_command_line.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Help, the version, a one-shot pick and a mistyped option end here, with no window and
+    // without touching the settings.
+    if (const auto exitCode = tessavundo::RunCommandLine(argc, argv))
+        return *exitCode;
     // On a Wayland desktop the window runs through XWayland, where it can be moved to its saved
     // position and report where it is; a Wayland window can do neither. The user's own choice
     // of platform stands.

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -43,7 +44,8 @@ bool WaitForExit(pid_t pid, std::chrono::milliseconds timeout) {
 
 } // namespace
 
-Launch::Launch(const std::string& program) {
+Launch::Launch(const std::string& program, const std::vector<std::string>& arguments,
+               bool captureOutput) {
     char folderTemplate[] = "/tmp/tessavundo-startup-XXXXXX";
     if (!mkdtemp(folderTemplate))
         return;
@@ -60,12 +62,30 @@ Launch::Launch(const std::string& program) {
     for (std::string& variable : environment)
         environmentPointers.push_back(variable.data());
     environmentPointers.push_back(nullptr);
-    std::string programCopy = program;
-    char* arguments[] = {programCopy.data(), nullptr};
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argumentPointers;
+    for (std::string& word : words)
+        argumentPointers.push_back(word.data());
+    argumentPointers.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    int pipeEnds[2] = {-1, -1};
+    if (captureOutput && pipe(pipeEnds) == 0) {
+        posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+        posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+    }
     startedAt_ = std::chrono::steady_clock::now();
-    if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, arguments,
+    if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argumentPointers.data(),
                     environmentPointers.data()) != 0)
         pid_ = 0;
+    posix_spawn_file_actions_destroy(&actions);
+    if (pipeEnds[1] >= 0) {
+        close(pipeEnds[1]);
+        output_ = pipeEnds[0];
+    }
 }
 
 Launch::~Launch() {
@@ -78,6 +98,8 @@ Launch::~Launch() {
             waitpid(pid_, nullptr, 0);
         }
     }
+    if (output_ >= 0)
+        close(output_);
     if (!folder_.empty()) {
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);

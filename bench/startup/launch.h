@@ -3,6 +3,7 @@
 #include <chrono>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace tessavundo::startup {
 
@@ -10,7 +11,9 @@ namespace tessavundo::startup {
 // its own, as on a first run in a fresh session; ended and cleaned up with the object.
 class Launch {
 public:
-    explicit Launch(const std::string& program);
+    // With `captureOutput`, the program's standard output goes to a pipe read by OutputFd.
+    explicit Launch(const std::string& program, const std::vector<std::string>& arguments = {},
+                    bool captureOutput = false);
     ~Launch();
     Launch(const Launch&) = delete;
     Launch& operator=(const Launch&) = delete;
@@ -19,9 +22,12 @@ public:
     pid_t Pid() const { return pid_; }
     // Taken the moment before the process was created.
     std::chrono::steady_clock::time_point StartedAt() const { return startedAt_; }
+    // The reading end of the output pipe, -1 without one.
+    int OutputFd() const { return output_; }
 
 private:
     pid_t pid_ = 0;
+    int output_ = -1;
     std::chrono::steady_clock::time_point startedAt_;
     // Holds the settings folder and the runtime folder.
     std::string folder_;

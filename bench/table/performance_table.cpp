@@ -220,6 +220,39 @@ void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup)
                    value(picker, "idle_cpu_ticks_max"), 0, true, QString());
 }
 
+// The one-shot pick under Xvfb against the empty program, both started alternately.
+std::optional<QJsonObject> RunPickBench(const Paths& paths) {
+    Say(QStringLiteral("running pick_bench under Xvfb ..."));
+    const QDir build(paths.build);
+    return ParseJsonObject(
+        Run(QDir(paths.source).filePath(QStringLiteral("tests/e2e/with-xvfb")),
+            {build.filePath(QStringLiteral("pick_bench")), QStringLiteral("--runs"),
+             QString::number(kStartupRuns), build.filePath(QStringLiteral("tessavundo")),
+             build.filePath(QStringLiteral("empty_widgets_window"))}));
+}
+
+void AddPickRows(GoalTable& table, const std::optional<QJsonObject>& pick) {
+    const QString grab =
+        QStringLiteral("--pick: command to the crosshair (pointer grab), median of %1")
+            .arg(kStartupRuns);
+    const QString click =
+        QStringLiteral("--pick: click to the printed line, median of %1").arg(kStartupRuns);
+    if (!pick || pick->contains(QLatin1String("error"))) {
+        const QString why = pick ? (*pick)[QLatin1String("error")].toString()
+                                 : QStringLiteral("pick_bench gave no result");
+        table.AddNotMeasured(grab, QStringLiteral("<= 1.2x empty Qt Widgets program"), why);
+        table.AddNotMeasured(click, QStringLiteral("< 5 ms"), why);
+        return;
+    }
+    const auto value = [&pick](const char* key) {
+        return (*pick)[QLatin1String(key)].toDouble();
+    };
+    table.AddAtMostTimes(grab, value("pick_grab_ms_median"), value("empty_map_ms_median"), 1.2,
+                         QStringLiteral("empty Qt Widgets program mapping its window"),
+                         QStringLiteral("ms"));
+    table.AddBelow(click, value("click_to_line_ms_median"), 5, false, QStringLiteral("ms"));
+}
+
 QString Document(const GoalTable& table, const QString& machine) {
     return QStringLiteral(
                "# Performance\n\n"
@@ -249,7 +282,14 @@ QString Document(const GoalTable& table, const QString& machine) {
                "- The eyedropper's sample rate and CPU share are `BM_SampleRateResting` of "
                "`window_bench` on the X11 platform under Xvfb: the picker samples the real "
                "screen for three seconds with the pointer at rest, and the CPU share is its "
-               "thread's CPU time over the time that passed.\n")
+               "thread's CPU time over the time that passed.\n"
+               "- The one-shot pick is `pick_bench` under Xvfb: `tessavundo --pick` and "
+               "`empty_widgets_window` started alternately, %5 times each after one uncounted "
+               "run. The crosshair counts from creating the process to the X server's notice "
+               "that the pointer was grabbed (a leave notification of grab mode on an "
+               "invisible window of the bench's under the pointer); the click, from the moment "
+               "before an XTEST button press is sent to the moment the picker's line arrives "
+               "on its output pipe.\n")
         .arg(QDate::currentDate().toString(Qt::ISODate), machine, table.Markdown())
         .arg(kRepetitions)
         .arg(kStartupRuns)
@@ -289,6 +329,7 @@ int main(int argc, char* argv[]) {
     AddWindowRows(table, RunBenchmarks(*paths, QStringLiteral("window_bench")));
     AddEyedropperRows(table, RunSampleRate(*paths));
     AddStartupRows(table, RunStartupBench(*paths));
+    AddPickRows(table, RunPickBench(*paths));
 
     const QString machine = DescribeMachine();
     QTextStream out(stdout);

@@ -48,7 +48,7 @@ std::optional<PackedColor> PickedColor(const QVariantMap& results) {
 } // namespace
 
 QString PortalParentWindow(const QString& platformName, WId window) {
-    if (platformName != QLatin1String("xcb"))
+    if (platformName != QLatin1String("xcb") || window == 0)
         return QString();
     return QStringLiteral("x11:") + QString::number(window, 16);
 }

@@ -14,7 +14,7 @@ namespace tessavundo {
 
 // How the desktop portal names a parent window: "x11:" and the window id in hexadecimal on
 // the X11 platform. Elsewhere the window has no name the portal understands, and an empty
-// text asks for no parent.
+// text asks for no parent, as for window 0 (no window at all).
 QString PortalParentWindow(const QString& platformName, WId window);
 
 // The desktop's color picker: xdg-desktop-portal's org.freedesktop.portal.Screenshot.PickColor

@@ -2,6 +2,7 @@
 
 #include "platform/screen/display_session.h"
 #include "platform/screen/physical_pixels.h"
+#include "platform/screen/x11_toolkit_connection.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -22,31 +23,6 @@ template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std:
 template <typename Reply> ReplyPtr<Reply> TakeReply(Reply* reply, xcb_generic_error_t* error) {
     std::free(error);
     return ReplyPtr<Reply>(reply, &std::free);
-}
-
-xcb_connection_t* ToolkitConnection() {
-    if (!qGuiApp) {
-        return nullptr;
-    }
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    // The offscreen platform offers the interface with a null connection.
-    return x11 ? x11->connection() : nullptr;
-}
-
-// The screen named by DISPLAY, the one the toolkit connected to.
-const xcb_screen_t* DefaultScreen(xcb_connection_t* connection) {
-    int screenNumber = 0;
-    char* host = nullptr;
-    int display = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screenNumber) == 0) {
-        screenNumber = 0;
-    }
-    std::free(host);
-    auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (; screens.rem && screenNumber > 0; --screenNumber) {
-        xcb_screen_next(&screens);
-    }
-    return screens.rem ? screens.data : nullptr;
 }
 
 // XWayland announces itself: by an extension of its own name since its version 23.1, and

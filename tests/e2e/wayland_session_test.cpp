@@ -1,11 +1,9 @@
 // The picker started with the variables of a Wayland session, on the test's Xvfb standing in
 // for XWayland: its eyedropper asks the desktop's color-picker portal (a fake one on a bus of
 // the test's own) instead of reading the screen, and the toggle is driven with real clicks.
+#include "tests/e2e/fake_portal_process.h"
 #include "tests/e2e/picker_session.h"
 #include "tests/support/private_session_bus.h"
-
-#include <csignal>
-#include <sys/prctl.h>
 
 using namespace tessavundo::e2e;
 using tessavundo::testing::PrivateSessionBus;
@@ -31,34 +29,6 @@ QRgb PreviewShown(const PickerSession& picker) {
     const QImage shot = picker.Grab();
     return shot.isNull() ? 0 : shot.pixel(kPreview);
 }
-
-// The fake portal on a bus, answering with `channels` (three numbers from 0 to 1) or, without
-// them, never.
-class FakePortal {
-public:
-    FakePortal(const QString& busAddress, const QStringList& channels) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress);
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        // It ends with the test, even when the test is killed.
-        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process_.start(QStringLiteral(FAKE_COLOR_PORTAL), channels);
-        ready_ = process_.waitForStarted() && process_.waitForReadyRead(10000) &&
-                 process_.readLine().trimmed() == "ready";
-    }
-
-    ~FakePortal() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-
-    bool Ready() const { return ready_; }
-
-private:
-    QProcess process_;
-    bool ready_ = false;
-};
 
 // Moves the pointer to a point of the window from elsewhere: xdotool's --sync waits for the
 // pointer to move, so it must not be there already.
@@ -102,7 +72,7 @@ void WaylandSessionTest::initTestCase() {
 }
 
 void WaylandSessionTest::eyedropperTakesTheDesktopsColor() {
-    const FakePortal portal(bus_.Address(), {"0.2", "0.4", "0.6"});
+    const FakePortalProcess portal(bus_.Address(), {"0.2", "0.4", "0.6"});
     QVERIFY2(portal.Ready(), "the fake portal did not start");
     QTemporaryDir configDir;
     PickerSession picker(configDir.path());
@@ -120,7 +90,7 @@ void WaylandSessionTest::eyedropperWaitsForTheDesktopOrComesBackUp() {
     QImage released;
     {
         // The desktop's picker stays open: the toggle stays down until Esc.
-        const FakePortal portal(bus_.Address(), {});
+        const FakePortalProcess portal(bus_.Address(), {});
         QVERIFY2(portal.Ready(), "the fake portal did not start");
         PickerSession picker(configDir.path());
         QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");

@@ -28,8 +28,10 @@ deb=$1
 # Exactly the installed files, under /usr.
 expected="./usr/bin/tessavundo
 ./usr/share/applications/$app_id.desktop
+./usr/share/bash-completion/completions/tessavundo
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/man/man1/tessavundo.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")
 contents=$(echo "$listing" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)

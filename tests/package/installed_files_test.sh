@@ -18,8 +18,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # Exactly these files, nothing more.
 expected="bin/tessavundo
 share/applications/$app_id.desktop
+share/bash-completion/completions/tessavundo
 share/icons/hicolor/48x48/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
+share/man/man1/tessavundo.1.gz
 share/metainfo/$app_id.metainfo.xml"
 installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$installed" = "$(echo "$expected" | LC_ALL=C sort)" ] ||

@@ -264,6 +264,7 @@ void DesktopColorPortalTest::parentWindowNames() {
     QCOMPARE(PortalParentWindow(QStringLiteral("xcb"), 0x1c), QStringLiteral("x11:1c"));
     QCOMPARE(PortalParentWindow(QStringLiteral("wayland"), 0x1c), QString());
     QCOMPARE(PortalParentWindow(QStringLiteral("offscreen"), 0x1c), QString());
+    QCOMPARE(PortalParentWindow(QStringLiteral("xcb"), 0), QString());
 }
 
 QTEST_MAIN(DesktopColorPortalTest)

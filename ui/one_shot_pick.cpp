@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+#include "ui/one_shot_pick.h"
+
+#include "core/color.h"
+#include "platform/portal/desktop_color_portal.h"
+#include "platform/screen/create_click_grab.h"
+#include "platform/screen/create_screen_source.h"
+#include "platform/screen/display_session.h"
+#include "ui/standard_streams.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace tessavundo {
+namespace {
+
+QString ColorLine(PackedColor color, PickFormat format) {
+    const ChannelTriple channels = SplitColor(color);
+    const std::string text =
+        format == PickFormat::kRgb ? FormatRgbText(channels) : FormatHexText(channels);
+    return QString::fromStdString(text) + QLatin1Char('\n');
+}
+
+// The answer of a pick is only as good as its line on the standard output.
+int PrintColor(PackedColor color, PickFormat format) {
+    if (Print(stdout, ColorLine(color, format)))
+        return kExitSuccess;
+    Complain(QStringLiteral("cannot write the color to the standard output"));
+    return kExitFailure;
+}
+
+int AskDesktopPortal(PickFormat format) {
+    DesktopColorPortal portal;
+    QObject::connect(&portal, &ColorPortal::ColorPicked, [format](PackedColor color) {
+        QCoreApplication::exit(PrintColor(color, format));
+    });
+    QObject::connect(&portal, &ColorPortal::PickCancelled,
+                     [] { QCoreApplication::exit(kExitCancelled); });
+    QObject::connect(&portal, &ColorPortal::Unavailable, [] {
+        Complain(QStringLiteral("the screen cannot be read here, and no desktop color-picker "
+                                "portal (org.freedesktop.portal.Screenshot.PickColor) answers"));
+        QCoreApplication::exit(kExitFailure);
+    });
+    // No window of ours to place the desktop's picker over.
+    portal.PickColor(0);
+    return QCoreApplication::exec();
+}
+
+int PickWithClick(ScreenSource& screen, PickFormat format) {
+    const auto grab = CreateClickGrab();
+    if (!grab) {
+        Complain(QStringLiteral("picking with a click is not offered on this platform"));
+        return kExitFailure;
+    }
+    if (const QString problem = grab->Grab(); !problem.isEmpty()) {
+        Complain(QStringLiteral("cannot pick: %1").arg(problem));
+        return kExitFailure;
+    }
+    QObject::connect(grab.get(), &ClickGrab::Clicked, [&screen, format](QPoint position) {
+        const ScreenDC dc = screen.GetWindowDC();
+        const PackedColor color = screen.GetPixel(dc, position.x(), position.y());
+        screen.ReleaseDC(dc);
+        if (color == kInvalidColor) {
+            Complain(QStringLiteral("cannot read the screen pixel at %1,%2")
+                         .arg(position.x())
+                         .arg(position.y()));
+            QCoreApplication::exit(kExitFailure);
+            return;
+        }
+        QCoreApplication::exit(PrintColor(color, format));
+    });
+    QObject::connect(grab.get(), &ClickGrab::Cancelled,
+                     [] { QCoreApplication::exit(kExitCancelled); });
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+int RunOneShotPick(int& argc, char** argv, PickFormat format) {
+    const DisplayEnvironment environment = ReadDisplayEnvironment();
+    if (IsWaylandSession(environment) || environment.x11Display.empty()) {
+        const QCoreApplication application(argc, argv);
+        return AskDesktopPortal(format);
+    }
+    // The pick reads the X server's screen, wherever the window would go. A server that cannot
+    // be reached leaves the toolkit without a screen instead of ending the program.
+    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+    const QGuiApplication application(argc, argv);
+    const auto screen = CreateScreenSource();
+    // XWayland, or a server that refuses to show its screen.
+    if (!screen->CanReadContinuously())
+        return AskDesktopPortal(format);
+    return PickWithClick(*screen, format);
+}
+
+} // namespace tessavundo
