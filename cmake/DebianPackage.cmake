@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 # `make package` builds a Debian package of the installed files (resources/CMakeLists.txt).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessavundo)
