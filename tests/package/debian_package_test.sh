@@ -30,6 +30,8 @@ deb=$1
 # Exactly the installed files, under /usr.
 expected="./usr/bin/tessavundo
 ./usr/share/applications/$app_id.desktop
+./usr/share/doc/tessavundo/changelog.gz
+./usr/share/doc/tessavundo/copyright
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
 ./usr/share/metainfo/$app_id.metainfo.xml"
