@@ -7,9 +7,11 @@
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
+#include "platform/translations.h"
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     // On a Wayland desktop the window runs through XWayland, where it can be moved to its saved
@@ -26,6 +28,8 @@ int main(int argc, char* argv[]) {
     // Names the launcher entry the window belongs to: the Wayland app id, and what portals and
     // docks use to show the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
+    // In the languages the user's locale asks for; the window's texts are taken as it is built.
+    tessavundo::InstallTranslations(app, QLocale());
 
     tessavundo::QtSettingsStore settings;
     tessavundo::SystemClipboard clipboard;
