@@ -5,6 +5,8 @@ set(TESSAVUNDO_MAINTAINER "The Tessavundo developers <tessavundo@users.noreply.g
 
 # What Debian asks of every package besides the program: the licence in the machine-readable
 # copyright format and the changelog, compressed as dpkg does (maximum, without a timestamp).
+# And lintian's overrides, each with its reason.
+include(GNUInstallDirs)
 if(UNIX)
     set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tessavundo)
     configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog
@@ -17,6 +19,8 @@ if(UNIX)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
                   ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz
             DESTINATION ${doc_dir})
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tessavundo)
 endif()
 
 set(CPACK_GENERATOR DEB)

@@ -34,6 +34,7 @@ expected="./usr/bin/tessavundo
 ./usr/share/doc/tessavundo/copyright
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/lintian/overrides/tessavundo
 ./usr/share/metainfo/$app_id.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")
 contents=$(echo "$listing" | awk '$1 !~ /^d/ {print $6}' | LC_ALL=C sort)
