@@ -102,9 +102,12 @@ screenshot: deps-run
 
 # Brings translations/*.ts up to date with the texts of the code; the translator then fills in
 # what is new (translation_files_test fails until then).
+# The program's folders: each top-level folder that builds something, but the tests and tools.
+PROGRAM_FOLDERS = $(filter-out tests bench fuzz cmake resources, \
+                               $(patsubst %/CMakeLists.txt,%,$(wildcard */CMakeLists.txt)))
 translations:
-	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations none ui sampling swatches platform \
-		settings -ts translations/tessavundo_*.ts
+	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations none $(PROGRAM_FOLDERS) \
+		-ts translations/tessavundo_*.ts
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -17,14 +17,18 @@ fail() {
     exit 1
 }
 
+# The program's folders: each top-level folder that builds something, but the tests and tools.
+folders=$(cd "$source" && for list in */CMakeLists.txt; do dirname "$list"; done |
+    grep -vx 'tests\|bench\|fuzz\|cmake\|resources')
+
 set -- "$source"/translations/tessavundo_*.ts
 [ -f "$1" ] || fail "no translations in $source/translations"
 for committed in "$@"; do
     name=$(basename "$committed")
     copy="$out/$name"
     cp "$committed" "$copy"
-    (cd "$source" && "$lupdate" -I . -locations none ui sampling swatches platform settings \
-        -ts "$copy") >"$out/lupdate.log" 2>&1 || fail "lupdate failed: $(cat "$out/lupdate.log")"
+    # shellcheck disable=SC2086
+    (cd "$source" && "$lupdate" -I . -locations none $folders -ts "$copy") >"$out/lupdate.log" 2>&1 || fail "lupdate failed: $(cat "$out/lupdate.log")"
     grep -q 'Found [0-9]* source text(s) (0 new and' "$out/lupdate.log" ||
         fail "$name lacks texts of the code: $(grep 'Found' "$out/lupdate.log")
 run make translations and translate what is new"
