@@ -1,5 +1,3 @@
-# SPDX-FileCopyrightText: 2026 The Tessavundo developers
-# SPDX-License-Identifier: MIT
 # `make package` builds a Debian package of the installed files (resources/CMakeLists.txt).
 set(TESSAVUNDO_MAINTAINER "The Tessavundo developers <tessavundo@users.noreply.github.com>")
 

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>

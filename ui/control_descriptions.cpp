@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 #include "ui/control_descriptions.h"
 
 #include "platform/picture_box.h"

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 // Starts programs alternately on the X server of DISPLAY, each on a fresh settings folder, and
 // prints as JSON, per program: the time from process creation to its first mapped window, its
 // peak memory, and its wake-ups and CPU time while idle with the focus where start-up left it.

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 // The eyedropper on a real X server with no window manager: sampling the desktop, Enter and
 // Esc, and what another program then reads from the clipboard.
 #include "core/locate.h"

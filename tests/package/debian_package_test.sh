@@ -1,6 +1,4 @@
 #!/bin/sh
-# SPDX-FileCopyrightText: 2026 The Tessavundo developers
-# SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a temporary folder and checks its name, version,
 # contents and declared dependencies with dpkg-deb.
 # Usage: debian_package_test.sh <build dir> <application id> <version>

@@ -1,6 +1,4 @@
 #!/bin/sh
-# SPDX-FileCopyrightText: 2026 The Tessavundo developers
-# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks that everything the launcher entry
 # names is where a desktop looks for it, then runs the platform's own validators on it.
 # Usage: installed_files_test.sh <build dir> <application id> <source dir>

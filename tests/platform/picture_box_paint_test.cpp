@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 // What a picture box paints: a one-pixel border in the focus colors around its image.
 #include "platform/picture_box.h"
 

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 // settings_store_probe FOLDER get KEY [DEFAULT]   prints "text:" and the value, or "not text"
 // settings_store_probe FOLDER save KEY TEXT       exits with 0 when saved, 1 when refused
 // FOLDER "-" is the platform's per-user location. Application "ColorPicker", section "position".

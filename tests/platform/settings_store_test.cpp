@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 #include "platform/store/qt_settings_store.h"
 #include "tests/support/settings_files.h"
 

@@ -1,5 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The Tessavundo developers
-// SPDX-License-Identifier: MIT
 // What assistive technology and keyboard users get from the window: the accessibility tree with
 // names, roles and descriptions, the tab order, and the focus indicator of the picture boxes.
 #include "platform/picture_box.h"
