@@ -7,7 +7,7 @@ FUZZ_TARGETS = rgb_reader_fuzz channel_readers_fuzz hex_reader_fuzz color_text_f
                shade_field_fuzz
 
 .PHONY: all deps deps-run compile build run test test-sanitize fuzz valgrind bench package install \
-        format clean
+        screenshot translations format clean
 
 all: build
 
@@ -18,10 +18,21 @@ deps-run:
 deps:
 	scripts/install-deps test
 
+# Hardened as Debian builds its own packages (dpkg-buildflags): fortified functions, the stack
+# protector, format checks, read-only relocations bound at start-up; the compiler makes PIE by
+# default. Optimisation and debug info stay those of the build type. The tests build the same
+# way, so that they check what is shipped.
+HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP='-g -O2'
+HARDENED_CXXFLAGS = $(shell $(HARDENING) dpkg-buildflags --get CPPFLAGS 2>/dev/null) \
+                    $(shell $(HARDENING) dpkg-buildflags --get CXXFLAGS 2>/dev/null)
+HARDENED_LDFLAGS = $(shell $(HARDENING) dpkg-buildflags --get LDFLAGS 2>/dev/null)
+
 # TESTING=OFF builds only the program and what is installed with it.
 TESTING ?= ON
 compile:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING) \
+		"-DCMAKE_CXX_FLAGS=$(strip $(HARDENED_CXXFLAGS))" \
+		"-DCMAKE_EXE_LINKER_FLAGS=$(strip $(HARDENED_LDFLAGS))"
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build: deps
@@ -61,22 +72,43 @@ fuzz: deps
 valgrind: build
 	tests/e2e/with-xvfb --wm scripts/valgrind-session $(BUILD_DIR)/tessavundo
 
-# The Debian package, build/tessavundo_<version>_<arch>.deb: apt-get install ./build/*.deb
-package: build
-	cmake --build $(BUILD_DIR) --target package
+# The package and the install build only what is installed, in a folder of their own so that
+# the test build keeps its settings.
+PACKAGE_DIR ?= build-package
+
+# The Debian package, build-package/tessavundo_<version>_<arch>.deb:
+# apt-get install ./build-package/*.deb
+package: deps-run
+	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	cmake --build $(PACKAGE_DIR) --target package
 
 # Installs under PREFIX, /usr/local unless given: make install PREFIX=~/.local
 PREFIX ?= /usr/local
-install: build
-	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+install: deps-run
+	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	cmake --install $(PACKAGE_DIR) --prefix $(PREFIX)
 
 # Every benchmark, one table of figures against their goals, also written to docs/.
 bench: build
 	$(BUILD_DIR)/performance_table --build-dir $(BUILD_DIR) --source-dir . \
 		--output docs/performance.md
 
+# The screenshot of the AppStream record, docs/screenshots/main-window.png, taken under Xvfb.
+screenshot: deps-run
+	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	scripts/screenshot $(PACKAGE_DIR)/tessavundo docs/screenshots/main-window.png
+
+# Brings translations/*.ts up to date with the texts of the code; the translator then fills in
+# what is new (translation_files_test fails until then).
+# The program's folders: each top-level folder that builds something, but the tests and tools.
+PROGRAM_FOLDERS = $(filter-out tests bench fuzz cmake resources, \
+                               $(patsubst %/CMakeLists.txt,%,$(wildcard */CMakeLists.txt)))
+translations:
+	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations none $(PROGRAM_FOLDERS) \
+		-ts translations/tessavundo_*.ts
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(PACKAGE_DIR)

@@ -1,14 +1,39 @@
 # `make package` builds a Debian package of the installed files (resources/CMakeLists.txt).
+set(TESSAVUNDO_MAINTAINER "The Tessavundo developers <tessavundo@users.noreply.github.com>")
+
+# What Debian asks of every package besides the program: the licence in the machine-readable
+# copyright format and the changelog, compressed as dpkg does (maximum, without a timestamp).
+# And lintian's overrides, each with its reason.
+include(GNUInstallDirs)
+if(UNIX)
+    set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tessavundo)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/debian/changelog
+                   ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog COPYONLY)
+    add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz
+                       COMMAND gzip -9nkf changelog
+                       DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog
+                       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/debian VERBATIM)
+    add_custom_target(debian_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz)
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
+                  ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz
+            DESTINATION ${doc_dir})
+    install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tessavundo)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessavundo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tessavundo developers")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tessavundo developers")
+set(CPACK_PACKAGE_CONTACT ${TESSAVUNDO_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSAVUNDO_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small, fast color picker")
+# Lines under 80 columns, as dpkg and apt show them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Tessavundo picks a color on a shade field and a rainbow bar, from typed rgb or hex text,\n"
-    "or from any pixel on the screen with its eyedropper, and copies it as rgb(r,g,b) or\n"
-    "#RRGGBB text. Six swatches keep the colors copied last.")
+    "Tessavundo picks a color on a shade field and a rainbow bar, from typed rgb\n"
+    "or hex text, or from any pixel on the screen with its eyedropper, and copies\n"
+    "it as rgb text or as #RRGGBB hex text. Six swatches keep the colors copied\n"
+    "last.")
 list(JOIN CPACK_DEBIAN_PACKAGE_DESCRIPTION "" CPACK_DEBIAN_PACKAGE_DESCRIPTION)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
@@ -18,5 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # fields are laid out for an Arial-metric font, which fonts-liberation provides.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's own translations give the standard buttons the language of the window.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

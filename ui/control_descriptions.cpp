@@ -39,49 +39,50 @@ void RegisterWindowAccessibility() {
 
 void DescribeControls(Form1& form) {
     form.setAccessibleName(QStringLiteral("Tessavundo"));
-    form.setAccessibleDescription(QStringLiteral("Color picker"));
+    // The name is no word to translate; everything else is.
+    form.setAccessibleDescription(Form1::tr("Color picker"));
 
-    Describe(form.Picture1, QStringLiteral("Shade field"),
-             QStringLiteral("Every saturation and brightness of the hue; press or drag with the "
-                            "left button to pick a color"));
+    Describe(form.Picture1, Form1::tr("Shade field"),
+             Form1::tr("Every saturation and brightness of the hue; press or drag with the "
+                       "left button to pick a color"));
     form.Picture1->SetAccessibleRole(QAccessible::ColorChooser);
-    Describe(form.Picture2, QStringLiteral("Rainbow bar"),
-             QStringLiteral("The hue; press or drag with the left button to choose it, + and - "
-                            "step it by one"));
+    Describe(form.Picture2, Form1::tr("Rainbow bar"),
+             Form1::tr("The hue; press or drag with the left button to choose it, + and - "
+                       "step it by one"));
     form.Picture2->SetAccessibleRole(QAccessible::ColorChooser);
-    Describe(form.Text1, QStringLiteral("rgb field"),
-             QStringLiteral("The color as rgb(red,green,blue); type a color to go to it"));
-    Describe(form.Text2, QStringLiteral("hex field"),
-             QStringLiteral("The color as #RRGGBB; type a color to go to it"));
-    Describe(form.Picture3, QStringLiteral("Preview"), QStringLiteral("The current color"));
+    Describe(form.Text1, Form1::tr("rgb field"),
+             Form1::tr("The color as rgb(red,green,blue); type a color to go to it"));
+    Describe(form.Text2, Form1::tr("hex field"),
+             Form1::tr("The color as #RRGGBB; type a color to go to it"));
+    Describe(form.Picture3, Form1::tr("Preview"), Form1::tr("The current color"));
 
-    DescribeButton(form.Command3, QStringLiteral("Copy rgb text"),
-                   QStringLiteral("Copy the rgb text and keep the color in the first swatch"));
-    DescribeButton(form.Command4, QStringLiteral("Copy hex text"),
-                   QStringLiteral("Copy the hex text and keep the color in the first swatch"));
-    DescribeButton(form.Check1, QStringLiteral("Eyedropper"), EyedropperToolTip());
-    DescribeButton(form.Command1, QStringLiteral("Help"), QStringLiteral("How to use the picker"));
+    DescribeButton(form.Command3, Form1::tr("Copy rgb text"),
+                   Form1::tr("Copy the rgb text and keep the color in the first swatch"));
+    DescribeButton(form.Command4, Form1::tr("Copy hex text"),
+                   Form1::tr("Copy the hex text and keep the color in the first swatch"));
+    DescribeButton(form.Check1, Form1::tr("Eyedropper"), EyedropperToolTip());
+    DescribeButton(form.Command1, Form1::tr("Help"), Form1::tr("How to use the picker"));
 
     PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
                                     form.Picture7, form.Picture8, form.Picture9};
     for (int i = 0; i < 6; ++i) {
-        Describe(swatches[i], QStringLiteral("Swatch %1").arg(i + 1),
-                 QStringLiteral("A color copied earlier; click to take it back"));
+        Describe(swatches[i], Form1::tr("Swatch %1").arg(i + 1),
+                 Form1::tr("A color copied earlier; click to take it back"));
         swatches[i]->SetAccessibleRole(QAccessible::Button);
     }
     form.Picture9->setAccessibleDescription(
-        QStringLiteral("The oldest color copied; click to take it back, double-click to reset "
-                       "the picker to red and every swatch to white"));
+        Form1::tr("The oldest color copied; click to take it back, double-click to reset "
+                  "the picker to red and every swatch to white"));
 }
 
 QString EyedropperToolTip() {
-    return QStringLiteral("Take the color of any pixel on the screen; Esc or Space ends and "
-                          "copies the hex text, Enter copies the rgb text");
+    return Form1::tr("Take the color of any pixel on the screen; Esc or Space ends and "
+                     "copies the hex text, Enter copies the rgb text");
 }
 
 QString MissingPortalToolTip() {
-    return QStringLiteral("Picking a color from the screen needs the desktop's color-picker "
-                          "portal, which this desktop does not offer");
+    return Form1::tr("Picking a color from the screen needs the desktop's color-picker "
+                     "portal, which this desktop does not offer");
 }
 
 } // namespace tessavundo

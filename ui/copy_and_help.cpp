@@ -7,16 +7,20 @@ namespace tessavundo {
 
 namespace {
 
-const QString kHelpText =
-    QStringLiteral("Click the eyedropper button to enable the Pick Screen Color function.\r\n"
-                   "To pick the color your mouse is hovering press <RETURN>.\r\n"
-                   "Press <ESC> to quit the function.\r\n"
-                   "To get a more exact value on the rainbow bar use the +/- key on your "
-                   "keyboard.\r\n"
-                   "The <COPY> Button copies the selected color value (either rgb or Hex) to the "
-                   "clipboard.\r\n"
-                   "\r\n"
-                   "Coded by Maraveld");
+// Each line is translated on its own and the lines are joined here, so that a translation
+// cannot change how the message is laid out.
+QString HelpText() {
+    const QString lineBreak = QStringLiteral("\r\n");
+    return Form1::tr("Click the eyedropper button to enable the Pick Screen Color function.") +
+           lineBreak + Form1::tr("To pick the color your mouse is hovering press <RETURN>.") +
+           lineBreak + Form1::tr("Press <ESC> to quit the function.") + lineBreak +
+           Form1::tr("To get a more exact value on the rainbow bar use the +/- key on your "
+                     "keyboard.") +
+           lineBreak +
+           Form1::tr("The <COPY> Button copies the selected color value (either rgb or Hex) to "
+                     "the clipboard.") +
+           lineBreak + lineBreak + Form1::tr("Coded by Maraveld");
+}
 
 } // namespace
 
@@ -35,7 +39,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command1_Click() {
-    ShowQuestionMessage(this, kHelpText);
+    ShowQuestionMessage(this, HelpText());
 }
 
 } // namespace tessavundo

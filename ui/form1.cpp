@@ -91,9 +91,10 @@ void Form1::CreateControls() {
     Picture1 = pictureBox("Picture1", QRect(8, 8, 258, 258));
     Picture1->KeepImage();
     Text1 = textBox("Text1", QRect(296, 40, 89, 25));
-    Command3 = button("Command3", QStringLiteral("Copy"), QRect(392, 40, 41, 25));
+    //: The caption of a button 41 pixels wide: a short word.
+    Command3 = button("Command3", tr("Copy"), QRect(392, 40, 41, 25));
     Text2 = textBox("Text2", QRect(296, 72, 89, 25));
-    Command4 = button("Command4", QStringLiteral("Copy"), QRect(392, 72, 41, 25));
+    Command4 = button("Command4", tr("Copy"), QRect(392, 72, 41, 25));
 
     Check1 = new Toggle(this);
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -104,7 +105,7 @@ void Form1::CreateControls() {
     Picture2 = pictureBox("Picture2", QRect(272, 8, 17, 258));
     Picture2->KeepImage();
     // Never shown: it only names the rendering routine. It lies below the client area too.
-    Command2 = button("Command2", QStringLiteral("Refresh"), QRect(8, 272, 57, 25));
+    Command2 = button("Command2", tr("Refresh"), QRect(8, 272, 57, 25));
     Command2->hide();
     Picture3 = pictureBox("Picture3", QRect(296, 104, 137, 137));
     Picture4 = pictureBox("Picture4", QRect(296, 248, 17, 17));
@@ -113,7 +114,7 @@ void Form1::CreateControls() {
     Picture7 = pictureBox("Picture7", QRect(368, 248, 17, 17));
     Picture8 = pictureBox("Picture8", QRect(392, 248, 17, 17));
     Picture9 = pictureBox("Picture9", QRect(416, 248, 17, 17));
-    Command1 = button("Command1", QStringLiteral("?"), QRect(392, 8, 41, 25));
+    Command1 = button("Command1", tr("?"), QRect(392, 8, 41, 25));
     QFont bold = Command1->font();
     bold.setBold(true);
     Command1->setFont(bold);

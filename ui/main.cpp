@@ -5,10 +5,12 @@
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/qt_settings_store.h"
+#include "platform/translations.h"
 #include "ui/form1.h"
 #include "ui/run_command_line.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     // Help, the version, a one-shot pick and a mistyped option end here, with no window and
@@ -29,6 +31,8 @@ int main(int argc, char* argv[]) {
     // Names the launcher entry the window belongs to: the Wayland app id, and what portals and
     // docks use to show the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
+    // In the languages the user's locale asks for; the window's texts are taken as it is built.
+    tessavundo::InstallTranslations(app, QLocale());
 
     tessavundo::QtSettingsStore settings;
     tessavundo::SystemClipboard clipboard;

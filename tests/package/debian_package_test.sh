@@ -29,8 +29,11 @@ deb=$1
 expected="./usr/bin/tessavundo
 ./usr/share/applications/$app_id.desktop
 ./usr/share/bash-completion/completions/tessavundo
+./usr/share/doc/tessavundo/changelog.gz
+./usr/share/doc/tessavundo/copyright
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/lintian/overrides/tessavundo
 ./usr/share/man/man1/tessavundo.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")

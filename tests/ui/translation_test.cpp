@@ -1,0 +1,179 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+// The window in the language of the locale the test runs under (ctest runs it under a German,
+// an English and the C locale): in German every text a user sees or hears is translated, Qt's
+// standard buttons included; in English and C nothing changes.
+#include "platform/translations.h"
+#include "tests/support/form_harness.h"
+#include "ui/control_descriptions.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace tessavundo;
+using namespace tessavundo::testing;
+
+namespace {
+
+// Names, not words: the same in every language.
+const QStringList kUntranslatable = {QStringLiteral("Tessavundo"), QStringLiteral("?")};
+
+// Every text of the window a user sees or hears, by control and kind: captions, tooltips and
+// what assistive technology reads out.
+QMap<QString, QString> WindowTexts(Form1& form) {
+    QMap<QString, QString> texts;
+    auto add = [&texts](const QString& key, const QString& text) {
+        if (!text.isEmpty())
+            texts.insert(key, text);
+    };
+    add(QStringLiteral("Form1 title"), form.windowTitle());
+    QList<QWidget*> widgets = form.findChildren<QWidget*>();
+    widgets.prepend(&form);
+    for (QWidget* widget : widgets) {
+        const QString id = widget->objectName();
+        if (id.isEmpty())
+            continue;
+        if (QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget)) {
+            add(id + QStringLiteral(" name"), accessible->text(QAccessible::Name));
+            add(id + QStringLiteral(" description"), accessible->text(QAccessible::Description));
+        }
+        add(id + QStringLiteral(" tooltip"), widget->toolTip());
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(id + QStringLiteral(" caption"), button->text());
+    }
+    add(QStringLiteral("missing portal tooltip"), MissingPortalToolTip());
+    return texts;
+}
+
+struct HelpBox {
+    bool found = false;
+    QString text;
+    QStringList buttons;
+};
+
+// The help box is modal: it is read from a timer inside its own event loop, then closed.
+void ReadNextHelpBox(HelpBox& shown, int triesLeft = 200) {
+    QTimer::singleShot(10, [&shown, triesLeft] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            if (triesLeft > 0)
+                ReadNextHelpBox(shown, triesLeft - 1);
+            return;
+        }
+        shown.found = true;
+        shown.text = box->text();
+        for (QAbstractButton* button : box->buttons())
+            shown.buttons << button->text();
+        box->accept();
+    });
+}
+
+HelpBox ShowHelp(Form1& form) {
+    HelpBox shown;
+    ReadNextHelpBox(shown);
+    QTest::mouseClick(form.Command1, Qt::LeftButton);
+    return shown;
+}
+
+bool IsGerman() {
+    return QLocale().language() == QLocale::German;
+}
+
+} // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyTextFollowsTheLocale();
+    void helpBoxFollowsTheLocale();
+    void captionsFitTheirButtons();
+
+private:
+    FormHarness harness_;
+    QMap<QString, QString> englishTexts_;
+    HelpBox englishHelp_;
+    bool installed_ = false;
+};
+
+// The English texts are those of a window built before any translation is installed.
+void TranslationTest::initTestCase() {
+    qInfo() << "locale" << QLocale().name() << QLocale().uiLanguages();
+    englishTexts_ = WindowTexts(harness_.Start());
+    englishHelp_ = ShowHelp(*harness_.form);
+    QVERIFY(englishHelp_.found);
+    installed_ = InstallTranslations(*QCoreApplication::instance(), QLocale());
+    harness_.Start();
+}
+
+void TranslationTest::everyTextFollowsTheLocale() {
+    const QMap<QString, QString> texts = WindowTexts(*harness_.form);
+    QCOMPARE(texts.keys(), englishTexts_.keys());
+    if (!IsGerman()) {
+        QVERIFY(!installed_);
+        QCOMPARE(texts, englishTexts_);
+        return;
+    }
+    QVERIFY(installed_);
+    for (auto english = englishTexts_.cbegin(); english != englishTexts_.cend(); ++english) {
+        const QString& text = texts[english.key()];
+        const QString where = english.key() + QStringLiteral(": ") + text;
+        if (kUntranslatable.contains(english.value()))
+            QVERIFY2(text == english.value(), qPrintable(where));
+        else
+            QVERIFY2(text != english.value(), qPrintable(where));
+    }
+}
+
+// The help text keeps its lines, an empty one before the credit, in every language; the OK
+// button is Qt's own and speaks the window's language.
+void TranslationTest::helpBoxFollowsTheLocale() {
+    const HelpBox help = ShowHelp(*harness_.form);
+    QVERIFY(help.found);
+    const QStringList lines = help.text.split(QStringLiteral("\r\n"));
+    const QStringList englishLines = englishHelp_.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 7);
+    QVERIFY(lines[5].isEmpty());
+    QVERIFY(!help.text.endsWith(QLatin1Char('\n')));
+    QCOMPARE(help.buttons.size(), 1);
+    QCOMPARE(help.buttons[0], QCoreApplication::translate("QPlatformTheme", "OK"));
+    if (!IsGerman()) {
+        QCOMPARE(help.text, englishHelp_.text);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+        return;
+    }
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!englishLines[i].isEmpty())
+            QVERIFY2(lines[i] != englishLines[i], qPrintable(lines[i]));
+    }
+    // "OK" is "OK" in German too; Qt's German shows in its other standard buttons.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+}
+
+// The buttons keep their fixed size in every language, so a caption must fit inside it.
+void TranslationTest::captionsFitTheirButtons() {
+    for (QPushButton* button : harness_.form->findChildren<QPushButton*>()) {
+        if (button->isHidden())
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int width = button->fontMetrics().horizontalAdvance(button->text());
+        QVERIFY2(width <= contents.width(),
+                 qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels of %4")
+                                .arg(button->objectName(), button->text())
+                                .arg(width)
+                                .arg(contents.width())));
+    }
+}
+
+QTEST_MAIN(TranslationTest)
+#include "translation_test.moc"

@@ -1,0 +1,136 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>tessavundo::Form1</name>
+    <message>
+        <source>Color picker</source>
+        <translation>Farbwähler</translation>
+    </message>
+    <message>
+        <source>Shade field</source>
+        <translation>Schattierungsfeld</translation>
+    </message>
+    <message>
+        <source>Every saturation and brightness of the hue; press or drag with the left button to pick a color</source>
+        <translation>Jede Sättigung und Helligkeit des Farbtons; mit der linken Maustaste drücken oder ziehen, um eine Farbe zu wählen</translation>
+    </message>
+    <message>
+        <source>Rainbow bar</source>
+        <translation>Regenbogenleiste</translation>
+    </message>
+    <message>
+        <source>The hue; press or drag with the left button to choose it, + and - step it by one</source>
+        <translation>Der Farbton; mit der linken Maustaste drücken oder ziehen, um ihn zu wählen, + und - ändern ihn um eine Stufe</translation>
+    </message>
+    <message>
+        <source>rgb field</source>
+        <translation>rgb-Feld</translation>
+    </message>
+    <message>
+        <source>The color as rgb(red,green,blue); type a color to go to it</source>
+        <translation>Die Farbe als rgb(Rot,Grün,Blau); eine Farbe eingeben, um zu ihr zu wechseln</translation>
+    </message>
+    <message>
+        <source>hex field</source>
+        <translation>Hex-Feld</translation>
+    </message>
+    <message>
+        <source>The color as #RRGGBB; type a color to go to it</source>
+        <translation>Die Farbe als #RRGGBB; eine Farbe eingeben, um zu ihr zu wechseln</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The current color</source>
+        <translation>Die aktuelle Farbe</translation>
+    </message>
+    <message>
+        <source>Copy rgb text</source>
+        <translation>rgb-Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the rgb text and keep the color in the first swatch</source>
+        <translation>Den rgb-Text kopieren und die Farbe im ersten Farbmuster ablegen</translation>
+    </message>
+    <message>
+        <source>Copy hex text</source>
+        <translation>Hex-Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the hex text and keep the color in the first swatch</source>
+        <translation>Den Hex-Text kopieren und die Farbe im ersten Farbmuster ablegen</translation>
+    </message>
+    <message>
+        <source>Eyedropper</source>
+        <translation>Pipette</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>How to use the picker</source>
+        <translation>So wird der Farbwähler bedient</translation>
+    </message>
+    <message>
+        <source>Swatch %1</source>
+        <translation>Farbmuster %1</translation>
+    </message>
+    <message>
+        <source>A color copied earlier; click to take it back</source>
+        <translation>Eine früher kopierte Farbe; klicken, um sie zurückzuholen</translation>
+    </message>
+    <message>
+        <source>The oldest color copied; click to take it back, double-click to reset the picker to red and every swatch to white</source>
+        <translation>Die älteste kopierte Farbe; klicken, um sie zurückzuholen, doppelklicken, um den Farbwähler auf Rot und jedes Farbmuster auf Weiß zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>Take the color of any pixel on the screen; Esc or Space ends and copies the hex text, Enter copies the rgb text</source>
+        <translation>Die Farbe eines beliebigen Bildpunkts auf dem Bildschirm aufnehmen; Esc oder Leertaste beendet und kopiert den Hex-Text, Eingabe kopiert den rgb-Text</translation>
+    </message>
+    <message>
+        <source>Picking a color from the screen needs the desktop&apos;s color-picker portal, which this desktop does not offer</source>
+        <translation>Eine Farbe vom Bildschirm aufzunehmen braucht das Farbwähler-Portal der Arbeitsumgebung, das diese Arbeitsumgebung nicht anbietet</translation>
+    </message>
+    <message>
+        <source>Click the eyedropper button to enable the Pick Screen Color function.</source>
+        <translation>Klicken Sie auf die Pipette, um die Funktion „Bildschirmfarbe aufnehmen“ einzuschalten.</translation>
+    </message>
+    <message>
+        <source>To pick the color your mouse is hovering press &lt;RETURN&gt;.</source>
+        <translation>Drücken Sie &lt;EINGABE&gt;, um die Farbe unter dem Mauszeiger aufzunehmen.</translation>
+    </message>
+    <message>
+        <source>Press &lt;ESC&gt; to quit the function.</source>
+        <translation>Drücken Sie &lt;ESC&gt;, um die Funktion zu beenden.</translation>
+    </message>
+    <message>
+        <source>To get a more exact value on the rainbow bar use the +/- key on your keyboard.</source>
+        <translation>Für einen genaueren Wert auf der Regenbogenleiste verwenden Sie die Tasten +/- Ihrer Tastatur.</translation>
+    </message>
+    <message>
+        <source>The &lt;COPY&gt; Button copies the selected color value (either rgb or Hex) to the clipboard.</source>
+        <translation>Die Schaltfläche &lt;KOPIE&gt; kopiert den gewählten Farbwert (rgb oder Hex) in die Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>Coded by Maraveld</source>
+        <translation>Programmiert von Maraveld</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>The caption of a button 41 pixels wide: a short word.</extracomment>
+        <translation>Kopie</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+</context>
+</TS>
