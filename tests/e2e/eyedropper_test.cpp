@@ -125,6 +125,13 @@ void EyedropperTest::samplesTheDesktopAndCopiesOnEnterAndEsc() {
     MovePointerTo(900, 600);
     QTest::qWait(300);
     QCOMPARE(PixelOf(picker, kPreview), qRgb(0x65, 0x43, 0x21));
+
+    // Space with Control held, which types no space, ends it the same way.
+    picker.Click(kToggle.x(), kToggle.y());
+    MovePointerTo(901, 601);
+    QTRY_COMPARE_WITH_TIMEOUT(PixelOf(picker, kPreview), qRgb(0x12, 0x34, 0x56), 10000);
+    picker.Key(QStringLiteral("ctrl+space"));
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#123456"), 10000);
 }
 
 // Typed hex text right after start-up is converted as typed, and the eyedropper reads the
