@@ -11,10 +11,10 @@ namespace tessavundo {
 
 // The screen as the X server shows it, read through the toolkit's own X connection. Every read
 // is one round trip: the pointer by QueryPointer, a pixel by a 1 x 1 GetImage of the root
-// window, in the root's physical pixels whatever scale factor the toolkit applies. Pixels of
-// any depth are widened to 8 bits per channel; on displays of a colormap each read also asks
-// the colormap. It reads
-// continuously only on an X11 desktop, never on a Wayland one (XWayland included).
+// window, in the root's physical pixels whatever scale factor the toolkit applies; on a display
+// of a colormap a second one asks the colormap for the pixel's color. Pixels of every depth are
+// widened to 8 bits per channel. It reads continuously only on an X11 desktop, never on a
+// Wayland one (XWayland included).
 class X11ScreenSource final : public ScreenSource {
 public:
     X11ScreenSource();
