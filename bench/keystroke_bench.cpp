@@ -54,11 +54,7 @@ static void BM_TypeAndEraseOneCharacter(benchmark::State& state) {
         state.SkipWithError("the window never became active");
         return;
     }
-    // The rgb field has had the focus and lost it, as in normal typing, so that only the
-    // field typed in converts.
-    window.form->Text1->setFocus(Qt::TabFocusReason);
     TextBox* field = contents.field == Field::Rgb ? window.form->Text1 : window.form->Text2;
-    window.form->Text2->setFocus(Qt::TabFocusReason);
     field->setFocus(Qt::TabFocusReason);
     field->SetText(contents.text);
     field->SetSelStart(static_cast<int>(contents.text.size()));

@@ -39,7 +39,7 @@ public:
         return screen_->GetPixel(dc, x, y);
     }
     WId GetActiveWindow() override { return screen_->GetActiveWindow(); }
-    bool CanReadContinuously() override { return screen_->CanReadContinuously(); }
+    ScreenReading Reading() override { return screen_->Reading(); }
 
 private:
     std::unique_ptr<ScreenSource> screen_;

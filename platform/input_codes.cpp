@@ -31,6 +31,10 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
         return std::int16_t{13};
     case Qt::Key_Escape:
         return std::int16_t{27};
+    // With Control held the key types no space (the window system turns it into a control
+    // character or nothing), yet it is still the Space key.
+    case Qt::Key_Space:
+        return std::int16_t{32};
     default:
         break;
     }
@@ -38,6 +42,13 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
     if (text.size() != 1)
         return std::nullopt;
     return static_cast<std::int16_t>(text.front().unicode());
+}
+
+std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event) {
+    // The keys on which the toolkit's buttons press themselves, whatever modifiers are held.
+    if (event.key() == Qt::Key_Space || event.key() == Qt::Key_Select)
+        return std::int16_t{32};
+    return KeyAscii(event);
 }
 
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason) {

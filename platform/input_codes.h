@@ -10,9 +10,12 @@ namespace tessavundo {
 std::int16_t ButtonCode(Qt::MouseButtons buttons);
 // Modifier keys as bits: 1 shift, 2 control, 4 alt.
 std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers);
-// The character code of a typed key (13 for Enter, 27 for Esc, 32 for Space), or nothing for a
-// key that types no character.
+// The character code of a typed key (13 for Enter, 27 for Esc, 32 for Space, each whatever
+// modifiers are held), or nothing for a key that types no character.
 std::optional<std::int16_t> KeyAscii(const QKeyEvent& event);
+// The same for a key pressed on a button: every key the button presses itself on counts as
+// Space, so that the key routine hears what the button then does.
+std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event);
 // Focus moves between the window's own controls count; the window being deactivated or a popup
 // opening does not.
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason);

@@ -16,6 +16,18 @@ using ScreenDC = std::int32_t;
 // GetPixel's answer for a pixel it cannot read: all bits set.
 inline constexpr PackedColor kInvalidColor = -1;
 
+// Whether the pixel under the pointer can be read again and again while the pointer moves over
+// other programs' windows, and if not, why.
+enum class ScreenReading {
+    Continuous,
+    // A Wayland desktop: no program may read the screen or follow the pointer over others.
+    ForbiddenByDesktop,
+    // An X display whose pixel format this program does not know how to read.
+    DisplayNotSupported,
+    // No screen to read, or one that refuses every read.
+    Refused,
+};
+
 // What the eyedropper needs from the screen. The real source reads the X server through the
 // toolkit's own connection; tests give the window a fake screen.
 class ScreenSource {
@@ -40,10 +52,10 @@ public:
     // The active window of this process (0 when another application is active).
     virtual WId GetActiveWindow() = 0;
 
-    // Whether the pixel under the pointer can be read again and again while the pointer moves
-    // over other programs' windows. Where it cannot (a Wayland desktop, a screen that refuses
-    // reads), the desktop has to be asked for a color instead.
-    virtual bool CanReadContinuously() = 0;
+    // Where the screen cannot be read continuously, the desktop has to be asked for a color
+    // instead; the reason tells the user why the eyedropper cannot work when it cannot be asked.
+    virtual ScreenReading Reading() = 0;
+    bool CanReadContinuously() { return Reading() == ScreenReading::Continuous; }
 };
 
 } // namespace tessavundo

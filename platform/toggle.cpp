@@ -11,7 +11,7 @@ Toggle::Toggle(QWidget* parent)
 }
 
 void Toggle::keyPressEvent(QKeyEvent* event) {
-    if (auto keyAscii = KeyAscii(*event))
+    if (auto keyAscii = ButtonKeyAscii(*event))
         emit KeyPress(*keyAscii);
     QPushButton::keyPressEvent(event);
 }

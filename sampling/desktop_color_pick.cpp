@@ -36,13 +36,13 @@ void Form1::ColorPortal_PickCancelled() {
     Check1->SetValue(0);
 }
 
-// Nothing to ask: the toggle comes back up, and its tooltip says why. The program shows no
-// message boxes but the help.
+// Nothing to ask: the toggle comes back up, and its tooltip says why the screen itself could not
+// be read. The program shows no message boxes but the help.
 void Form1::ColorPortal_Unavailable() {
     if (!portalRequestPending_)
         return;
     portalRequestPending_ = false;
-    Check1->setToolTip(MissingPortalToolTip());
+    Check1->setToolTip(UnreadableScreenToolTip(services_.screen.Reading()));
     Check1->SetValue(0);
 }
 

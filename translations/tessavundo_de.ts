@@ -92,10 +92,6 @@
         <translation>Die Farbe eines beliebigen Bildpunkts auf dem Bildschirm aufnehmen; Esc oder Leertaste beendet und kopiert den Hex-Text, Eingabe kopiert den rgb-Text</translation>
     </message>
     <message>
-        <source>Picking a color from the screen needs the desktop&apos;s color-picker portal, which this desktop does not offer</source>
-        <translation>Eine Farbe vom Bildschirm aufzunehmen braucht das Farbwähler-Portal der Arbeitsumgebung, das diese Arbeitsumgebung nicht anbietet</translation>
-    </message>
-    <message>
         <source>Click the eyedropper button to enable the Pick Screen Color function.</source>
         <translation>Klicken Sie auf die Pipette, um die Funktion „Bildschirmfarbe aufnehmen“ einzuschalten.</translation>
     </message>
@@ -131,6 +127,18 @@
     <message>
         <source>?</source>
         <translation>?</translation>
+    </message>
+    <message>
+        <source>This desktop does not let programs read the screen, and it offers no color-picker portal to ask instead</source>
+        <translation>Dieser Desktop lässt Programme den Bildschirm nicht lesen und bietet kein Farbwähler-Portal, das stattdessen gefragt werden könnte</translation>
+    </message>
+    <message>
+        <source>The eyedropper cannot read this display: the way it stores its pixels is not supported</source>
+        <translation>Die Pipette kann diese Anzeige nicht lesen: Die Art, wie sie ihre Pixel speichert, wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>The eyedropper cannot read this screen: the display refuses to show its pixels to programs</source>
+        <translation>Die Pipette kann diesen Bildschirm nicht lesen: Die Anzeige verweigert Programmen ihre Pixel</translation>
     </message>
 </context>
 </TS>

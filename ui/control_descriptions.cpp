@@ -80,9 +80,20 @@ QString EyedropperToolTip() {
                      "copies the hex text, Enter copies the rgb text");
 }
 
-QString MissingPortalToolTip() {
-    return Form1::tr("Picking a color from the screen needs the desktop's color-picker "
-                     "portal, which this desktop does not offer");
+QString UnreadableScreenToolTip(ScreenReading reading) {
+    switch (reading) {
+    case ScreenReading::ForbiddenByDesktop:
+        return Form1::tr("This desktop does not let programs read the screen, and it "
+                         "offers no color-picker portal to ask instead");
+    case ScreenReading::DisplayNotSupported:
+        return Form1::tr("The eyedropper cannot read this display: the way it stores its "
+                         "pixels is not supported");
+    case ScreenReading::Refused:
+    case ScreenReading::Continuous:
+        break;
+    }
+    return Form1::tr("The eyedropper cannot read this screen: the display refuses to show "
+                     "its pixels to programs");
 }
 
 } // namespace tessavundo

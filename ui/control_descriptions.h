@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/screen_source.h"
+
 #include <QString>
 
 namespace tessavundo {
@@ -14,9 +16,9 @@ void RegisterWindowAccessibility();
 // readers and users of the keyboard know it.
 void DescribeControls(Form1& form);
 
-// The eyedropper button's tooltip, and the one it shows once the desktop turned out to have no
-// color picker to ask.
+// The eyedropper button's tooltip, and the one it shows once the screen could not be read and
+// the desktop turned out to have no color picker to ask: it names why the screen could not be.
 QString EyedropperToolTip();
-QString MissingPortalToolTip();
+QString UnreadableScreenToolTip(ScreenReading reading);
 
 } // namespace tessavundo

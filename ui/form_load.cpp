@@ -71,6 +71,12 @@ void Form1::Form_Load() {
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
     std::int16_t enter = 13;
     Text1_KeyPress(enter);
+
+    // The flag was set only so that writing the rgb field above would locate the stored color.
+    // Left set, every later write of that field by another routine would run its conversion
+    // too, rewriting the hex field under the user's typing and moving the hue during a drag.
+    if (!Text1->hasFocus())
+        RgbFieldFocused = 0;
 }
 
 } // namespace tessavundo

@@ -22,7 +22,10 @@ public:
     void MarkUnreadable(QPoint position) { SetPixel(position, kInvalidColor); }
     void SetScaleFactor(qreal factor) { scaleFactor_ = factor; }
     void SetActiveWindow(WId window) { activeWindow_ = window; }
-    void SetCanReadContinuously(bool canRead) { canReadContinuously_ = canRead; }
+    void SetCanReadContinuously(bool canRead) {
+        reading_ = canRead ? ScreenReading::Continuous : ScreenReading::ForbiddenByDesktop;
+    }
+    void SetReading(ScreenReading reading) { reading_ = reading; }
 
     // Contexts taken and not yet released; more than one means a context leaked.
     int HeldContexts() const { return taken_ - released_; }
@@ -36,7 +39,7 @@ public:
     void ReleaseDC(ScreenDC dc) override;
     PackedColor GetPixel(ScreenDC dc, int x, int y) override;
     WId GetActiveWindow() override { return activeWindow_; }
-    bool CanReadContinuously() override { return canReadContinuously_; }
+    ScreenReading Reading() override { return reading_; }
 
 private:
     QPoint cursorPos_;
@@ -46,7 +49,7 @@ private:
     QHash<QPoint, PackedColor> pixels_;
     qreal scaleFactor_ = 1.0;
     WId activeWindow_ = 0;
-    bool canReadContinuously_ = true;
+    ScreenReading reading_ = ScreenReading::Continuous;
     DeviceContextSlot context_;
     int taken_ = 0;
     int released_ = 0;

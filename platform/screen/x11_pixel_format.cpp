@@ -5,6 +5,9 @@
 namespace tessavundo {
 namespace {
 
+constexpr int kBitsPerByte = 8;
+constexpr int kMostBytesPerPixel = 4;
+
 const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id,
                                    std::uint8_t& depth) {
     for (auto depths = xcb_screen_allowed_depths_iterator(&screen); depths.rem;
@@ -30,47 +33,110 @@ int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
     return 0;
 }
 
-// The shift of an 8-bit channel mask, or nothing for a mask of another width.
-std::optional<int> ByteChannelShift(std::uint32_t mask) {
-    const int shift = std::countr_zero(mask);
-    if (shift >= 32 || (mask >> shift) != 0xFFu) {
+// The place and width of a channel mask, or nothing for a mask that is empty or not one run
+// of bits.
+std::optional<X11Channel> ChannelOf(std::uint32_t mask) {
+    if (mask == 0) {
         return std::nullopt;
     }
-    return shift;
+    const int shift = std::countr_zero(mask);
+    const int width = std::countr_one(mask >> shift);
+    if (shift + width < 32 && (mask >> (shift + width)) != 0) {
+        return std::nullopt;
+    }
+    return X11Channel{shift, width};
+}
+
+bool IsDecomposed(std::uint8_t visualClass) {
+    return visualClass == XCB_VISUAL_CLASS_TRUE_COLOR ||
+           visualClass == XCB_VISUAL_CLASS_DIRECT_COLOR;
 }
 
 } // namespace
 
-std::optional<X11PixelFormat> RootPixelFormat(const xcb_setup_t& setup,
-                                              const xcb_screen_t& screen) {
+std::optional<X11Visual> RootVisual(const xcb_setup_t& setup, const xcb_screen_t& screen) {
     std::uint8_t depth = 0;
     const xcb_visualtype_t* visual = FindVisual(screen, screen.root_visual, depth);
-    if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || (depth != 24 && depth != 32)) {
+    if (!visual) {
         return std::nullopt;
     }
-    const int bitsPerPixel = BitsPerPixel(setup, depth);
-    const auto red = ByteChannelShift(visual->red_mask);
-    const auto green = ByteChannelShift(visual->green_mask);
-    const auto blue = ByteChannelShift(visual->blue_mask);
-    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || !red || !green || !blue) {
-        return std::nullopt;
-    }
-    return X11PixelFormat{
-        depth, bitsPerPixel / 8, setup.image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST,
-        *red,  *green,           *blue};
+    return X11Visual{visual->_class,
+                     depth,
+                     BitsPerPixel(setup, depth),
+                     setup.image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST,
+                     visual->red_mask,
+                     visual->green_mask,
+                     visual->blue_mask};
 }
 
-PackedColor ToPackedColor(const X11PixelFormat& format, const std::uint8_t* bytes) {
+std::optional<X11PixelFormat> PixelFormatOf(const X11Visual& visual) {
+    // A 1 x 1 image of fewer bits per pixel shares its byte with padding whose place depends on
+    // the bit order; no color display of today stores its pixels that way.
+    if (visual.bitsPerPixel % kBitsPerByte != 0 || visual.bitsPerPixel < kBitsPerByte ||
+        visual.bitsPerPixel > kMostBytesPerPixel * kBitsPerByte || visual.depth == 0 ||
+        visual.depth > visual.bitsPerPixel) {
+        return std::nullopt;
+    }
+    X11PixelFormat format;
+    format.depth = visual.depth;
+    format.bytesPerPixel = visual.bitsPerPixel / kBitsPerByte;
+    format.mostSignificantByteFirst = visual.mostSignificantByteFirst;
+    if (!IsDecomposed(visual.visualClass)) {
+        format.throughColormap = true;
+        return format;
+    }
+    const auto red = ChannelOf(visual.redMask);
+    const auto green = ChannelOf(visual.greenMask);
+    const auto blue = ChannelOf(visual.blueMask);
+    if (!red || !green || !blue) {
+        return std::nullopt;
+    }
+    format.red = *red;
+    format.green = *green;
+    format.blue = *blue;
+    return format;
+}
+
+std::uint32_t PixelValue(const X11PixelFormat& format, const std::uint8_t* bytes) {
     std::uint32_t pixel = 0;
     for (int i = 0; i < format.bytesPerPixel; ++i) {
         const int byte = format.mostSignificantByteFirst ? i : format.bytesPerPixel - 1 - i;
-        pixel = (pixel << 8) | bytes[byte];
+        pixel = (pixel << kBitsPerByte) | bytes[byte];
     }
-    const auto channel = [pixel](int shift) {
-        return static_cast<PackedColor>((pixel >> shift) & 0xFFu);
+    // The bits above the depth are padding, whatever the server leaves in them.
+    return format.depth >= 32 ? pixel : pixel & ((std::uint32_t{1} << format.depth) - 1);
+}
+
+std::uint8_t WidenChannel(std::uint32_t value, int width) {
+    if (width <= 0) {
+        return 0;
+    }
+    if (width >= kBitsPerByte) {
+        return static_cast<std::uint8_t>(value >> (width - kBitsPerByte));
+    }
+    std::uint32_t repeated = value;
+    int bits = width;
+    while (bits < kBitsPerByte) {
+        repeated = (repeated << width) | value;
+        bits += width;
+    }
+    return static_cast<std::uint8_t>(repeated >> (bits - kBitsPerByte));
+}
+
+PackedColor ChannelsColor(const X11PixelFormat& format, std::uint32_t pixel) {
+    const auto channel = [pixel](const X11Channel& place) {
+        const std::uint32_t mask =
+            place.width >= 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << place.width) - 1;
+        return static_cast<PackedColor>(WidenChannel((pixel >> place.shift) & mask, place.width));
     };
-    return channel(format.redShift) + 256 * channel(format.greenShift) +
-           65536 * channel(format.blueShift);
+    return channel(format.red) + 256 * channel(format.green) + 65536 * channel(format.blue);
+}
+
+PackedColor ColormapEntryColor(std::uint16_t red, std::uint16_t green, std::uint16_t blue) {
+    const auto top = [](std::uint16_t value) {
+        return static_cast<PackedColor>(value >> 8);
+    };
+    return top(red) + 256 * top(green) + 65536 * top(blue);
 }
 
 } // namespace tessavundo

@@ -46,6 +46,9 @@ bool IsXWayland(xcb_connection_t* connection) {
 } // namespace
 
 X11ScreenSource::X11ScreenSource() {
+    // Decided once: the kind of session and the display do not change while the program runs.
+    const bool wayland = IsWaylandSession(ReadDisplayEnvironment());
+    reading_ = wayland ? ScreenReading::ForbiddenByDesktop : ScreenReading::Refused;
     xcb_connection_t* connection = ToolkitConnection();
     if (!connection) {
         return;
@@ -56,11 +59,20 @@ X11ScreenSource::X11ScreenSource() {
     }
     connection_ = connection;
     root_ = screen->root;
-    format_ = RootPixelFormat(*xcb_get_setup(connection), *screen);
-    // Decided once: the kind of session does not change while the program runs. A pixel read
-    // never gives all bits set, so kInvalidColor means the root refused the 1 x 1 read.
-    continuousReading_ = format_ && !IsWaylandSession(ReadDisplayEnvironment()) &&
-                         !IsXWayland(connection) && ReadRootPixel(0, 0) != kInvalidColor;
+    colormap_ = screen->default_colormap;
+    if (const auto visual = RootVisual(*xcb_get_setup(connection), *screen)) {
+        format_ = PixelFormatOf(*visual);
+    }
+    if (wayland || IsXWayland(connection)) {
+        reading_ = ScreenReading::ForbiddenByDesktop;
+    } else if (!format_) {
+        reading_ = ScreenReading::DisplayNotSupported;
+    } else {
+        // A pixel read never gives all bits set, so kInvalidColor means the root refused the
+        // 1 x 1 read.
+        reading_ = ReadRootPixel(0, 0) != kInvalidColor ? ScreenReading::Continuous
+                                                        : ScreenReading::Refused;
+    }
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
@@ -108,11 +120,27 @@ PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
         xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel) {
         return kInvalidColor;
     }
-    return ToPackedColor(*format_, xcb_get_image_data(reply.get()));
+    const std::uint32_t pixel = PixelValue(*format_, xcb_get_image_data(reply.get()));
+    return format_->throughColormap ? ReadColormapEntry(pixel) : ChannelsColor(*format_, pixel);
 }
 
-bool X11ScreenSource::CanReadContinuously() {
-    return continuousReading_;
+// A second round trip, only on displays whose pixels are colormap indices. The colormap can
+// change at any time, so its entries are asked afresh for every read.
+PackedColor X11ScreenSource::ReadColormapEntry(std::uint32_t pixel) {
+    xcb_generic_error_t* error = nullptr;
+    const auto reply =
+        TakeReply(xcb_query_colors_reply(
+                      connection_, xcb_query_colors(connection_, colormap_, 1, &pixel), &error),
+                  error);
+    if (!reply || xcb_query_colors_colors_length(reply.get()) < 1) {
+        return kInvalidColor;
+    }
+    const xcb_rgb_t& entry = *xcb_query_colors_colors(reply.get());
+    return ColormapEntryColor(entry.red, entry.green, entry.blue);
+}
+
+ScreenReading X11ScreenSource::Reading() {
+    return reading_;
 }
 
 WId X11ScreenSource::GetActiveWindow() {

@@ -99,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"top_clamped", "rgb(255.4,0,0)", 0.0f, 253, -2, Packed(255, 0, 0),
                    Packed(0, 255, 255)},
         LocateCase{"gray_top_clamped", "rgb(255.4,255,255)", std::nullopt, -2, -2, kWhite, 0},
+        // A gray's row comes from the exact red channel, not from the rounded byte.
+        LocateCase{"gray_fractional", "rgb(100.4,100,100)", std::nullopt, -2, 152.6f,
+                   Packed(100, 100, 100), Packed(155, 155, 155)},
         LocateCase{"gray_bottom_clamped", "rgb(-0.5,0,0)", std::nullopt, -2, 253, 0, kWhite}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,9 +1,11 @@
 // The eyedropper on a real X server with no window manager: sampling the desktop, Enter and
-// Esc, and what another program then reads from the clipboard.
+// Esc, and what another program then reads from the clipboard. The depth test runs on servers
+// of 15, 16, 24 and 30 bits per pixel too.
 #include "core/locate.h"
 #include "core/shade_field_reference.h"
 #include "tests/e2e/picker_session.h"
 
+#include <QHash>
 #include <vector>
 
 using namespace tessavundo;
@@ -14,6 +16,18 @@ namespace {
 const QPoint kPreview(356, 164);
 const QPoint kFirstSwatch(304, 256);
 const QPoint kToggle(340, 20);
+const QPoint kHexField(340, 84);
+const QPoint kRgbCopy(412, 52);
+
+// The bits per pixel of the root window, as the server reports them.
+int ServerDepth() {
+    const QByteArray info = Run(QStringLiteral("xdpyinfo"), {});
+    const QByteArray key = "depth of root window:";
+    const qsizetype at = info.indexOf(key);
+    if (at < 0)
+        return 0;
+    return info.mid(at + key.size()).trimmed().split(' ').value(0).toInt();
+}
 
 // Call it while the picker runs: the server resets the desktop when its last client leaves.
 void SetDesktopColor(const QString& color) {
@@ -67,6 +81,7 @@ class EyedropperTest : public QObject {
 private slots:
     void init() { QVERIFY(configDir_.isValid()); }
     void samplesTheDesktopAndCopiesOnEnterAndEsc();
+    void typingAndSamplingAtTheServersDepth();
 
 private:
     QTemporaryDir configDir_;
@@ -110,6 +125,42 @@ void EyedropperTest::samplesTheDesktopAndCopiesOnEnterAndEsc() {
     MovePointerTo(900, 600);
     QTest::qWait(300);
     QCOMPARE(PixelOf(picker, kPreview), qRgb(0x65, 0x43, 0x21));
+
+    // Space with Control held, which types no space, ends it the same way.
+    picker.Click(kToggle.x(), kToggle.y());
+    MovePointerTo(901, 601);
+    QTRY_COMPARE_WITH_TIMEOUT(PixelOf(picker, kPreview), qRgb(0x12, 0x34, 0x56), 10000);
+    picker.Key(QStringLiteral("ctrl+space"));
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#123456"), 10000);
+}
+
+// Typed hex text right after start-up is converted as typed, and the eyedropper reads the
+// root at whatever depth the server runs: each channel keeps the bits the depth has for it,
+// widened back to 8 bits.
+void EyedropperTest::typingAndSamplingAtTheServersDepth() {
+    const QHash<int, QString> rootReads = {{15, QStringLiteral("#FF8400")},
+                                           {16, QStringLiteral("#FF8200")},
+                                           {24, QStringLiteral("#FF8000")},
+                                           {30, QStringLiteral("#FF8000")}};
+    const int depth = ServerDepth();
+    QVERIFY2(rootReads.contains(depth), qPrintable(QStringLiteral("depth %1").arg(depth)));
+
+    PickerSession picker(configDir_.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    SetDesktopColor(QStringLiteral("#FF8000"));
+    picker.Focus();
+
+    picker.Click(kHexField.x(), kHexField.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    picker.Type(QStringLiteral("#3366CC"));
+    picker.Click(kRgbCopy.x(), kRgbCopy.y());
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(51,102,204)"), 10000);
+
+    picker.Click(kToggle.x(), kToggle.y());
+    MovePointerTo(900, 600);
+    QTest::qWait(300);
+    picker.Key(QStringLiteral("Escape"));
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), rootReads.value(depth), 10000);
 }
 
 QTEST_GUILESS_MAIN(EyedropperTest)

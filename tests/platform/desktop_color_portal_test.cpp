@@ -5,6 +5,7 @@
 #include "tests/support/private_session_bus.h"
 
 #include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
 #include <limits>
 #include <memory>
@@ -46,6 +47,7 @@ private slots:
     void olderPortalsChooseThePath();
     void droppedRequestsAreClosedAndTheirAnswersIgnored();
     void requestDroppedBeforeThePortalReplied();
+    void answerAlreadyOnItsWayWhenReplaced();
     void withoutAPortalNothingIsPicked_data();
     void withoutAPortalNothingIsPicked();
     void parentWindowNames();
@@ -223,6 +225,28 @@ void DesktopColorPortalTest::requestDroppedBeforeThePortalReplied() {
     QTRY_COMPARE(portal_->Requests().size(), 3);
     QTRY_COMPARE(portal_->Requests()[2].closeCalls, 1);
     QCOMPARE(answers.Count(), 1);
+}
+
+void DesktopColorPortalTest::answerAlreadyOnItsWayWhenReplaced() {
+    QVERIFY(portal_->Register());
+    Answers answers(*client_);
+    client_->PickColor(kParent);
+    QTRY_COMPARE(portal_->Requests().size(), 1);
+
+    // The first request's answer reaches the client's connection, and waits there for the
+    // event loop, while a second request takes the first one's place.
+    portal_->Answer(0, FakeDesktopPortal::ColorResults(1, 0, 0));
+    QThread::msleep(300);
+    client_->PickColor(kParent);
+    QTRY_COMPARE(portal_->Requests().size(), 2);
+    QTRY_COMPARE(portal_->Requests()[0].closeCalls, 1);
+    QCOMPARE(answers.Count(), 0);
+
+    // Only the second request's own answer counts.
+    portal_->Answer(0, FakeDesktopPortal::ColorResults(0, 0, 1));
+    QTRY_COMPARE(answers.Count(), 1);
+    QCOMPARE(answers.colors.count(), 1);
+    QCOMPARE(answers.colors[0][0].value<PackedColor>(), PackedColor{255 * 65536});
 }
 
 void DesktopColorPortalTest::withoutAPortalNothingIsPicked_data() {

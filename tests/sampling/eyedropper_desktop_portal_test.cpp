@@ -123,7 +123,7 @@ void EyedropperDesktopPortalTest::withoutAPortalTheToggleComesBackUp() {
     picker_->ClickToggle();
 
     QTRY_VERIFY(picker_->Up());
-    QCOMPARE(form.Check1->toolTip(), MissingPortalToolTip());
+    QCOMPARE(form.Check1->toolTip(), UnreadableScreenToolTip(ScreenReading::ForbiddenByDesktop));
     QCOMPARE(PickerState::Of(form), before);
     QCOMPARE(ClipboardText(), kClipboardBefore);
 }

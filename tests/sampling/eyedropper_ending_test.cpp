@@ -37,6 +37,8 @@ private slots:
     void waysToEnd_data();
     void waysToEnd();
     void enterCopiesTheRgbTextAndSamplingGoesOn();
+    void keysWithModifiersOnThePressedToggle_data();
+    void keysWithModifiersOnThePressedToggle();
     void keysOnTheRaisedToggle();
     void closingWhileSamplingKeepsTheFieldColor();
 };
@@ -183,6 +185,84 @@ void EyedropperEndingTest::enterCopiesTheRgbTextAndSamplingGoesOn() {
     // Only Enter pushed a swatch.
     QCOMPARE(form.Picture4->BackColor(), ScreenPattern(first));
     QCOMPARE(form.Picture5->BackColor(), swatchBefore);
+}
+
+void EyedropperEndingTest::keysWithModifiersOnThePressedToggle_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    // The text as the X server's keyboard mapping delivers it with those modifiers.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("keyAscii");
+    QTest::addColumn<ClipboardAfter>("clipboard");
+
+    const Qt::KeyboardModifiers none;
+    const QString space = QStringLiteral(" ");
+    const QString enter = QStringLiteral("\r");
+    const QString escape = QStringLiteral("\x1b");
+    QTest::newRow("Space") << Qt::Key_Space << none << space << 32 << ClipboardAfter::HexText;
+    QTest::newRow("Shift+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                 << space << 32 << ClipboardAfter::HexText;
+    // Control turns the space into the NUL control character, or into no text at all.
+    QTest::newRow("Ctrl+Space typing NUL")
+        << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ControlModifier) << QString(QChar(0)) << 32
+        << ClipboardAfter::HexText;
+    QTest::newRow("Ctrl+Space typing nothing")
+        << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ControlModifier) << QString() << 32
+        << ClipboardAfter::HexText;
+    QTest::newRow("Ctrl+Shift+Space") << Qt::Key_Space << (Qt::ControlModifier | Qt::ShiftModifier)
+                                      << QString() << 32 << ClipboardAfter::HexText;
+    QTest::newRow("Alt+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::AltModifier) << space
+                               << 32 << ClipboardAfter::HexText;
+    QTest::newRow("Meta+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::MetaModifier) << space
+                                << 32 << ClipboardAfter::HexText;
+    QTest::newRow("Select") << Qt::Key_Select << none << QString() << 32 << ClipboardAfter::HexText;
+    QTest::newRow("Enter") << Qt::Key_Return << none << enter << 13 << ClipboardAfter::RgbText;
+    QTest::newRow("Ctrl+Enter") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                << QStringLiteral("\n") << 13 << ClipboardAfter::RgbText;
+    QTest::newRow("Shift+Enter") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                 << enter << 13 << ClipboardAfter::RgbText;
+    QTest::newRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << enter << 13 << ClipboardAfter::RgbText;
+    QTest::newRow("Esc") << Qt::Key_Escape << none << escape << 27 << ClipboardAfter::HexText;
+    QTest::newRow("Ctrl+Esc") << Qt::Key_Escape << Qt::KeyboardModifiers(Qt::ControlModifier)
+                              << escape << 27 << ClipboardAfter::HexText;
+    QTest::newRow("Shift+Alt+Esc") << Qt::Key_Escape << (Qt::ShiftModifier | Qt::AltModifier)
+                                   << escape << 27 << ClipboardAfter::HexText;
+}
+
+// Whatever modifiers are held, a key the toggle acts on reaches its key routine with the code
+// of that key, so that sampling ends (or goes on) exactly as with the plain key.
+void EyedropperEndingTest::keysWithModifiersOnThePressedToggle() {
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, keyAscii);
+    QFETCH(ClipboardAfter, clipboard);
+
+    SamplingWindow window;
+    QVERIFY(window.Open());
+    Form1& form = *window.form;
+    const QPoint pointer = AwayFromWindow(form);
+    const PackedColor sample = ScreenPattern(pointer);
+    window.PointAtScreen(pointer);
+    window.ClickToggle();
+    QTRY_VERIFY(window.Shows(sample));
+
+    QList<int> codes;
+    connect(form.Check1, &Toggle::KeyPress, this,
+            [&codes](const std::int16_t& code) { codes.append(code); });
+    QTest::sendKeyEvent(QTest::Click, form.Check1, key, text, modifiers);
+
+    QCOMPARE(codes, QList<int>{keyAscii});
+    if (clipboard == ClipboardAfter::HexText) {
+        QVERIFY(window.Off());
+        QCOMPARE(ClipboardText(), HexText(sample));
+        QCOMPARE(window.harness.screen.HeldContexts(), 0);
+    } else {
+        QVERIFY(window.Sampling());
+        QCOMPARE(ClipboardText(), RgbText(sample));
+    }
+    QVERIFY(window.Shows(sample));
 }
 
 void EyedropperEndingTest::keysOnTheRaisedToggle() {

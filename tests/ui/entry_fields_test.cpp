@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 using namespace tessavundo;
@@ -43,7 +45,7 @@ private slots:
     void enterInTheRgbFieldRelocatesUnchangedText();
     void enterInTheHexFieldDoesNothing();
     void caretStaysWhereTheUserPutIt();
-    void hexTypingBeforeTheRgbFieldHadTheFocus();
+    void pastingFromTheContextMenuConverts();
     void focusFlagsFollowTheFocus();
     void writingIdenticalTextRunsNothing();
     void commaLocale_data();
@@ -57,7 +59,6 @@ private:
     void ClearRgbField();
     // Gives the rgb field the focus once and takes it away again: from then on its flag is
     // true only while it holds the focus.
-    void FocusRgbFieldOnce();
     // The picker as the locate routine leaves it for a color.
     void CheckLocated(float hue, float left, float top, PackedColor preview, PackedColor border);
 
@@ -93,12 +94,6 @@ void EntryFieldsTest::SelectAllOf(QWidget& field) {
 void EntryFieldsTest::ClearRgbField() {
     SelectAllOf(*form().Text1);
     PressKey(form(), Qt::Key_Delete);
-}
-
-void EntryFieldsTest::FocusRgbFieldOnce() {
-    pointer_.Click(*form().Text1, QPoint(40, 12));
-    PressKey(form(), Qt::Key_Tab);
-    QCOMPARE(form().RgbFieldFocused, std::int16_t{0});
 }
 
 void EntryFieldsTest::CheckLocated(float hue, float left, float top, PackedColor preview,
@@ -237,6 +232,10 @@ void EntryFieldsTest::hexFieldText_data() {
                              << "rgb(0,255,128)" << 894.49805f << 253.0f << -2.0f;
     QTest::newRow("#00ff8") << "#00ff8"
                             << "rgb(0,255,8)" << 1014.9686f << 253.0f << -2.0f;
+    QTest::newRow("#3366CC") << "#3366CC"
+                             << "rgb(51,102,204)" << 597.3333f << 189.0f << 49.0f;
+    QTest::newRow("#abcdef") << "#abcdef"
+                             << "rgb(171,205,239)" << 640.0f << 70.0f << 14.0f;
     QTest::newRow("#00ff") << "#00ff" << QString() << kStartHue << 189.0f << 53.0f;
     QTest::newRow("#00gg80") << "#00gg80" << QString() << kStartHue << 189.0f << 53.0f;
     QTest::newRow("no # drops the first digit") << "FF0000"
@@ -249,10 +248,12 @@ void EntryFieldsTest::hexFieldText() {
     QFETCH(float, hue);
     QFETCH(float, left);
     QFETCH(float, top);
-    FocusRgbFieldOnce();
     const QString rgbBefore = form().Text1->Text();
 
+    // Right after start-up: only the hex field converts what is typed into it.
     SelectAllOf(*form().Text2);
+    QCOMPARE(form().RgbFieldFocused, std::int16_t{0});
+    QCOMPARE(form().HexFieldFocused, std::int16_t{-1});
     Type(form(), typed);
     // The hex field keeps what was typed, lower case included.
     QCOMPARE(form().Text2->Text(), typed);
@@ -267,7 +268,6 @@ void EntryFieldsTest::hexFieldText() {
 }
 
 void EntryFieldsTest::enterInTheRgbFieldRelocatesUnchangedText() {
-    FocusRgbFieldOnce();
     pointer_.Click(*form().Picture2, QPoint(8, 101));
     const float pressed = form().HuePosition;
     const QString text = form().Text1->Text();
@@ -293,7 +293,6 @@ void EntryFieldsTest::enterInTheRgbFieldRelocatesUnchangedText() {
 }
 
 void EntryFieldsTest::enterInTheHexFieldDoesNothing() {
-    FocusRgbFieldOnce();
     pointer_.Click(*form().Picture2, QPoint(8, 101));
     pointer_.Click(*form().Text2, QPoint(20, 12));
     const PickerState before = PickerState::Of(form());
@@ -303,7 +302,6 @@ void EntryFieldsTest::enterInTheHexFieldDoesNothing() {
 }
 
 void EntryFieldsTest::caretStaysWhereTheUserPutIt() {
-    FocusRgbFieldOnce();
     SelectAllOf(*form().Text1);
     Type(form(), QStringLiteral("rgb(255,0,0)"));
     PressKey(form(), Qt::Key_Home);
@@ -334,40 +332,41 @@ void EntryFieldsTest::caretStaysWhereTheUserPutIt() {
     QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(0,255,128)"));
 }
 
-void EntryFieldsTest::hexTypingBeforeTheRgbFieldHadTheFocus() {
-    SelectAllOf(*form().Text2);
+// The context menu takes the focus for as long as it is open, which is no focus move inside
+// the window: the rgb field stays the one typed in, and what is pasted from the menu converts.
+void EntryFieldsTest::pastingFromTheContextMenuConverts() {
+    QGuiApplication::clipboard()->setText(QStringLiteral("rgb(10,20,30)"));
+    SelectAllOf(*form().Text1);
     QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
-    QCOMPARE(form().HexFieldFocused, std::int16_t{-1});
-    Type(form(), QStringLiteral("#00ff"));
-    // No color yet: the rgb field is not written, and the typed text stays as it is.
-    QCOMPARE(form().Text2->Text(), QStringLiteral("#00ff"));
-    QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(200,100,50)"));
 
-    // A color: writing the rgb field runs its conversion too, which rewrites the hex field in
-    // its own form; the caret goes back where it was.
-    Type(form(), QStringLiteral("8"));
-    QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(0,255,8)"));
-    QCOMPARE(form().Text2->Text(), QStringLiteral("#00FF08"));
-    QCOMPARE(form().Text2->SelStart(), 6);
-    CheckLocated(1014.9686f, 253, -2, Rgb(0, 255, 8), Rgb(255, 0, 247));
-    Type(form(), QStringLiteral("0"));
-    QCOMPARE(form().Text2->Text(), QStringLiteral("#00FF00"));
-    QCOMPARE(form().Text2->SelStart(), 7);
-    QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(0,255,0)"));
+    const QPoint inField(40, 12);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, inField,
+                                 form().Text1->mapToGlobal(inField));
+    QApplication::sendEvent(form().Text1, &rightClick);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY2(menu, "the rgb field opened no context menu");
+    QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
 
-    // Once the rgb field has had the focus and lost it, typed hex text is left alone.
-    FocusRgbFieldOnce();
-    SelectAllOf(*form().Text2);
-    Type(form(), QStringLiteral("#00ff8"));
-    QCOMPARE(form().Text2->Text(), QStringLiteral("#00ff8"));
-    QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(0,255,8)"));
+    const QList<QAction*> actions = menu->actions();
+    const auto paste = std::find_if(actions.begin(), actions.end(), [](const QAction* action) {
+        return action->text().contains(QStringLiteral("Paste"));
+    });
+    QVERIFY2(paste != actions.end(), "the context menu has no Paste entry");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
+    QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(10,20,30)"));
+    QCOMPARE(form().Text2->Text(), QStringLiteral("#0A141E"));
+    CheckLocated(640, 168, 223, Rgb(10, 20, 30), Rgb(245, 235, 225));
 }
 
 void EntryFieldsTest::focusFlagsFollowTheFocus() {
-    QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
+    // From start-up on, each flag is set exactly while its field holds the focus.
+    QCOMPARE(form().RgbFieldFocused, std::int16_t{0});
     QCOMPARE(form().HexFieldFocused, std::int16_t{0});
     pointer_.Click(*form().Text2, QPoint(20, 12));
-    QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
+    QCOMPARE(form().RgbFieldFocused, std::int16_t{0});
     QCOMPARE(form().HexFieldFocused, std::int16_t{-1});
     pointer_.Click(*form().Text1, QPoint(20, 12));
     QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
@@ -385,7 +384,6 @@ void EntryFieldsTest::focusFlagsFollowTheFocus() {
 }
 
 void EntryFieldsTest::writingIdenticalTextRunsNothing() {
-    FocusRgbFieldOnce();
     QSignalSpy rgbChanges(form().Text1, &TextBox::Change);
     QSignalSpy hexChanges(form().Text2, &TextBox::Change);
     pointer_.Click(*form().Picture2, QPoint(8, 101));

@@ -163,8 +163,6 @@ void HostileTypingTest::pasteIntoHexField_data() {
 void HostileTypingTest::pasteIntoHexField() {
     QFETCH(QString, text);
     Form1& form = *harness_.form;
-    // The rgb field has had the focus and lost it, as when a user goes on to the hex field.
-    QTest::mouseClick(form.Text1, Qt::LeftButton);
     const PickerState before = PickerState::Of(form);
 
     Paste(form.Text2, text);

@@ -1,6 +1,5 @@
 // The rainbow bar driven with a real mouse and keyboard: presses, drags with the follow-up
 // timer, and the "+" and "-" keys.
-#include "core/locate.h"
 #include "platform/timer.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/picker_state.h"
@@ -45,7 +44,6 @@ private slots:
     void leftPressPublishesTheShadeUnderTheMarker_data();
     void leftPressPublishesTheShadeUnderTheMarker();
     void leftPressChangesInOrder();
-    void pressBeforeTheRgbFieldHadTheFocusRelocates();
     void otherButtonsOnlyStopTheFollowUp_data();
     void otherButtonsOnlyStopTheFollowUp();
     void dragMovesTheMarkerAndPublishesOnTheNextTick();
@@ -61,9 +59,6 @@ private slots:
 
 private:
     Form1& form() { return *harness_->form; }
-    // Gives the rgb field the focus once, so that the next press elsewhere takes it away and
-    // the field's writes from code stop converting.
-    void FocusRgbFieldOnce() { pointer_.Click(*form().Text1, QPoint(40, 12)); }
     // The state after the field is rendered for `hue` and the color under the marker is
     // published, with the hue marker at `hue`.
     PickerState Published(PickerState state, float hue);
@@ -110,13 +105,13 @@ void RainbowBarTest::leftPressPublishesTheShadeUnderTheMarker_data() {
 void RainbowBarTest::leftPressPublishesTheShadeUnderTheMarker() {
     QFETCH(int, pixelY);
     QFETCH(float, hue);
-    FocusRgbFieldOnce();
     const PickerState expected = Published(PickerState::Of(form()), hue);
 
     pointer_.Press(*form().Picture2, QPoint(8, pixelY));
     QCOMPARE(PickerState::Of(form()), expected);
     QVERIFY(!form().Timer2->Enabled());
-    // The press took the focus from the rgb field.
+    // Right after start-up as at any time later, writing the rgb field converted nothing: the
+    // color was not located afresh, so the hue stays where the press put it.
     QCOMPARE(QApplication::focusWidget(), form().Picture2);
     QCOMPARE(form().RgbFieldFocused, std::int16_t{0});
 
@@ -125,7 +120,6 @@ void RainbowBarTest::leftPressPublishesTheShadeUnderTheMarker() {
 }
 
 void RainbowBarTest::leftPressChangesInOrder() {
-    FocusRgbFieldOnce();
     const PickerState before = PickerState::Of(form());
     std::optional<PickerState> atRgbWrite;
     std::optional<PickerState> atHexWrite;
@@ -153,30 +147,6 @@ void RainbowBarTest::leftPressChangesInOrder() {
     pointer_.Release(*form().Picture2, BarPixel(100));
 }
 
-void RainbowBarTest::pressBeforeTheRgbFieldHadTheFocusRelocates() {
-    const float pressed = BarPosition(100);
-    const PackedColor color = ExpectedFieldColor(form(), pressed, kMarkerX, kMarkerY);
-    const auto location = LocateColor(FormatRgbText(SplitColor(color)), ".");
-    QVERIFY(location && location->huePosition);
-    const float located = *location->huePosition;
-    QVERIFY(located != pressed);
-
-    pointer_.Press(*form().Picture2, BarPixel(100));
-    // Writing the rgb field ran its conversion: the color was located afresh, the field
-    // rendered for the located hue and both markers put where the locate routine puts them.
-    QCOMPARE(form().HuePosition, located);
-    QCOMPARE(form().Line1->Y1(), located);
-    QCOMPARE(form().Line1->Y2(), located);
-    QVERIFY(FieldBytes(form()) == ExpectedField(form(), located));
-    QCOMPARE(form().Shape1->Left(), location->markerLeft);
-    QCOMPARE(form().Shape1->Top(), location->markerTop);
-    QCOMPARE(form().Picture3->BackColor(), color);
-    QCOMPARE(form().Text1->Text(), RgbText(color));
-    QCOMPARE(form().Text2->Text(), HexText(color));
-    QCOMPARE(form().Shape1->BorderColor(), Complement(color));
-    pointer_.Release(*form().Picture2, BarPixel(100));
-}
-
 void RainbowBarTest::otherButtonsOnlyStopTheFollowUp_data() {
     QTest::addColumn<Qt::MouseButton>("button");
     QTest::newRow("right") << Qt::RightButton;
@@ -185,7 +155,6 @@ void RainbowBarTest::otherButtonsOnlyStopTheFollowUp_data() {
 
 void RainbowBarTest::otherButtonsOnlyStopTheFollowUp() {
     QFETCH(Qt::MouseButton, button);
-    FocusRgbFieldOnce();
     pointer_.Press(*form().Picture2, BarPixel(50));
     pointer_.Move(*form().Picture2, BarPixel(120));
     QVERIFY(form().Timer2->Enabled());
@@ -204,7 +173,6 @@ void RainbowBarTest::otherButtonsOnlyStopTheFollowUp() {
 }
 
 void RainbowBarTest::dragMovesTheMarkerAndPublishesOnTheNextTick() {
-    FocusRgbFieldOnce();
     pointer_.Press(*form().Picture2, BarPixel(50));
     const PickerState afterPress = PickerState::Of(form());
     QSignalSpy ticks(form().Timer2, &Timer::Tick);
@@ -225,7 +193,6 @@ void RainbowBarTest::dragMovesTheMarkerAndPublishesOnTheNextTick() {
 }
 
 void RainbowBarTest::holdingStillRendersOnEveryTickUntilRelease() {
-    FocusRgbFieldOnce();
     pointer_.Press(*form().Picture2, BarPixel(50));
     pointer_.Move(*form().Picture2, BarPixel(80));
     QSignalSpy ticks(form().Timer2, &Timer::Tick);
@@ -245,7 +212,6 @@ void RainbowBarTest::holdingStillRendersOnEveryTickUntilRelease() {
 }
 
 void RainbowBarTest::anyPressOrReleaseStopsTheFollowUp() {
-    FocusRgbFieldOnce();
     QWidget& bar = *form().Picture2;
     pointer_.Press(bar, BarPixel(50));
     pointer_.Move(bar, BarPixel(60));
@@ -282,7 +248,6 @@ void RainbowBarTest::dragOutsideTheBarClamps_data() {
 void RainbowBarTest::dragOutsideTheBarClamps() {
     QFETCH(QPoint, target);
     QFETCH(float, hue);
-    FocusRgbFieldOnce();
     pointer_.Press(*form().Picture2, BarPixel(128));
     const PickerState afterPress = PickerState::Of(form());
     QSignalSpy ticks(form().Timer2, &Timer::Tick);
@@ -298,7 +263,6 @@ void RainbowBarTest::dragOutsideTheBarClamps() {
 }
 
 void RainbowBarTest::fastPointerStillGetsTicks() {
-    FocusRgbFieldOnce();
     QWidget& bar = *form().Picture2;
     pointer_.Press(bar, BarPixel(10));
     QSignalSpy ticks(form().Timer2, &Timer::Tick);
@@ -340,7 +304,6 @@ void RainbowBarTest::keysStepTheHue_data() {
 void RainbowBarTest::keysStepTheHue() {
     QFETCH(QString, keys);
     QFETCH(float, step);
-    FocusRgbFieldOnce();
     // The press gives the bar the keyboard focus; the keys go wherever the focus is.
     pointer_.Click(*form().Picture2, BarPixel(100));
     const float hue = BarPosition(100) + step;
@@ -351,7 +314,6 @@ void RainbowBarTest::keysStepTheHue() {
 }
 
 void RainbowBarTest::keysGoPastTheBottomEndUnchanged() {
-    FocusRgbFieldOnce();
     pointer_.Click(*form().Picture2, QPoint(8, 257));
     QCOMPARE(form().HuePosition, 1535.0f);
     const PickerState atEnd = PickerState::Of(form());
@@ -371,7 +333,6 @@ void RainbowBarTest::keysGoPastTheBottomEndUnchanged() {
 }
 
 void RainbowBarTest::minusAtTheTopRendersBelowZero() {
-    FocusRgbFieldOnce();
     pointer_.Click(*form().Picture2, BarPixel(0));
     QCOMPARE(form().HuePosition, 0.0f);
     const PickerState atTop = PickerState::Of(form());

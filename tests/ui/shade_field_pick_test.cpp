@@ -1,6 +1,5 @@
 // Picking a shade on the field with a real mouse: release and left drags pick, the pointer is
 // captured and clamped to the field's edges, other buttons only pick on release.
-#include "core/locate.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/picker_state.h"
 #include "tests/support/pointer.h"
@@ -36,12 +35,10 @@ private slots:
     void pickedColorInBothNotations_data();
     void pickedColorInBothNotations();
     void readsTheFieldNeverTheMarker();
-    void pickBeforeTheRgbFieldHadTheFocusRelocates();
 
 private:
     Form1& form() { return *harness_->form; }
     QWidget& field() { return *form().Picture1; }
-    void FocusRgbFieldOnce() { pointer_.Click(*form().Text1, QPoint(40, 12)); }
     // The state after picking the field point (x, y) of the field as rendered for the hue.
     PickerState Picked(PickerState state, int x, int y);
 
@@ -70,7 +67,6 @@ PickerState ShadeFieldPickTest::Picked(PickerState state, int x, int y) {
 }
 
 void ShadeFieldPickTest::pressDoesNothingReleasePicks() {
-    FocusRgbFieldOnce();
     const PickerState before = PickerState::Of(form());
 
     // Hovering and pressing change nothing; the press takes the focus.
@@ -104,10 +100,11 @@ void ShadeFieldPickTest::leftDragPicksAndClampsToTheEdges_data() {
 void ShadeFieldPickTest::leftDragPicksAndClampsToTheEdges() {
     QFETCH(QPoint, pointer);
     QFETCH(QPoint, fieldPoint);
-    FocusRgbFieldOnce();
     const PickerState before = PickerState::Of(form());
     const QPoint at = FieldPixel(pointer.x(), pointer.y());
 
+    // The first drag after start-up: each pick writes the rgb field without locating the color
+    // anew, so the hue and the field stay as they were.
     pointer_.Press(field(), FieldPixel(128, 128));
     pointer_.Move(field(), FieldPixel(128, 129));
     QCOMPARE(PickerState::Of(form()), Picked(before, 128, 129));
@@ -120,7 +117,6 @@ void ShadeFieldPickTest::leftDragPicksAndClampsToTheEdges() {
 }
 
 void ShadeFieldPickTest::otherButtonsPickOnlyOnRelease() {
-    FocusRgbFieldOnce();
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         const PickerState before = PickerState::Of(form());
         pointer_.Press(field(), FieldPixel(50, 60), button);
@@ -134,7 +130,6 @@ void ShadeFieldPickTest::otherButtonsPickOnlyOnRelease() {
 }
 
 void ShadeFieldPickTest::leftAndRightTogetherMoveNothing() {
-    FocusRgbFieldOnce();
     const PickerState before = PickerState::Of(form());
     pointer_.Press(field(), FieldPixel(50, 60));
     pointer_.Press(field(), FieldPixel(50, 60), Qt::RightButton);
@@ -181,7 +176,6 @@ void ShadeFieldPickTest::pickedColorInBothNotations() {
 }
 
 void ShadeFieldPickTest::readsTheFieldNeverTheMarker() {
-    FocusRgbFieldOnce();
     const PickerState before = PickerState::Of(form());
     pointer_.Click(field(), FieldPixel(40, 40));
     const PickerState first = PickerState::Of(form());
@@ -192,23 +186,6 @@ void ShadeFieldPickTest::readsTheFieldNeverTheMarker() {
     QCOMPARE(PickerState::Of(form()), first);
     pointer_.Click(field(), FieldPixel(38, 38));
     QCOMPARE(PickerState::Of(form()), Picked(before, 38, 38));
-}
-
-void ShadeFieldPickTest::pickBeforeTheRgbFieldHadTheFocusRelocates() {
-    const PickerState before = PickerState::Of(form());
-    const PickerState picked = Picked(before, 10, 20);
-    const auto location = LocateColor(picked.rgbText.toStdString(), ".");
-    QVERIFY(location && location->huePosition);
-    const float located = *location->huePosition;
-    QVERIFY(located != before.huePosition);
-
-    pointer_.Click(field(), FieldPixel(10, 20));
-    // Writing the rgb field located the color: a new hue, rendered, on both markers; the pick
-    // then still put the field marker on the picked point.
-    PickerState expected = picked;
-    expected.huePosition = expected.hueMarkerY1 = expected.hueMarkerY2 = located;
-    expected.field = ExpectedField(form(), located);
-    QCOMPARE(PickerState::Of(form()), expected);
 }
 
 QTEST_MAIN(ShadeFieldPickTest)

@@ -436,9 +436,9 @@ void SoakTest::VerifyOneColor() {
              qPrintable(Context("the marker's outline is the complement")));
 }
 
-// A pick from the field's image shows the pixel under the marker. While the rgb field still
-// converts every write (it has not yet had and lost the focus), the written color is located
-// anew and the marker lands on the located point instead.
+// A pick from the field's image shows the pixel under the marker. While the rgb field holds
+// the focus it converts every write, so the written color is located anew and the marker
+// lands on the located point instead.
 void SoakTest::VerifyFieldPointShowsPreview() {
     if (form_->RgbFieldFocused != 0)
         return;

@@ -91,7 +91,8 @@ void StartupTest::firstRunShowsRedWithSystemColorSwatches() {
          {form.Picture4, form.Picture5, form.Picture6, form.Picture7, form.Picture8, form.Picture9})
         QCOMPARE(swatch->BackColor(), kWindowBackgroundColor);
     QCOMPARE(form.Picture3->BackColor(), 255);
-    QCOMPARE(form.RgbFieldFocused, std::int16_t{-1});
+    // The flag located the stored color during start-up and is clear once it is done.
+    QCOMPARE(form.RgbFieldFocused, std::int16_t{0});
     QCOMPARE(form.HexFieldFocused, std::int16_t{0});
     QCOMPARE(form.size(), QSize(441, 273));
     QCOMPARE(form.windowTitle(), QStringLiteral("Tessavundo"));
