@@ -40,6 +40,18 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
     return static_cast<std::int16_t>(text.front().unicode());
 }
 
+std::optional<std::int16_t> KeyCode(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return std::int16_t{13};
+    case Qt::Key_Space:
+        return std::int16_t{32};
+    default:
+        return std::nullopt;
+    }
+}
+
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }

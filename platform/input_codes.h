@@ -13,6 +13,9 @@ std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers);
 // The character code of a typed key (13 for Enter, 27 for Esc, 32 for Space), or nothing for a
 // key that types no character.
 std::optional<std::int16_t> KeyAscii(const QKeyEvent& event);
+// The code of the keys the routines look at beyond the characters they type: 13 Enter (either
+// key), 32 Space; nothing for any other key.
+std::optional<std::int16_t> KeyCode(const QKeyEvent& event);
 // Focus moves between the window's own controls count; the window being deactivated or a popup
 // opening does not.
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason);
