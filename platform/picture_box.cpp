@@ -49,9 +49,9 @@ bool PictureBox::SetBackColor(PackedColor color) {
     const bool changed = color != backColor_;
     backColor_ = color;
     update();
-    // Without a listener no words are formed: the eyedropper sets the preview a thousand
-    // times a second.
-    if (changed && colorWords_ && QAccessible::isActive()) {
+    // Only the news that the color changed goes out; the words are formed when asked for, as
+    // the eyedropper sets the preview a thousand times a second.
+    if (changed && colorWords_) {
         QAccessibleEvent event(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&event);
     }
@@ -59,13 +59,13 @@ bool PictureBox::SetBackColor(PackedColor color) {
 }
 
 void PictureBox::MarkerMoved() {
-    if (!markerValue_ || !QAccessible::isActive())
+    if (!markerValue_)
         return;
-    const QString words = markerValue_->words();
-    if (words == announcedMarker_)
+    const QPointF point = markerValue_->point();
+    if (point == announcedMarker_)
         return;
-    announcedMarker_ = words;
-    QAccessibleValueChangeEvent event(this, markerValue_->current());
+    announcedMarker_ = point;
+    QAccessibleValueChangeEvent event(this, markerValue_->Current());
     QAccessible::updateAccessibility(&event);
 }
 

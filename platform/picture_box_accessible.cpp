@@ -46,7 +46,7 @@ void PictureBoxAccessible::doAction(const QString& actionName) {
 
 QVariant PictureBoxAccessible::currentValue() const {
     const auto& marker = Box()->Marker();
-    return marker ? QVariant(marker->current()) : QVariant();
+    return marker ? QVariant(marker->Current()) : QVariant();
 }
 
 void PictureBoxAccessible::setCurrentValue(const QVariant& value) {

@@ -47,7 +47,8 @@ void DescribeHueMarker(Form1& form) {
         .minimum = 0,
         .maximum = kLastHuePosition,
         .step = 1,
-        .current = [&form] { return double{form.Line1->Y1()}; },
+        .axis = Qt::Vertical,
+        .point = [&form] { return QPointF(0, form.Line1->Y1()); },
         .words = [&form] { return QString::number(double{form.Line1->Y1()}); },
         .set =
             [&form](double position) {
@@ -66,7 +67,8 @@ void DescribeFieldMarker(Form1& form) {
         .minimum = 0,
         .maximum = kLastFieldColumn,
         .step = 1,
-        .current = [&form] { return double{MarkerColumn(form)}; },
+        .axis = Qt::Horizontal,
+        .point = [&form] { return QPointF(MarkerColumn(form), MarkerRow(form)); },
         .words =
             [&form] {
                 return QStringLiteral("column %1, row %2")
