@@ -37,8 +37,8 @@ QColor FocusRingColor(const QPalette& palette) {
     if (LeastContrast(highlight, window, border) >= kLeastControlContrast)
         return highlight.toRgb();
     // Among the lighter and darker shades of the highlight's hue, the nearest one that stands
-    // out from both neighbours; where none does (a mid-gray window with a mid-gray outline), the
-    // one that stands out most.
+    // out from both neighbours; where none does (a light gray window around a dark gray outline),
+    // the one that stands out most.
     QColor best = highlight;
     double bestContrast = LeastContrast(highlight, window, border);
     int bestDistance = 256;
