@@ -18,8 +18,8 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
-#include <memory>
 #include <QtTest>
+#include <memory>
 
 using namespace tessavundo;
 using namespace tessavundo::testing;
