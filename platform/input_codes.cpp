@@ -51,6 +51,18 @@ std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event) {
     return KeyAscii(event);
 }
 
+std::optional<std::int16_t> KeyCode(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return std::int16_t{13};
+    case Qt::Key_Space:
+        return std::int16_t{32};
+    default:
+        return std::nullopt;
+    }
+}
+
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }

@@ -16,6 +16,9 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event);
 // The same for a key pressed on a button: every key the button presses itself on counts as
 // Space, so that the key routine hears what the button then does.
 std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event);
+// The code of the keys the routines look at beyond the characters they type: 13 Enter (either
+// key), 32 Space; nothing for any other key.
+std::optional<std::int16_t> KeyCode(const QKeyEvent& event);
 // Focus moves between the window's own controls count; the window being deactivated or a popup
 // opening does not.
 bool IsFocusMoveInsideWindow(Qt::FocusReason reason);

@@ -15,11 +15,13 @@ Line::Line(PictureBox& box, int pixelX1, int pixelX2, QColor color)
 void Line::SetY1(float y) {
     y1_ = y;
     box_.update();
+    box_.MarkerMoved();
 }
 
 void Line::SetY2(float y) {
     y2_ = y;
     box_.update();
+    box_.MarkerMoved();
 }
 
 void Line::Paint(QPainter& painter) const {

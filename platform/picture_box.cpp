@@ -1,5 +1,6 @@
 #include "platform/picture_box.h"
 
+#include "platform/focus_ring.h"
 #include "platform/input_codes.h"
 #include "platform/overlay.h"
 #include "platform/packed_rgb.h"
@@ -45,9 +46,27 @@ PictureBox::~PictureBox() = default;
 bool PictureBox::SetBackColor(PackedColor color) {
     if (color != kWindowBackgroundColor && (color < 0 || color > kLargestRgbColor))
         return false;
+    const bool changed = color != backColor_;
     backColor_ = color;
     update();
+    // Only the news that the color changed goes out; the words are formed when asked for, as
+    // the eyedropper sets the preview a thousand times a second.
+    if (changed && colorWords_) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     return true;
+}
+
+void PictureBox::MarkerMoved() {
+    if (!markerValue_)
+        return;
+    const QPointF point = markerValue_->point();
+    if (point == announcedMarker_)
+        return;
+    announcedMarker_ = point;
+    QAccessibleValueChangeEvent event(this, markerValue_->Current());
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureBox::SetScaleWidth(float width) {
@@ -135,11 +154,11 @@ QColor PictureBox::ShownColor(PackedColor color) const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The border doubles as the focus indicator, so the image itself is never drawn over. Its
-    // four edges are filled rather than stroked: stroking costs a tenth of a hue change, and at a
-    // display scale of 2 a stroked outline covers one physical pixel of the two while the box is
-    // opaque, so nothing would paint the other.
-    const QColor border = palette().color(hasFocus() ? QPalette::Highlight : QPalette::Mid);
+    // The image itself is never drawn over; the window rings the focused box outside its
+    // border. The four edges are filled rather than stroked: stroking costs a tenth of a hue
+    // change, and at a display scale of 2 a stroked outline covers one physical pixel of the two
+    // while the box is opaque, so nothing would paint the other.
+    const QColor border = ControlBorderColor(palette());
     const QRect box = rect();
     painter.fillRect(box.left(), box.top(), box.width(), kBorderWidth, border);
     painter.fillRect(box.left(), box.bottom() - kBorderWidth + 1, box.width(), kBorderWidth,
@@ -193,19 +212,19 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (auto keyCode = KeyCode(*event))
+        emit KeyDown(*keyCode, ShiftCode(event->modifiers()));
     if (auto keyAscii = KeyAscii(*event))
         emit KeyPress(*keyAscii);
     QWidget::keyPressEvent(event);
 }
 
 void PictureBox::focusInEvent(QFocusEvent* event) {
-    update();
     if (IsFocusMoveInsideWindow(event->reason()))
         emit GotFocus();
 }
 
 void PictureBox::focusOutEvent(QFocusEvent* event) {
-    update();
     if (IsFocusMoveInsideWindow(event->reason()))
         emit LostFocus();
 }

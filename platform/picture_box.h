@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace tessavundo {
@@ -53,6 +55,31 @@ public:
     QAccessible::Role AccessibleRole() const { return accessibleRole_; }
     void SetAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
 
+    // A box whose color is what it shows tells assistive technology that color in words, as its
+    // description, and announces each change of it.
+    using ColorWords = QString (*)(PackedColor color);
+    void SpeakBackColor(ColorWords words) { colorWords_ = words; }
+    ColorWords BackColorWords() const { return colorWords_; }
+
+    // A box with a marker tells assistive technology where the marker stands, as a value, and
+    // announces each move of it. The value is the point's coordinate along the axis; setting it
+    // does what the pointer does there.
+    struct MarkerValue {
+        double minimum;
+        double maximum;
+        double step;
+        Qt::Orientation axis;
+        std::function<QPointF()> point;
+        std::function<QString()> words;
+        std::function<void(double)> set;
+
+        double Current() const { return axis == Qt::Vertical ? point().y() : point().x(); }
+    };
+    void SpeakMarker(MarkerValue value) { markerValue_ = std::move(value); }
+    const std::optional<MarkerValue>& Marker() const { return markerValue_; }
+    // Called by the overlays when they move.
+    void MarkerMoved();
+
     void AddOverlay(const Overlay* overlay);
     void RemoveOverlay(const Overlay* overlay);
 
@@ -65,6 +92,8 @@ signals:
     void Click();
     void DblClick();
     void KeyPress(std::int16_t& keyAscii);
+    // Key codes: 13 Enter, 32 Space.
+    void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
     void LostFocus();
 
@@ -89,6 +118,11 @@ private:
     QImage image_;
     std::vector<const Overlay*> overlays_;
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
+    ColorWords colorWords_ = nullptr;
+    std::optional<MarkerValue> markerValue_;
+    // Where the marker last stood when it was announced, so that a move that changes nothing
+    // (one end of a line after the other) is not.
+    QPointF announcedMarker_;
     // A left press arms the click; the release that follows it fires the click. The press of
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;

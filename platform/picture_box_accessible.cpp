@@ -15,6 +15,21 @@ QAccessible::Role PictureBoxAccessible::role() const {
     return Box()->AccessibleRole();
 }
 
+QString PictureBoxAccessible::text(QAccessible::Text t) const {
+    const PictureBox& box = *Box();
+    if ((t == QAccessible::Description || t == QAccessible::Value) && box.BackColorWords())
+        return box.BackColorWords()(box.BackColor());
+    if (t == QAccessible::Value && box.Marker())
+        return box.Marker()->words();
+    return QAccessibleWidget::text(t);
+}
+
+void* PictureBoxAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::ValueInterface && Box()->Marker())
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
 QStringList PictureBoxAccessible::actionNames() const {
     QStringList names = QAccessibleWidget::actionNames();
     if (role() == QAccessible::Button)
@@ -27,6 +42,35 @@ void PictureBoxAccessible::doAction(const QString& actionName) {
         emit Box()->Click();
     else
         QAccessibleWidget::doAction(actionName);
+}
+
+QVariant PictureBoxAccessible::currentValue() const {
+    const auto& marker = Box()->Marker();
+    return marker ? QVariant(marker->Current()) : QVariant();
+}
+
+void PictureBoxAccessible::setCurrentValue(const QVariant& value) {
+    const auto& marker = Box()->Marker();
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    // Outside its range a value is no place on the box.
+    if (marker && isNumber && number >= marker->minimum && number <= marker->maximum)
+        marker->set(number);
+}
+
+QVariant PictureBoxAccessible::maximumValue() const {
+    const auto& marker = Box()->Marker();
+    return marker ? QVariant(marker->maximum) : QVariant();
+}
+
+QVariant PictureBoxAccessible::minimumValue() const {
+    const auto& marker = Box()->Marker();
+    return marker ? QVariant(marker->minimum) : QVariant();
+}
+
+QVariant PictureBoxAccessible::minimumStepSize() const {
+    const auto& marker = Box()->Marker();
+    return marker ? QVariant(marker->step) : QVariant();
 }
 
 QAccessibleInterface* CreatePictureBoxAccessible(const QString& className, QObject* object) {

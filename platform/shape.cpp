@@ -13,11 +13,13 @@ Shape::Shape(PictureBox& box)
 void Shape::SetLeft(float left) {
     left_ = left;
     box_.update();
+    box_.MarkerMoved();
 }
 
 void Shape::SetTop(float top) {
     top_ = top;
     box_.update();
+    box_.MarkerMoved();
 }
 
 void Shape::SetWidth(float width) {

@@ -7,7 +7,7 @@ namespace tessavundo {
 
 // A toggle button with a picture. Value is 1 while it is down, 0 while up; every change of the
 // value, by the user or from code, runs the click event at once. Space on the focused toggle
-// flips it.
+// flips it. Assistive technology hears a toggle button, pressed while it is down.
 class Toggle : public QPushButton {
     Q_OBJECT
 

@@ -44,10 +44,6 @@
         <translation>Vorschau</translation>
     </message>
     <message>
-        <source>The current color</source>
-        <translation>Die aktuelle Farbe</translation>
-    </message>
-    <message>
         <source>Copy rgb text</source>
         <translation>rgb-Text kopieren</translation>
     </message>
@@ -72,20 +68,8 @@
         <translation>Hilfe</translation>
     </message>
     <message>
-        <source>How to use the picker</source>
-        <translation>So wird der Farbwähler bedient</translation>
-    </message>
-    <message>
         <source>Swatch %1</source>
         <translation>Farbmuster %1</translation>
-    </message>
-    <message>
-        <source>A color copied earlier; click to take it back</source>
-        <translation>Eine früher kopierte Farbe; klicken, um sie zurückzuholen</translation>
-    </message>
-    <message>
-        <source>The oldest color copied; click to take it back, double-click to reset the picker to red and every swatch to white</source>
-        <translation>Die älteste kopierte Farbe; klicken, um sie zurückzuholen, doppelklicken, um den Farbwähler auf Rot und jedes Farbmuster auf Weiß zurückzusetzen</translation>
     </message>
     <message>
         <source>Take the color of any pixel on the screen; Esc or Space ends and copies the hex text, Enter copies the rgb text</source>
@@ -139,6 +123,18 @@
     <message>
         <source>The eyedropper cannot read this screen: the display refuses to show its pixels to programs</source>
         <translation>Die Pipette kann diesen Bildschirm nicht lesen: Die Anzeige verweigert Programmen ihre Pixel</translation>
+    </message>
+    <message>
+        <source>column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>How to use the picker. On a swatch, Space or Enter takes its color back; Shift+Enter on the last swatch resets the picker to red and every swatch to white</source>
+        <translation>So wird der Farbwähler benutzt. Auf einem Farbfeld holt Leertaste oder Eingabe seine Farbe zurück; Umschalt+Eingabe auf dem letzten Farbfeld setzt den Farbwähler auf Rot und jedes Farbfeld auf Weiß zurück</translation>
+    </message>
+    <message>
+        <source>Window background color</source>
+        <translation>Fensterhintergrundfarbe</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 #include "ui/control_descriptions.h"
 
+#include "core/color.h"
+#include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/shape.h"
+#include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "platform/toggle.h"
+#include "platform/window_accessible.h"
 #include "ui/form1.h"
-
-#include <QAccessibleWidget>
 
 namespace tessavundo {
 
@@ -25,7 +28,58 @@ void DescribeButton(QAbstractButton* button, const QString& name, const QString&
 QAccessibleInterface* CreateWindowAccessible(const QString& className, QObject* object) {
     if (className != QLatin1String(Form1::staticMetaObject.className()))
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return new WindowAccessible(static_cast<QWidget*>(object));
+}
+
+// The field point under the marker, which stands 2 units above and left of it.
+float MarkerColumn(const Form1& form) {
+    return form.Shape1->Left() + 2;
+}
+
+float MarkerRow(const Form1& form) {
+    return form.Shape1->Top() + 2;
+}
+
+// The rainbow bar's value is the hue marker's position, in the steps of + and -.
+void DescribeHueMarker(Form1& form) {
+    constexpr double kLastHuePosition = 1535;
+    form.Picture2->SpeakMarker({
+        .minimum = 0,
+        .maximum = kLastHuePosition,
+        .step = 1,
+        .axis = Qt::Vertical,
+        .point = [&form] { return QPointF(0, form.Line1->Y1()); },
+        .words = [&form] { return QString::number(double{form.Line1->Y1()}); },
+        .set =
+            [&form](double position) {
+                const auto y = static_cast<float>(position);
+                form.Picture2_MouseDown(1, 0, 0, y);
+                form.Picture2_MouseUp(1, 0, 0, y);
+            },
+    });
+}
+
+// The shade field's value is the column of its marker, from gray at the left to the pure hue at
+// the right; its words name the row too.
+void DescribeFieldMarker(Form1& form) {
+    constexpr double kLastFieldColumn = 255;
+    form.Picture1->SpeakMarker({
+        .minimum = 0,
+        .maximum = kLastFieldColumn,
+        .step = 1,
+        .axis = Qt::Horizontal,
+        .point = [&form] { return QPointF(MarkerColumn(form), MarkerRow(form)); },
+        .words =
+            [&form] {
+                return Form1::tr("column %1, row %2")
+                    .arg(double{MarkerColumn(form)})
+                    .arg(double{MarkerRow(form)});
+            },
+        .set =
+            [&form](double column) {
+                form.Picture1_MouseUp(1, 0, static_cast<float>(column), MarkerRow(form));
+            },
+    });
 }
 
 } // namespace
@@ -50,29 +104,40 @@ void DescribeControls(Form1& form) {
              Form1::tr("The hue; press or drag with the left button to choose it, + and - "
                        "step it by one"));
     form.Picture2->SetAccessibleRole(QAccessible::ColorChooser);
+    DescribeHueMarker(form);
+    DescribeFieldMarker(form);
     Describe(form.Text1, Form1::tr("rgb field"),
              Form1::tr("The color as rgb(red,green,blue); type a color to go to it"));
     Describe(form.Text2, Form1::tr("hex field"),
              Form1::tr("The color as #RRGGBB; type a color to go to it"));
-    Describe(form.Picture3, Form1::tr("Preview"), Form1::tr("The current color"));
+    form.Picture3->setAccessibleName(Form1::tr("Preview"));
+    form.Picture3->SpeakBackColor(&ColorInWords);
 
     DescribeButton(form.Command3, Form1::tr("Copy rgb text"),
                    Form1::tr("Copy the rgb text and keep the color in the first swatch"));
     DescribeButton(form.Command4, Form1::tr("Copy hex text"),
                    Form1::tr("Copy the hex text and keep the color in the first swatch"));
     DescribeButton(form.Check1, Form1::tr("Eyedropper"), EyedropperToolTip());
-    DescribeButton(form.Command1, Form1::tr("Help"), Form1::tr("How to use the picker"));
+    DescribeButton(form.Command1, Form1::tr("Help"),
+                   Form1::tr("How to use the picker. On a swatch, Space or Enter takes its "
+                             "color back; Shift+Enter on the last swatch resets the picker to "
+                             "red and every swatch to white"));
 
     PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
                                     form.Picture7, form.Picture8, form.Picture9};
     for (int i = 0; i < 6; ++i) {
-        Describe(swatches[i], Form1::tr("Swatch %1").arg(i + 1),
-                 Form1::tr("A color copied earlier; click to take it back"));
+        swatches[i]->setAccessibleName(Form1::tr("Swatch %1").arg(i + 1));
+        swatches[i]->SpeakBackColor(&ColorInWords);
         swatches[i]->SetAccessibleRole(QAccessible::Button);
     }
-    form.Picture9->setAccessibleDescription(
-        Form1::tr("The oldest color copied; click to take it back, double-click to reset "
-                  "the picker to red and every swatch to white"));
+}
+
+QString ColorInWords(PackedColor color) {
+    if (color == kWindowBackgroundColor)
+        return Form1::tr("Window background color");
+    const ChannelTriple channels = SplitColor(color);
+    return QStringLiteral("%1, %2").arg(QString::fromStdString(FormatRgbText(channels)),
+                                        QString::fromStdString(FormatHexText(channels)));
 }
 
 QString EyedropperToolTip() {

@@ -1,6 +1,8 @@
 #include "ui/form1.h"
 
 #include "platform/color_portal.h"
+#include "platform/eyedropper_picture.h"
+#include "platform/focus_ring.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/png_icon.h"
@@ -15,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPainter>
 #include <cmath>
 
 // Resources compiled into a static library have to be registered by hand.
@@ -44,7 +47,8 @@ Form1::Form1(FormServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
-    , services_(services) {
+    , services_(services)
+    , focusRing_(new FocusRing(*this)) {
     RegisterFormResources();
     RegisterWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
@@ -99,7 +103,7 @@ void Form1::CreateControls() {
     Check1 = new Toggle(this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(296, 8, 89, 25);
-    Check1->setIcon(PngIcon(QStringLiteral(":/eyedropper.png")));
+    Check1->setIcon(EyedropperPicture());
     Check1->setIconSize(QSize(19, 19));
 
     Picture2 = pictureBox("Picture2", QRect(272, 8, 17, 258));
@@ -178,6 +182,12 @@ void Form1::ConnectControls() {
     connect(Picture8, &PictureBox::Click, this, &Form1::Picture8_Click);
     connect(Picture9, &PictureBox::Click, this, &Form1::Picture9_Click);
     connect(Picture9, &PictureBox::DblClick, this, &Form1::Picture9_DblClick);
+    connect(Picture4, &PictureBox::KeyDown, this, &Form1::Picture4_KeyDown);
+    connect(Picture5, &PictureBox::KeyDown, this, &Form1::Picture5_KeyDown);
+    connect(Picture6, &PictureBox::KeyDown, this, &Form1::Picture6_KeyDown);
+    connect(Picture7, &PictureBox::KeyDown, this, &Form1::Picture7_KeyDown);
+    connect(Picture8, &PictureBox::KeyDown, this, &Form1::Picture8_KeyDown);
+    connect(Picture9, &PictureBox::KeyDown, this, &Form1::Picture9_KeyDown);
 }
 
 float Form1::Left() const {
@@ -213,6 +223,11 @@ void Form1::closeEvent(QCloseEvent* event) {
         unloaded_ = true;
     }
     event->accept();
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    focusRing_->Paint(painter);
 }
 
 void Form1::mousePressEvent(QMouseEvent* event) {

@@ -15,6 +15,7 @@ namespace tessavundo {
 
 class Clipboard;
 class ColorPortal;
+class FocusRing;
 class Line;
 class PictureBox;
 class SettingsStore;
@@ -106,6 +107,13 @@ public:
     void Picture8_Click();
     void Picture9_Click();
     void Picture9_DblClick();
+    // The keyboard's press of a focused swatch; Shift+Enter on the last one is its double click.
+    void Picture4_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Picture5_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Picture6_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Picture7_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Picture8_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void Picture9_KeyDown(std::int16_t keyCode, std::int16_t shift);
 
     // Controls, named as the routines name them.
     PictureBox* Picture1;
@@ -131,6 +139,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -152,6 +161,7 @@ private:
     std::string DecimalSeparator() const;
 
     FormServices services_;
+    FocusRing* focusRing_;
     bool unloaded_ = false;
     bool backgroundPressed_ = false;
     // The eyedropper's last sample of the current sampling run.

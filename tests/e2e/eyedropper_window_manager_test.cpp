@@ -101,11 +101,12 @@ void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
     Activate(picker.Window());
     // Once the window has painted itself, for the pixels of its own controls.
     QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), 10000);
-    const QImage before = picker.Grab();
 
     picker.Click(kToggle.x(), kToggle.y());
     other.MovePointerOver(QPoint(150, 100));
     QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10), 10000);
+    // The window as it is while sampling: the focus ring has moved to the toggle.
+    const QImage before = picker.Grab();
 
     // Over the shade field, the rainbow bar and the gap between them, edges included, the
     // last sample stays, wherever the window manager's frame has put the window.

@@ -1,4 +1,6 @@
-// What a picture box paints: a one-pixel border in the focus colors around its image.
+// What a picture box paints: a one-pixel outline around its image, the same with or without the
+// focus (the window rings the focused box outside it).
+#include "platform/focus_ring.h"
 #include "platform/picture_box.h"
 
 #include <QImage>
@@ -37,7 +39,7 @@ void PictureBoxPaintTest::borderSurroundsImage() {
     QTRY_VERIFY((focused ? box : other).hasFocus());
 
     const QImage shown = box.grab().toImage();
-    const QRgb border = box.palette().color(focused ? QPalette::Highlight : QPalette::Mid).rgb();
+    const QRgb border = tessavundo::ControlBorderColor(box.palette()).rgb();
     const QRgb red = qRgb(255, 0, 0);
     for (int y = 0; y < shown.height(); ++y) {
         for (int x = 0; x < shown.width(); ++x) {

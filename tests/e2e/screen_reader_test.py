@@ -1,0 +1,279 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
+"""The picker as a screen reader meets it: through AT-SPI, with pyatspi, as Orca does.
+
+Run on an X server of its own (with-xvfb) inside a D-Bus session of its own (dbus-run-session):
+it starts the accessibility bus, the picker with its accessibility always on, walks the tree
+and checks roles, names, descriptions, values and states, presses and toggles through the
+actions, reads the text fields through the Text interface, and listens to the events while the
+keyboard steps the rainbow bar. Exits with 77 (a skip) when the accessibility bus cannot start.
+
+usage: screen_reader_test.py PICKER_BINARY
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+
+# Seeded swatches: the first holds rgb(200,100,50), the last one blue.
+SETTINGS = "[position]\ncol1=3302600\ncol6=16711680\n"
+
+RED = "rgb(255,0,0), #FF0000"
+COPPER = "rgb(200,100,50), #C86432"
+BLUE = "rgb(0,0,255), #0000FF"
+WHITE = "rgb(255,255,255), #FFFFFF"
+SYSTEM = "Window background color"
+
+# The tree as a screen reader reads it: role, name, and the description where it is fixed.
+EXPECTED_TREE = [
+    ("color chooser", "Shade field", None),
+    ("text", "rgb field", "The color as rgb(red,green,blue); type a color to go to it"),
+    ("push button", "Copy rgb text", None),
+    ("text", "hex field", "The color as #RRGGBB; type a color to go to it"),
+    ("push button", "Copy hex text", None),
+    ("push button", "Eyedropper", None),
+    ("color chooser", "Rainbow bar", None),
+    ("image", "Preview", RED),
+    ("push button", "Swatch 1", COPPER),
+    ("push button", "Swatch 2", SYSTEM),
+    ("push button", "Swatch 3", SYSTEM),
+    ("push button", "Swatch 4", SYSTEM),
+    ("push button", "Swatch 5", SYSTEM),
+    ("push button", "Swatch 6", BLUE),
+    ("push button", "Help", None),
+]
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def skip(reason):
+    print("SKIP:", reason, flush=True)
+    sys.exit(SKIP)
+
+
+def wait_for(predicate, seconds=10.0, pump=None):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if pump:
+            pump()
+        if predicate():
+            return True
+        time.sleep(0.02)
+    return predicate()
+
+
+def start_accessibility_bus():
+    launcher = next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
+    if not launcher:
+        skip("at-spi-bus-launcher is not installed (package at-spi2-core)")
+    process = subprocess.Popen([launcher, "--launch-immediately"],
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def bus_answers():
+        return subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+             "org.a11y.Bus.GetAddress"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+    if not wait_for(bus_answers, 10):
+        process.kill()
+        skip("the accessibility bus did not start on this session bus")
+    return process
+
+
+def xdotool(*arguments):
+    return subprocess.run(["xdotool", *arguments], capture_output=True, text=True,
+                          timeout=20).stdout.strip()
+
+
+def state(accessible, name):
+    import pyatspi
+    return accessible.getState().contains(getattr(pyatspi, "STATE_" + name.upper()))
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    picker_binary = sys.argv[1]
+    bus = start_accessibility_bus()
+    try:
+        import pyatspi
+        from gi.repository import GLib
+    except ImportError as error:
+        bus.kill()
+        skip("pyatspi cannot be loaded (package python3-pyatspi): %s" % error)
+
+    config = tempfile.mkdtemp()
+    with open(os.path.join(config, "ColorPicker.conf"), "w") as settings:
+        settings.write(SETTINGS)
+    environment = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    picker = subprocess.Popen([picker_binary], env=environment)
+    context = GLib.MainContext.default()
+
+    def pump():
+        while context.pending():
+            context.iteration(False)
+
+    try:
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def picker_application():
+            return next((app for app in desktop if app is not None and app.name == "Tessavundo"),
+                        None)
+
+        check(wait_for(lambda: picker_application() is not None, 20),
+              "the picker appears among the desktop's applications")
+        application = picker_application()
+        if application is None:
+            return 1
+        window_id = xdotool("search", "--sync", "--onlyvisible", "--pid", str(picker.pid),
+                            "--name", "^Tessavundo$").split("\n")[0]
+        xdotool("windowfocus", "--sync", window_id)
+        # Over the shade field, where the eyedropper reads nothing.
+        xdotool("mousemove", "--sync", "--window", window_id, "100", "100")
+
+        window = application[0]
+        check(window.getRoleName() == "frame" and window.name == "Tessavundo",
+              "the window is a frame named Tessavundo")
+        controls = {child.name: child for child in window}
+        tree = [(child.getRoleName(), child.name, child.description) for child in window]
+        print("The tree as a screen reader reads it:")
+        for role, name, description in tree:
+            print("  %s | %s | %s" % (role, name, description))
+        check([(role, name) for role, name, _ in tree] ==
+              [(role, name) for role, name, _ in EXPECTED_TREE],
+              "the window's children, in tab order, with their roles; the render button is "
+              "absent: %s" % [(role, name) for role, name, _ in tree])
+        for (role, name, description), (_, _, expected) in zip(tree, EXPECTED_TREE):
+            check(description, "%s has a description" % name)
+            if expected is not None:
+                check(description == expected,
+                      "%s says %r, not %r" % (name, expected, description))
+            child = controls[name]
+            check(state(child, "focusable") and state(child, "showing"),
+                  "%s can take the focus and is showing" % name)
+        if failures:
+            return 1
+
+        field, bar = controls["Shade field"], controls["Rainbow bar"]
+        preview, rgb, hex_field = controls["Preview"], controls["rgb field"], controls["hex field"]
+        check(wait_for(lambda: state(field, "focused"), 5, pump),
+              "the shade field holds the focus once the window is active")
+
+        # The fields through the Text interface.
+        check(text_of(rgb) == "rgb(255,0,0)" and text_of(hex_field) == "#FF0000",
+              "the text fields read rgb(255,0,0) and #FF0000")
+
+        # The bar and the field as values.
+        bar_value, field_value = bar.queryValue(), field.queryValue()
+        check((bar_value.minimumValue, bar_value.maximumValue, bar_value.minimumIncrement) ==
+              (0, 1535, 1), "the bar's value runs 0..1535 in steps of 1")
+        check(bar_value.currentValue == 0, "the bar stands at 0")
+        check((field_value.minimumValue, field_value.maximumValue, field_value.currentValue) ==
+              (0, 255, 255), "the field's marker stands in column 255 of 0..255")
+
+        # Steps on the focused bar, heard as its value changing and the preview's color.
+        heard = []
+
+        def listen(event):
+            heard.append((event.type, event.source))
+
+        pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-value",
+                                               "object:property-change:accessible-description")
+        # Once the rgb field has had the focus and lost it, its writes locate nothing anew, so
+        # each step moves the bar by exactly one.
+        rgb.queryComponent().grabFocus()
+        check(wait_for(lambda: state(rgb, "focused"), 5, pump), "the rgb field takes the focus")
+        bar.queryComponent().grabFocus()
+        check(wait_for(lambda: state(bar, "focused"), 5, pump), "the bar takes the focus")
+        time.sleep(0.3)
+        pump()
+        heard.clear()
+        xdotool("key", "plus")
+        xdotool("key", "plus")
+
+        def bar_events():
+            return [source for kind, source in heard
+                    if kind == "object:property-change:accessible-value" and source == bar]
+
+        check(wait_for(lambda: len(bar_events()) >= 2, 5, pump),
+              "each + on the focused bar is heard as a change of its value")
+        time.sleep(0.3)
+        pump()
+        check(len(bar_events()) == 2, "each step is heard once: %d events" % len(bar_events()))
+        check(bar_value.currentValue == 2, "two steps put the bar at 2, not %s" %
+              bar_value.currentValue)
+        check(any(kind == "object:property-change:accessible-description" and source == preview
+                  for kind, source in heard), "the preview's new color is heard")
+        check(preview.description == "%s, %s" % (text_of(rgb), text_of(hex_field)),
+              "the preview says the color of the text fields: %r" % preview.description)
+
+        # A swatch pressed through its action, then by the keyboard.
+        swatch1, swatch6 = controls["Swatch 1"], controls["Swatch 6"]
+        action = swatch1.queryAction()
+        check(action.getName(0) == "Press", "a swatch's first action is Press")
+        action.doAction(0)
+        check(wait_for(lambda: preview.description == COPPER, 5, pump),
+              "Press on swatch 1 makes its color current")
+        check(text_of(rgb) == "rgb(200,100,50)", "the rgb field then reads rgb(200,100,50)")
+        swatch6.queryComponent().grabFocus()
+        check(wait_for(lambda: state(swatch6, "focused"), 5, pump), "swatch 6 takes the focus")
+        xdotool("key", "space")
+        check(wait_for(lambda: preview.description == BLUE, 5, pump),
+              "Space on the focused swatch 6 takes its blue")
+        xdotool("key", "shift+Return")
+        check(wait_for(lambda: swatch6.description == WHITE, 5, pump),
+              "Shift+Enter on swatch 6 resets the swatches to white")
+        check(preview.description == RED and text_of(hex_field) == "#FF0000",
+              "and the color to red")
+
+        # The eyedropper, a toggle button that is pressed while it samples.
+        eyedropper = controls["Eyedropper"]
+        toggle = eyedropper.queryAction()
+        check(toggle.getName(0) == "Toggle", "the eyedropper's first action is Toggle")
+        check(not state(eyedropper, "pressed") and not state(eyedropper, "checked"),
+              "the eyedropper starts up")
+        toggle.doAction(0)
+        check(wait_for(lambda: state(eyedropper, "pressed") and state(eyedropper, "checked"),
+                       5, pump), "Toggle presses the eyedropper")
+        toggle.doAction(0)
+        check(wait_for(lambda: not state(eyedropper, "pressed"), 5, pump),
+              "Toggle again releases it")
+        pyatspi.Registry.deregisterEventListener(
+            listen, "object:property-change:accessible-value",
+            "object:property-change:accessible-description")
+    finally:
+        picker.terminate()
+        try:
+            picker.wait(10)
+        except subprocess.TimeoutExpired:
+            picker.kill()
+        bus.terminate()
+        shutil.rmtree(config, ignore_errors=True)
+
+    print("%d checks failed" % len(failures) if failures else "all checks passed")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
