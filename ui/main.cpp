@@ -4,7 +4,8 @@
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
-#include "platform/store/qt_settings_store.h"
+#include "platform/store/user_settings_store.h"
+#include "settings/settings_keys.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -25,12 +26,15 @@ int main(int argc, char* argv[]) {
     // docks use to show the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
 
-    tessavundo::QtSettingsStore settings;
+    namespace keys = tessavundo::settings_keys;
+    const auto settings = tessavundo::CreateUserSettingsStore(
+        QString::fromUtf8(keys::kApplication.data(), keys::kApplication.size()),
+        QString::fromUtf8(keys::kSection.data(), keys::kSection.size()));
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
     tessavundo::DesktopColorPortal portal;
-    tessavundo::Form1 form({settings, clipboard, *screen, portal});
+    tessavundo::Form1 form({*settings, clipboard, *screen, portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.

@@ -1,7 +1,6 @@
 // Start-up and shut-down of the picker window on a real settings file that another program
 // damaged or filled with values the picker never writes.
 #include "platform/shape.h"
-#include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
