@@ -28,8 +28,9 @@ int main(int argc, char* argv[]) {
 
     namespace keys = tessavundo::settings_keys;
     const auto settings = tessavundo::CreateUserSettingsStore(
-        QString::fromUtf8(keys::kApplication.data(), keys::kApplication.size()),
-        QString::fromUtf8(keys::kSection.data(), keys::kSection.size()));
+        QString::fromUtf8(keys::kApplication.data(),
+                          static_cast<qsizetype>(keys::kApplication.size())),
+        QString::fromUtf8(keys::kSection.data(), static_cast<qsizetype>(keys::kSection.size())));
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();

@@ -147,8 +147,12 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 // desktop's base directory rules ask.
 bool MakeFolders(const std::string& folder) {
     struct stat status {};
-    if (::stat(folder.c_str(), &status) == 0)
-        return S_ISDIR(status.st_mode) || (errno = ENOTDIR, false);
+    if (::stat(folder.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode))
+            return true;
+        errno = ENOTDIR;
+        return false;
+    }
     if (errno != ENOENT)
         return false;
     const std::string parent = FolderOf(folder);

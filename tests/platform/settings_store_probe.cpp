@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
                   QFile::encodeName(args[1] + "/ColorPicker.conf").toStdString(), section);
     if (args[2] == "get") {
         const auto text = store->GetSetting(args[3], args.value(4));
-        std::fputs(text ? ("text:" + *text).toUtf8().constData() : "not text", stdout);
+        const QByteArray output = text ? ("text:" + *text).toUtf8() : QByteArray("not text");
+        std::fwrite(output.constData(), 1, static_cast<std::size_t>(output.size()), stdout);
         return 0;
     }
     if (args[2] == "save" && args.size() % 2 == 1) {

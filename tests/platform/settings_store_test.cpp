@@ -123,6 +123,11 @@ void SettingsStoreTest::roundTrip_data() {
     QTest::newRow("section bracket") << "color"
                                      << "[position]";
     QTest::newRow("non-ASCII") << "color" << QString::fromUtf8("grün ✓");
+    QTest::newRow("NUL inside") << "color" << QString::fromUtf16(u"a\0b", 3);
+    QTest::newRow("escape before a hex digit") << "color"
+                                               << QString::fromUtf16(u"\x1f"
+                                                                     u"a1",
+                                                                     3);
 }
 
 void SettingsStoreTest::roundTrip() {

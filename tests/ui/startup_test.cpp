@@ -5,6 +5,8 @@
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
 
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 using namespace tessavundo;
@@ -19,7 +21,8 @@ private slots:
     void firstRunShowsRedWithSystemColorSwatches();
     void swatchesRestoreOneByOne();
     void positionNeedsBothCoordinates();
-    void positionOutOfReachIsIgnored();
+    void positionOffEveryScreenComesBack();
+    void maximizedAnywaySavesTheNormalPosition();
     void shutdownWritesTheNineValuesInOrder();
     void shutdownWritesEvenWhenStoreRefuses();
 };
@@ -133,12 +136,37 @@ void StartupTest::positionNeedsBothCoordinates() {
     QVERIFY(platformPlacement != QPoint(100, 200));
 }
 
-void StartupTest::positionOutOfReachIsIgnored() {
+void StartupTest::positionOffEveryScreenComesBack() {
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("left"), QStringLiteral("-900000"));
     harness.settings.Seed(QStringLiteral("top"), QStringLiteral("-900000"));
-    const QPoint position = harness.Start().pos();
-    QVERIFY2(position.x() > -1000 && position.y() > -1000, "window moved out of reach");
+    // The nearest place wholly on the only (primary) screen: its top-left corner.
+    QCOMPARE(harness.Start().pos(), QPoint(0, 0));
+}
+
+void StartupTest::maximizedAnywaySavesTheNormalPosition() {
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
+    harness.settings.Seed(QStringLiteral("top"), QStringLiteral("3000"));
+    Form1& form = harness.Start();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QList<QWidget*> controls = form.findChildren<QWidget*>();
+    QList<QRect> places;
+    for (const QWidget* control : controls)
+        places.append(control->geometry());
+
+    // What a window manager that ignores the fixed size does: the window covers the screen.
+    const QRect screen = form.screen()->availableGeometry();
+    form.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    form.windowHandle()->setGeometry(screen);
+    QTRY_COMPARE(form.frameGeometry(), screen);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        QCOMPARE(controls[i]->geometry(), places[i]);
+
+    form.close();
+    QCOMPARE(harness.settings.Value("left"), QStringLiteral("1500"));
+    QCOMPARE(harness.settings.Value("top"), QStringLiteral("3000"));
 }
 
 void StartupTest::shutdownWritesTheNineValuesInOrder() {
