@@ -39,12 +39,14 @@ QPoint WindowPosition(const PickerSession& picker) {
     return position;
 }
 
-QPoint StartAt(const QString& configDir, QPoint saved, QPoint& savedAtExit) {
+QPoint StartAt(const QString& configDir, QPoint saved, QPoint& savedAtExit,
+               const QString& scaleFactor = QStringLiteral("1")) {
     WriteFile(configDir + "/ColorPicker.conf", QStringLiteral("[position]\nleft=%1\ntop=%2\n")
                                                    .arg(saved.x() * kTwipsPerPixel)
                                                    .arg(saved.y() * kTwipsPerPixel)
                                                    .toUtf8());
     PickerSession picker(configDir);
+    picker.SetEnvironment("QT_SCALE_FACTOR", scaleFactor);
     if (!picker.Start())
         return {-1, -1};
     const QPoint position = WindowPosition(picker);
@@ -64,6 +66,8 @@ class TwoMonitorPlacementTest : public QObject {
 
 private slots:
     void savedPositionOnEitherMonitor();
+    void topPanel();
+    void largerDisplayScale();
 };
 
 void TwoMonitorPlacementTest::savedPositionOnEitherMonitor() {
@@ -83,6 +87,33 @@ void TwoMonitorPlacementTest::savedPositionOnEitherMonitor() {
              QPoint(kMonitorWidth - kWindowWidth, 200));
     QCOMPARE(savedAtExit, QPoint(kMonitorWidth - kWindowWidth, 200));
     SetRightMonitor(true);
+}
+
+void TwoMonitorPlacementTest::topPanel() {
+    // A 30-pixel panel along the top, as a window manager announces it. The toolkit takes the
+    // announced area for a desktop of one monitor only, since it covers the whole desktop.
+    SetRightMonitor(false);
+    Run("xprop",
+        {"-root", "-f", "_NET_SUPPORTED", "32a", "-set", "_NET_SUPPORTED", "_NET_WORKAREA"});
+    Run("xprop",
+        {"-root", "-f", "_NET_WORKAREA", "32c", "-set", "_NET_WORKAREA", "0, 30, 1280, 994"});
+    QTemporaryDir configDir;
+    QPoint savedAtExit;
+    // Under the panel: moved just below it, and saved there.
+    QCOMPARE(StartAt(configDir.path(), {500, 10}, savedAtExit), QPoint(500, 30));
+    QCOMPARE(savedAtExit, QPoint(500, 30));
+    Run("xprop", {"-root", "-remove", "_NET_WORKAREA"});
+    Run("xprop", {"-root", "-remove", "_NET_SUPPORTED"});
+    SetRightMonitor(true);
+}
+
+void TwoMonitorPlacementTest::largerDisplayScale() {
+    // Saved at scale 1 near the bottom of the left monitor; at scale 2 each monitor is 640 x 512
+    // logical pixels, and the window, twice as large, is pulled wholly onto the left one.
+    QTemporaryDir configDir;
+    QPoint savedAtExit;
+    const QPoint placed = StartAt(configDir.path(), {1000, 600}, savedAtExit, "2");
+    QCOMPARE(placed, QPoint(2 * (640 - 441), 2 * (512 - 273)));
 }
 
 QTEST_GUILESS_MAIN(TwoMonitorPlacementTest)
