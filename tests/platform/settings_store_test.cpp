@@ -75,6 +75,8 @@ private slots:
     void nineValuesAsEarlierVersionsWroteThem();
     void nineKeysShareOneSection();
     void missingKeyGivesDefault();
+    void readsAsQtReads_data();
+    void readsAsQtReads();
     void valueThatIsNotOneText_data();
     void valueThatIsNotOneText();
     void hostileStoreIsLeftIntact_data();
@@ -205,6 +207,40 @@ void SettingsStoreTest::missingKeyGivesDefault() {
     QCOMPARE(reread.GetSetting("left"), QString(""));
     QCOMPARE(Store(dir.path(), "absent").GetSetting("top", "x"), QString("x"));
     QCOMPARE(reread.GetSetting("top", "x"), QString("7"));
+}
+
+void SettingsStoreTest::readsAsQtReads_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("CR LF line ends") << QByteArray("[position]\r\nleft=1500\r\ntop=7\r\n");
+    QTest::newRow("blanks and tabs") << QByteArray("  [position]\n\tleft = 1500 \ntop\t=\t7\n");
+    QTest::newRow("comments") << QByteArray("; note\n[position]\nleft=1500 ; old\ntop=\"7;8\"\n");
+    QTest::newRow("continued line") << QByteArray("[position]\nleft=15\\\n00\ntop=7\n");
+    QTest::newRow("key twice") << QByteArray("[position]\nleft=1\nleft=2\n");
+    QTest::newRow("section twice")
+        << QByteArray("[position]\nleft=1\n[other]\ntop=5\n[position]\ntop=2\n");
+    QTest::newRow("other case") << QByteArray("[Position]\nleft=1\n[position]\nLEFT=2\ntop=3\n");
+    QTest::newRow("escaped names") << QByteArray("[%70osition]\n%6Ceft=1\nco%U006Cor=2\n");
+    QTest::newRow("general section")
+        << QByteArray("left=9\n[General]\ntop=8\n[position]\ncolor=1\n");
+    QTest::newRow("escapes") << QByteArray("[position]\nleft=\\x41\\101\\t\\q\ntop=\"  a \"  \n");
+    QTest::newRow("nothing but a header") << QByteArray("[position]");
+}
+
+void SettingsStoreTest::readsAsQtReads() {
+    // Files written by hand or by other programs read here as they read in QSettings, which
+    // earlier versions of the picker read them with.
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(kFileName), content);
+    IniFileSettingsStore store = Store(dir.path());
+    QSettings qt(dir.filePath(kFileName), QSettings::IniFormat);
+    qt.beginGroup(kSection);
+    for (const QString& key : kNineKeys) {
+        const QVariant expected = qt.contains(key) ? qt.value(key) : QVariant(QString("missing"));
+        const auto value = store.GetSetting(key, "missing");
+        QVERIFY2(value.has_value() == (expected.typeId() == QMetaType::QString), qPrintable(key));
+        QCOMPARE(value.value_or(QString()), value ? expected.toString() : QString());
+    }
 }
 
 void SettingsStoreTest::valueThatIsNotOneText_data() {
