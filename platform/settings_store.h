@@ -1,25 +1,26 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace tessavundo {
 
-// The per-user settings store: text values addressed by application, section and key.
+// The per-user settings store of one application and one section of it, chosen when the store
+// is made: text values addressed by key.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
     // The stored text, or `defaultText` when the key does not exist. Empty when the store
     // holds the key in a form that is not one text (so the caller's conversion fails).
-    virtual std::optional<QString> GetSetting(const QString& application, const QString& section,
-                                              const QString& key,
+    virtual std::optional<QString> GetSetting(const QString& key,
                                               const QString& defaultText = QString()) = 0;
 
-    // Creates what is needed and stores the text. Returns false when it could not be written;
-    // a failed write never leaves a truncated store behind.
-    virtual bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                             const QString& text) = 0;
+    // Stores every text under its key in one write: afterwards the store holds either all of
+    // the new texts or its old content. Returns false when it could not be written.
+    virtual bool SaveSettings(const QList<std::pair<QString, QString>>& keyedTexts) = 0;
 };
 
 } // namespace tessavundo

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QString>
+#include <array>
+#include <string_view>
 
 // Where the picker keeps its state between runs. The names are what earlier versions stored,
 // so they stay as they are.
 namespace tessavundo::settings_keys {
 
-inline const QString kApplication = QStringLiteral("ColorPicker");
-inline const QString kSection = QStringLiteral("position");
-inline const QString kLeft = QStringLiteral("left");
-inline const QString kTop = QStringLiteral("top");
-inline const QString kColor = QStringLiteral("color");
-
-// "col1" .. "col6" for swatches 1 to 6.
-inline QString SwatchKey(int swatchNumber) {
-    return QStringLiteral("col%1").arg(swatchNumber);
-}
+inline constexpr std::string_view kApplication = "ColorPicker";
+inline constexpr std::string_view kSection = "position";
+inline constexpr std::string_view kLeft = "left";
+inline constexpr std::string_view kTop = "top";
+inline constexpr std::string_view kColor = "color";
+// Swatches 1 to 6.
+inline constexpr std::array<std::string_view, 6> kSwatches = {"col1", "col2", "col3",
+                                                              "col4", "col5", "col6"};
 
 } // namespace tessavundo::settings_keys

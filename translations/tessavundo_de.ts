@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>How to use the picker. On a swatch, Space or Enter takes its color back; Shift+Enter on the last swatch resets the picker to red and every swatch to white</source>
-        <translation>So wird der Farbwähler benutzt. Auf einem Farbfeld holt Leertaste oder Eingabe seine Farbe zurück; Umschalt+Eingabe auf dem letzten Farbfeld setzt den Farbwähler auf Rot und jedes Farbfeld auf Weiß zurück</translation>
+        <translation>So wird der Farbwähler benutzt. Auf einem Farbmuster holt Leertaste oder Eingabe seine Farbe zurück; Umschalt+Eingabe auf dem letzten Farbmuster setzt den Farbwähler auf Rot und jedes Farbmuster auf Weiß zurück</translation>
     </message>
     <message>
         <source>Window background color</source>

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -191,11 +192,11 @@ void Form1::ConnectControls() {
 }
 
 float Form1::Left() const {
-    return static_cast<float>(x() * TwipsPerPixelX());
+    return static_cast<float>(NormalPosition().x() * TwipsPerPixelX());
 }
 
 float Form1::Top() const {
-    return static_cast<float>(y() * TwipsPerPixelY());
+    return static_cast<float>(NormalPosition().y() * TwipsPerPixelY());
 }
 
 void Form1::Move(float left, float top) {
@@ -206,9 +207,25 @@ void Form1::Move(float left, float top) {
     if (!(std::abs(x) <= QWIDGETSIZE_MAX && std::abs(y) <= QWIDGETSIZE_MAX))
         return;
     const QPoint position(static_cast<int>(x), static_cast<int>(y));
-    // A position saved on a monitor that is gone would put the window out of reach.
-    if (IsTitleBandReachable(position, width()))
-        move(position);
+    // A position saved on a monitor that is gone, under a panel or at another display scale is
+    // brought onto a screen.
+    move(PlaceRestoredWindow(QRect(position, frameGeometry().size()), DesktopScreens()));
+}
+
+bool Form1::HasNormalGeometry() const {
+    return !isMaximized() && !isFullScreen() && size() == minimumSize();
+}
+
+QPoint Form1::NormalPosition() const {
+    return HasNormalGeometry() || !normalPosition_ ? pos() : *normalPosition_;
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    // Some window managers maximize the window although its size is fixed; the position it had
+    // before is the one to save and come back to.
+    if (HasNormalGeometry())
+        normalPosition_ = pos();
+    QWidget::moveEvent(event);
 }
 
 std::string Form1::DecimalSeparator() const {

@@ -44,7 +44,8 @@ public:
     explicit Form1(FormServices services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Window position in twips, outer frame included.
+    // Window position in twips, outer frame included; while a window manager has the window
+    // maximized, the position it had before.
     float Left() const;
     float Top() const;
     void Move(float left, float top);
@@ -142,6 +143,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void CreateControls();
@@ -157,12 +159,17 @@ private:
     void EndSamplingWithCopy();
     void TakeSwatchColor(const PictureBox& swatch);
     void PushSwatches();
+    // Neither maximized nor full screen, at its own fixed size.
+    bool HasNormalGeometry() const;
+    QPoint NormalPosition() const;
     // The user's decimal separator, for reading typed and stored numbers.
     std::string DecimalSeparator() const;
 
     FormServices services_;
     FocusRing* focusRing_;
     bool unloaded_ = false;
+    // The frame's last position at the window's own size.
+    std::optional<QPoint> normalPosition_;
     bool backgroundPressed_ = false;
     // The eyedropper's last sample of the current sampling run.
     std::optional<SampleOutcome> lastSample_;

@@ -19,8 +19,9 @@ namespace keys = settings_keys;
 void Form1::Form_Load() {
     SettingsStore& store = services_.settings;
     const std::string separator = DecimalSeparator();
-    auto readSetting = [&](const QString& key, const QString& defaultText = QString()) {
-        return store.GetSetting(keys::kApplication, keys::kSection, key, defaultText);
+    auto readSetting = [&](std::string_view key, const QString& defaultText = QString()) {
+        return store.GetSetting(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
+                                defaultText);
     };
 
     Timer1->SetEnabled(false);
@@ -47,7 +48,7 @@ void Form1::Form_Load() {
 
     PictureBox* const swatches[] = {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9};
     for (int i = 0; i < 6; ++i) {
-        if (const auto text = readSetting(keys::SwatchKey(i + 1))) {
+        if (const auto text = readSetting(keys::kSwatches[static_cast<std::size_t>(i)])) {
             if (const auto color = ReadInteger32Setting(text->toStdString(), separator))
                 swatches[i]->SetBackColor(*color);
         }

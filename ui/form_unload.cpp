@@ -11,8 +11,7 @@ namespace tessavundo {
 
 namespace keys = settings_keys;
 
-// Shut-down. Closing always proceeds; a value that cannot be written is skipped and the next
-// one is still attempted.
+// Shut-down. Closing always proceeds, whether or not the values could be saved.
 void Form1::Form_Unload(bool& /*cancel*/) {
     if (Check1->Value() == 1) {
         Timer1->SetEnabled(false);
@@ -22,18 +21,23 @@ void Form1::Form_Unload(bool& /*cancel*/) {
         Picture3->SetBackColor(Picture1->Point(Shape1->Left() + 2, Shape1->Top() + 2));
     }
 
-    SettingsStore& store = services_.settings;
+    // The nine values go to the store in one write, so that a crash or a full disk leaves
+    // either all of the old ones or all of the new ones.
     const std::string separator = DecimalSeparator();
-    auto save = [&](const QString& key, const std::string& text) {
-        store.SaveSetting(keys::kApplication, keys::kSection, key, QString::fromStdString(text));
+    QList<std::pair<QString, QString>> keyedTexts;
+    auto add = [&](std::string_view key, const std::string& text) {
+        keyedTexts.append({QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
+                           QString::fromStdString(text)});
     };
-    save(keys::kLeft, FormatSingleSetting(Left(), separator));
-    save(keys::kTop, FormatSingleSetting(Top(), separator));
-    save(keys::kColor, FormatInteger32Setting(Picture3->BackColor()));
+    add(keys::kLeft, FormatSingleSetting(Left(), separator));
+    add(keys::kTop, FormatSingleSetting(Top(), separator));
+    add(keys::kColor, FormatInteger32Setting(Picture3->BackColor()));
     const PictureBox* const swatches[] = {Picture4, Picture5, Picture6,
                                           Picture7, Picture8, Picture9};
-    for (int i = 0; i < 6; ++i)
-        save(keys::SwatchKey(i + 1), FormatInteger32Setting(swatches[i]->BackColor()));
+    for (std::size_t i = 0; i < keys::kSwatches.size(); ++i)
+        add(keys::kSwatches[i], FormatInteger32Setting(swatches[i]->BackColor()));
+    // A store that refuses the write costs nothing but the saved values.
+    services_.settings.SaveSettings(keyedTexts);
 }
 
 } // namespace tessavundo

@@ -4,8 +4,9 @@
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
-#include "platform/store/qt_settings_store.h"
+#include "platform/store/user_settings_store.h"
 #include "platform/translations.h"
+#include "settings/settings_keys.h"
 #include "ui/form1.h"
 #include "ui/run_command_line.h"
 
@@ -34,12 +35,16 @@ int main(int argc, char* argv[]) {
     // In the languages the user's locale asks for; the window's texts are taken as it is built.
     tessavundo::InstallTranslations(app, QLocale());
 
-    tessavundo::QtSettingsStore settings;
+    namespace keys = tessavundo::settings_keys;
+    const auto settings = tessavundo::CreateUserSettingsStore(
+        QString::fromUtf8(keys::kApplication.data(),
+                          static_cast<qsizetype>(keys::kApplication.size())),
+        QString::fromUtf8(keys::kSection.data(), static_cast<qsizetype>(keys::kSection.size())));
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
     tessavundo::DesktopColorPortal portal;
-    tessavundo::Form1 form({settings, clipboard, *screen, portal});
+    tessavundo::Form1 form({*settings, clipboard, *screen, portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.

@@ -1,24 +1,36 @@
-#include "platform/store/qt_settings_store.h"
+#include "platform/store/ini_file_settings_store.h"
 #include "tests/support/settings_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
 
-using tessavundo::QtSettingsStore;
+using tessavundo::IniFileSettingsStore;
 using namespace tessavundo::testing;
 
 namespace {
 
-const QString kApp = "ColorPicker";
 const QString kSection = "position";
 const QString kFileName = "ColorPicker.conf";
+
+// The picker's section of the settings file in `folder`, or another section of it.
+IniFileSettingsStore Store(const QString& folder, const QString& section = kSection) {
+    return IniFileSettingsStore(QFile::encodeName(folder + "/" + kFileName).toStdString(), section);
+}
+
+bool Save(IniFileSettingsStore&& store, const QString& key, const QString& text) {
+    return store.SaveSettings({{key, text}});
+}
+bool Save(IniFileSettingsStore& store, const QString& key, const QString& text) {
+    return store.SaveSettings({{key, text}});
+}
 const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
                                "col3", "col4", "col5",  "col6"};
 
@@ -60,8 +72,11 @@ class SettingsStoreTest : public QObject {
 private slots:
     void roundTrip_data();
     void roundTrip();
+    void nineValuesAsEarlierVersionsWroteThem();
     void nineKeysShareOneSection();
     void missingKeyGivesDefault();
+    void readsAsQtReads_data();
+    void readsAsQtReads();
     void valueThatIsNotOneText_data();
     void valueThatIsNotOneText();
     void hostileStoreIsLeftIntact_data();
@@ -110,32 +125,69 @@ void SettingsStoreTest::roundTrip_data() {
     QTest::newRow("section bracket") << "color"
                                      << "[position]";
     QTest::newRow("non-ASCII") << "color" << QString::fromUtf8("grün ✓");
+    QTest::newRow("NUL inside") << "color" << QString::fromUtf16(u"a\0b", 3);
+    QTest::newRow("escape before a hex digit") << "color"
+                                               << QString::fromUtf16(u"\x1f"
+                                                                     u"a1",
+                                                                     3);
 }
 
 void SettingsStoreTest::roundTrip() {
     QFETCH(QString, key);
     QFETCH(QString, text);
     QTemporaryDir dir;
-    QVERIFY(QtSettingsStore(dir.path()).SaveSetting(kApp, kSection, key, text));
+    QVERIFY(Save(Store(dir.path()), key, text));
 
-    QCOMPARE(QtSettingsStore(dir.path()).GetSetting(kApp, kSection, key, "default"), text);
+    QCOMPARE(Store(dir.path()).GetSetting(key, "default"), text);
     const ProbeRun probe = RunProbe({dir.path(), "get", key, "default"});
     QCOMPARE(probe.exitCode, 0);
     QCOMPARE(probe.output, "text:" + text);
+
+    // Earlier versions wrote and read the file through QSettings: the same file comes out of
+    // both, and each reads what the other wrote.
+    QTemporaryDir qtDir;
+    {
+        QSettings qt(qtDir.filePath(kFileName), QSettings::IniFormat);
+        qt.setValue(kSection + "/" + key, text);
+    }
+    QCOMPARE(ReadFile(dir.filePath(kFileName)), ReadFile(qtDir.filePath(kFileName)));
+    QCOMPARE(Store(qtDir.path()).GetSetting(key, "default"), text);
+    const QSettings qt(dir.filePath(kFileName), QSettings::IniFormat);
+    QCOMPARE(qt.value(kSection + "/" + key), QVariant(text));
+}
+
+void SettingsStoreTest::nineValuesAsEarlierVersionsWroteThem() {
+    QTemporaryDir dir;
+    const QStringList texts = {"1920", "-300",  "255",     "16711680", "-2147483643",
+                               "0",    "65280", "8421504", "16777215"};
+    QList<std::pair<QString, QString>> keyedTexts;
+    for (qsizetype i = 0; i < kNineKeys.size(); ++i)
+        keyedTexts.append({kNineKeys[i], texts[i]});
+    QVERIFY(Store(dir.path()).SaveSettings(keyedTexts));
+
+    QCOMPARE(ReadFile(dir.filePath(kFileName)),
+             "[position]\ncol1=16711680\ncol2=-2147483643\ncol3=0\ncol4=65280\ncol5=8421504\n"
+             "col6=16777215\ncolor=255\nleft=1920\ntop=-300\n");
+    // Saving again over a file with other sections, comments and blanks written by hand.
+    WriteFile(dir.filePath(kFileName), "; mine\n[zz]\na = 1\n\n[position]\nleft=5\nextra=x\n"
+                                       "[General]\nroot=2\n");
+    QVERIFY(Save(Store(dir.path()), "top", "7"));
+    QCOMPARE(ReadFile(dir.filePath(kFileName)),
+             "[General]\nroot=2\n\n[position]\nextra=x\nleft=5\ntop=7\n\n[zz]\na= 1\n");
 }
 
 void SettingsStoreTest::nineKeysShareOneSection() {
     QTemporaryDir dir;
-    QtSettingsStore store(dir.path());
+    IniFileSettingsStore store = Store(dir.path());
     for (const QString& key : kNineKeys) {
-        QVERIFY(store.SaveSetting(kApp, kSection, key, key + "-first"));
+        QVERIFY(Save(store, key, key + "-first"));
     }
-    QVERIFY(store.SaveSetting(kApp, kSection, "color", "16711680"));
-    QVERIFY(store.SaveSetting(kApp, "elsewhere", "color", "0"));
+    QVERIFY(Save(store, "color", "16711680"));
+    QVERIFY(Save(Store(dir.path(), "elsewhere"), "color", "0"));
 
     for (const QString& key : kNineKeys) {
         const QString expected = key == "color" ? "16711680" : key + "-first";
-        QCOMPARE(QtSettingsStore(dir.path()).GetSetting(kApp, kSection, key), expected);
+        QCOMPARE(Store(dir.path()).GetSetting(key), expected);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{kFileName});
@@ -144,16 +196,51 @@ void SettingsStoreTest::nineKeysShareOneSection() {
 
 void SettingsStoreTest::missingKeyGivesDefault() {
     QTemporaryDir dir;
-    QtSettingsStore store(dir.path());
+    IniFileSettingsStore store = Store(dir.path());
     // No file at all yet.
-    QCOMPARE(store.GetSetting(kApp, kSection, "color", "255"), QString("255"));
-    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString(""));
+    QCOMPARE(store.GetSetting("color", "255"), QString("255"));
+    QCOMPARE(store.GetSetting("left"), QString(""));
 
     WriteFile(dir.filePath(kFileName), "[position]\ntop=7\n[other]\ncolor=1\n");
-    QCOMPARE(store.GetSetting(kApp, kSection, "color", "255"), QString("255"));
-    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString(""));
-    QCOMPARE(store.GetSetting(kApp, "absent", "top", "x"), QString("x"));
-    QCOMPARE(store.GetSetting(kApp, kSection, "top", "x"), QString("7"));
+    IniFileSettingsStore reread = Store(dir.path());
+    QCOMPARE(reread.GetSetting("color", "255"), QString("255"));
+    QCOMPARE(reread.GetSetting("left"), QString(""));
+    QCOMPARE(Store(dir.path(), "absent").GetSetting("top", "x"), QString("x"));
+    QCOMPARE(reread.GetSetting("top", "x"), QString("7"));
+}
+
+void SettingsStoreTest::readsAsQtReads_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("CR LF line ends") << QByteArray("[position]\r\nleft=1500\r\ntop=7\r\n");
+    QTest::newRow("blanks and tabs") << QByteArray("  [position]\n\tleft = 1500 \ntop\t=\t7\n");
+    QTest::newRow("comments") << QByteArray("; note\n[position]\nleft=1500 ; old\ntop=\"7;8\"\n");
+    QTest::newRow("continued line") << QByteArray("[position]\nleft=15\\\n00\ntop=7\n");
+    QTest::newRow("key twice") << QByteArray("[position]\nleft=1\nleft=2\n");
+    QTest::newRow("section twice")
+        << QByteArray("[position]\nleft=1\n[other]\ntop=5\n[position]\ntop=2\n");
+    QTest::newRow("other case") << QByteArray("[Position]\nleft=1\n[position]\nLEFT=2\ntop=3\n");
+    QTest::newRow("escaped names") << QByteArray("[%70osition]\n%6Ceft=1\nco%U006Cor=2\n");
+    QTest::newRow("general section")
+        << QByteArray("left=9\n[General]\ntop=8\n[position]\ncolor=1\n");
+    QTest::newRow("escapes") << QByteArray("[position]\nleft=\\x41\\101\\t\\q\ntop=\"  a \"  \n");
+    QTest::newRow("nothing but a header") << QByteArray("[position]");
+}
+
+void SettingsStoreTest::readsAsQtReads() {
+    // Files written by hand or by other programs read here as they read in QSettings, which
+    // earlier versions of the picker read them with.
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    WriteFile(dir.filePath(kFileName), content);
+    IniFileSettingsStore store = Store(dir.path());
+    QSettings qt(dir.filePath(kFileName), QSettings::IniFormat);
+    qt.beginGroup(kSection);
+    for (const QString& key : kNineKeys) {
+        const QVariant expected = qt.contains(key) ? qt.value(key) : QVariant(QString("missing"));
+        const auto value = store.GetSetting(key, "missing");
+        QVERIFY2(value.has_value() == (expected.typeId() == QMetaType::QString), qPrintable(key));
+        QCOMPARE(value.value_or(QString()), value ? expected.toString() : QString());
+    }
 }
 
 void SettingsStoreTest::valueThatIsNotOneText_data() {
@@ -178,14 +265,14 @@ void SettingsStoreTest::valueThatIsNotOneText() {
     QFETCH(QString, text);
     QTemporaryDir dir;
     WriteFile(dir.filePath(kFileName), "[position]\nleft=1500\n" + line + "\ntop=9\n");
-    QtSettingsStore store(dir.path());
+    IniFileSettingsStore store = Store(dir.path());
 
-    const auto value = store.GetSetting(kApp, kSection, "color", "255");
+    const auto value = store.GetSetting("color", "255");
     QCOMPARE(value.has_value(), isText);
     QCOMPARE(value.value_or(""), text);
     // A bad value costs only itself.
-    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString("1500"));
-    QCOMPARE(store.GetSetting(kApp, kSection, "top"), QString("9"));
+    QCOMPARE(store.GetSetting("left"), QString("1500"));
+    QCOMPARE(store.GetSetting("top"), QString("9"));
 }
 
 void SettingsStoreTest::hostileStoreIsLeftIntact_data() {
@@ -208,14 +295,14 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
     } else {
         WriteFile(blocker, content);
     }
-    QtSettingsStore store(dir.filePath(relativeFolder));
+    IniFileSettingsStore store = Store(dir.filePath(relativeFolder));
 
     for (const QString& key : kNineKeys) {
         // Whatever the file holds, nothing of it reads as the program's settings.
-        const auto value = store.GetSetting(kApp, kSection, key, "default");
+        const auto value = store.GetSetting(key, "default");
         QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
     }
-    QVERIFY(!store.SaveSetting(kApp, kSection, "color", "255"));
+    QVERIFY(!Save(store, "color", "255"));
 
     QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
     if (!folderInstead) {
@@ -236,16 +323,16 @@ void SettingsStoreTest::damagedStoreIsRepaired() {
     QFETCH(QByteArray, content);
     QTemporaryDir dir;
     WriteFile(dir.filePath(kFileName), content);
-    QtSettingsStore store(dir.path());
+    IniFileSettingsStore store = Store(dir.path());
 
     for (const QString& key : kNineKeys) {
-        const auto value = store.GetSetting(kApp, kSection, key, "default");
+        const auto value = store.GetSetting(key, "default");
         QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
     }
     // The picker can save again, and the file it leaves is a whole one.
-    QVERIFY(store.SaveSetting(kApp, kSection, "color", "255"));
-    QtSettingsStore reopened(dir.path());
-    QCOMPARE(reopened.GetSetting(kApp, kSection, "color"), QString("255"));
+    QVERIFY(Save(store, "color", "255"));
+    IniFileSettingsStore reopened = Store(dir.path());
+    QCOMPARE(reopened.GetSetting("color"), QString("255"));
     // What the damage looked like is not written back.
     QVERIFY(QFileInfo(dir.filePath(kFileName)).size() < 1024);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -256,11 +343,11 @@ void SettingsStoreTest::largeFileKeepsItsOtherContent() {
     QTemporaryDir dir;
     const QByteArray blob(20 * 1024 * 1024, 'x');
     WriteFile(dir.filePath(kFileName), "[other]\nblob=" + blob + "\n\n[position]\nleft=7\n");
-    QtSettingsStore store(dir.path());
+    IniFileSettingsStore store = Store(dir.path());
 
-    QCOMPARE(store.GetSetting(kApp, kSection, "left"), QString("7"));
-    QVERIFY(store.SaveSetting(kApp, kSection, "top", "8"));
-    QCOMPARE(store.GetSetting(kApp, kSection, "top"), QString("8"));
+    QCOMPARE(store.GetSetting("left"), QString("7"));
+    QVERIFY(Save(store, "top", "8"));
+    QCOMPARE(store.GetSetting("top"), QString("8"));
     QVERIFY(ReadFile(dir.filePath(kFileName)).contains("blob=" + blob + "\n"));
 }
 

@@ -3,7 +3,6 @@
 #include "platform/picture_box.h"
 #include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
-#include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "tests/support/settings_files.h"

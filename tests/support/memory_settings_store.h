@@ -4,51 +4,40 @@
 
 #include <QMap>
 #include <QSet>
+#include <QStringList>
 
 namespace tessavundo::testing {
 
-// A settings store in memory, seeded and inspected by the window tests.
+// The picker's section of a settings store, in memory, seeded and inspected by the window
+// tests.
 class MemorySettingsStore : public SettingsStore {
 public:
-    std::optional<QString> GetSetting(const QString& application, const QString& section,
-                                      const QString& key, const QString& defaultText) override {
-        const QString path = Path(application, section, key);
-        if (unreadable.contains(path))
+    std::optional<QString> GetSetting(const QString& key, const QString& defaultText) override {
+        if (unreadable.contains(key))
             return std::nullopt;
-        return values.value(path, defaultText);
+        return values.value(key, defaultText);
     }
 
-    bool SaveSetting(const QString& application, const QString& section, const QString& key,
-                     const QString& text) override {
-        const QString path = Path(application, section, key);
-        writeOrder.append(key);
+    bool SaveSettings(const QList<std::pair<QString, QString>>& keyedTexts) override {
+        ++saveCount;
+        for (const auto& keyedText : keyedTexts)
+            writeOrder.append(keyedText.first);
         if (readOnly)
             return false;
-        values.insert(path, text);
+        for (const auto& [key, text] : keyedTexts)
+            values.insert(key, text);
         return true;
     }
 
-    static QString Path(const QString& application, const QString& section, const QString& key) {
-        return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
-    }
-
-    void Seed(const QString& key, const QString& text) {
-        values.insert(Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key), text);
-    }
-
-    QString Value(const QString& key) const {
-        return values.value(Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
-    }
-
-    bool Contains(const QString& key) const {
-        return values.contains(
-            Path(QStringLiteral("ColorPicker"), QStringLiteral("position"), key));
-    }
+    void Seed(const QString& key, const QString& text) { values.insert(key, text); }
+    QString Value(const QString& key) const { return values.value(key); }
+    bool Contains(const QString& key) const { return values.contains(key); }
 
     QMap<QString, QString> values;
     // Keys whose stored value is not one text.
     QSet<QString> unreadable;
     QStringList writeOrder;
+    int saveCount = 0;
     bool readOnly = false;
 };
 

@@ -3,25 +3,36 @@
 #include "platform/clipboard.h"
 #include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
-#include "platform/store/qt_settings_store.h"
+#include "platform/store/ini_file_settings_store.h"
+#include "platform/store/user_settings_store.h"
 #include "ui/form1.h"
 
+#include <QFile>
 #include <memory>
 
 namespace tessavundo::testing {
+
+// The picker's own store, in `folder` (empty: the per-user location).
+inline std::unique_ptr<SettingsStore> PickerSettingsStore(const QString& folder = QString()) {
+    if (folder.isEmpty())
+        return CreateUserSettingsStore(QStringLiteral("ColorPicker"), QStringLiteral("position"));
+    return std::make_unique<IniFileSettingsStore>(
+        QFile::encodeName(folder + QStringLiteral("/ColorPicker.conf")).toStdString(),
+        QStringLiteral("position"));
+}
 
 // A picker window as the program builds it, on the real settings store in `folder` (empty:
 // the per-user location), with a fake screen and desktop portal.
 struct StoreFormHarness {
     explicit StoreFormHarness(const QString& folder = QString())
-        : settings(folder) {}
+        : settings(PickerSettingsStore(folder)) {}
 
     Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
+        form = std::make_unique<Form1>(FormServices{*settings, clipboard, screen, portal});
         return *form;
     }
 
-    QtSettingsStore settings;
+    std::unique_ptr<SettingsStore> settings;
     SystemClipboard clipboard;
     FakeScreenSource screen;
     FakeColorPortal portal;

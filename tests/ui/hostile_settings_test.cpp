@@ -1,7 +1,6 @@
 // Start-up and shut-down of the picker window on a real settings file that another program
 // damaged or filled with values the picker never writes.
 #include "platform/shape.h"
-#include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
@@ -34,7 +33,7 @@ const QMap<QString, QString> kGoodValues = {
     {"col4", "657930"},   {"col5", "8421504"}, {"col6", "16777215"},
 };
 
-QByteArray SettingsFile(const QMap<QString, QString>& values) {
+QByteArray SettingsFileOf(const QMap<QString, QString>& values) {
     QByteArray content = "[position]\n";
     for (auto it = values.begin(); it != values.end(); ++it)
         content += it.key().toUtf8() + "=" + it.value().toUtf8() + "\n";
@@ -81,7 +80,7 @@ void HostileSettingsTest::damagedFileStillOpens_data() {
     QTest::newRow("random bytes") << RandomBytes(64 * 1024, 7);
     QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 8);
     QTest::newRow("good values, then random bytes")
-        << SettingsFile(kGoodValues) + RandomBytes(4096, 9);
+        << SettingsFileOf(kGoodValues) + RandomBytes(4096, 9);
     static const char nulInValue[] = "[position]\ncolor=25\0"
                                      "5\ncol1=255\n";
     QTest::newRow("NUL byte in a value") << QByteArray(nulInValue, sizeof nulInValue - 1);
@@ -188,7 +187,7 @@ void HostileSettingsTest::badValueCostsOnlyItsStep() {
     QTemporaryDir dir;
     QMap<QString, QString> values = kGoodValues;
     values.insert(key, value);
-    WriteFile(dir.filePath(kFileName), SettingsFile(values));
+    WriteFile(dir.filePath(kFileName), SettingsFileOf(values));
 
     StoreFormHarness harness(dir.path());
     Form1& form = harness.Start();

@@ -5,6 +5,8 @@
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
 
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 using namespace tessavundo;
@@ -19,7 +21,8 @@ private slots:
     void firstRunShowsRedWithSystemColorSwatches();
     void swatchesRestoreOneByOne();
     void positionNeedsBothCoordinates();
-    void positionOutOfReachIsIgnored();
+    void positionOffEveryScreenComesBack();
+    void maximizedAnywaySavesTheNormalPosition();
     void shutdownWritesTheNineValuesInOrder();
     void shutdownWritesEvenWhenStoreRefuses();
 };
@@ -110,8 +113,7 @@ void StartupTest::swatchesRestoreOneByOne() {
     harness.settings.Seed(QStringLiteral("col3"), QStringLiteral("xyz"));
     harness.settings.Seed(QStringLiteral("col4"), QStringLiteral("16777216"));
     harness.settings.Seed(QStringLiteral("col5"), QStringLiteral("0"));
-    harness.settings.unreadable.insert(
-        MemorySettingsStore::Path("ColorPicker", "position", "col6"));
+    harness.settings.unreadable.insert(QStringLiteral("col6"));
     Form1& form = harness.Start();
 
     QCOMPARE(form.Picture4->BackColor(), 16711680);
@@ -135,12 +137,37 @@ void StartupTest::positionNeedsBothCoordinates() {
     QVERIFY(platformPlacement != QPoint(100, 200));
 }
 
-void StartupTest::positionOutOfReachIsIgnored() {
+void StartupTest::positionOffEveryScreenComesBack() {
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("left"), QStringLiteral("-900000"));
     harness.settings.Seed(QStringLiteral("top"), QStringLiteral("-900000"));
-    const QPoint position = harness.Start().pos();
-    QVERIFY2(position.x() > -1000 && position.y() > -1000, "window moved out of reach");
+    // The nearest place wholly on the only (primary) screen: its top-left corner.
+    QCOMPARE(harness.Start().pos(), QPoint(0, 0));
+}
+
+void StartupTest::maximizedAnywaySavesTheNormalPosition() {
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("left"), QStringLiteral("1500"));
+    harness.settings.Seed(QStringLiteral("top"), QStringLiteral("3000"));
+    Form1& form = harness.Start();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QList<QWidget*> controls = form.findChildren<QWidget*>();
+    QList<QRect> places;
+    for (const QWidget* control : controls)
+        places.append(control->geometry());
+
+    // What a window manager that ignores the fixed size does: the window covers the screen.
+    const QRect screen = form.screen()->availableGeometry();
+    form.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    form.windowHandle()->setGeometry(screen);
+    QTRY_COMPARE(form.frameGeometry(), screen);
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        QCOMPARE(controls[i]->geometry(), places[i]);
+
+    form.close();
+    QCOMPARE(harness.settings.Value("left"), QStringLiteral("1500"));
+    QCOMPARE(harness.settings.Value("top"), QStringLiteral("3000"));
 }
 
 void StartupTest::shutdownWritesTheNineValuesInOrder() {
@@ -155,6 +182,8 @@ void StartupTest::shutdownWritesTheNineValuesInOrder() {
     const QStringList expectedOrder = {"left", "top",  "color", "col1", "col2",
                                        "col3", "col4", "col5",  "col6"};
     QCOMPARE(harness.settings.writeOrder, expectedOrder);
+    // All nine in one write, so that the store never holds a mix of old and new values.
+    QCOMPARE(harness.settings.saveCount, 1);
     QCOMPARE(harness.settings.Value("left"), QStringLiteral("1500"));
     QCOMPARE(harness.settings.Value("top"), QStringLiteral("3000"));
     QCOMPARE(harness.settings.Value("color"), QStringLiteral("3302600"));
@@ -163,7 +192,7 @@ void StartupTest::shutdownWritesTheNineValuesInOrder() {
 
     // Closing again (or destroying the window) does not save a second time.
     form.close();
-    QCOMPARE(harness.settings.writeOrder.size(), expectedOrder.size());
+    QCOMPARE(harness.settings.saveCount, 1);
 }
 
 void StartupTest::shutdownWritesEvenWhenStoreRefuses() {
@@ -171,8 +200,9 @@ void StartupTest::shutdownWritesEvenWhenStoreRefuses() {
     harness.settings.readOnly = true;
     Form1& form = harness.Start();
     QVERIFY(form.close());
-    // Every value is attempted although each write fails.
+    // The window closes although the write fails, and nothing is stored.
     QCOMPARE(harness.settings.writeOrder.size(), 9);
+    QVERIFY(harness.settings.values.isEmpty());
 }
 
 QTEST_MAIN(StartupTest)
