@@ -1,10 +1,10 @@
 #include "platform/clipboard.h"
 #include "platform/font_warm_up.h"
-#include "platform/portal/desktop_color_portal.h"
+#include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
-#include "platform/store/qt_settings_store.h"
+#include "platform/store/create_settings_store.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -25,12 +25,12 @@ int main(int argc, char* argv[]) {
     // docks use to show the entry's icon and name.
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
 
-    tessavundo::QtSettingsStore settings;
+    const auto settings = tessavundo::CreateUserSettingsStore();
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
-    tessavundo::DesktopColorPortal portal;
-    tessavundo::Form1 form({settings, clipboard, *screen, portal});
+    const auto portal = tessavundo::CreateColorPortal();
+    tessavundo::Form1 form({*settings, clipboard, *screen, *portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.
