@@ -30,6 +30,10 @@ add_custom_target(windows_stage
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/stage
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${TESSAVUNDO_WINDOWS_STAGE}
             --strip
+    # The compiler's runtime DLLs come with their debugging symbols.
+    COMMAND ${CMAKE_STRIP} --strip-unneeded ${TESSAVUNDO_WINDOWS_STAGE}/libstdc++-6.dll
+            ${TESSAVUNDO_WINDOWS_STAGE}/libgcc_s_seh-1.dll
+            ${TESSAVUNDO_WINDOWS_STAGE}/libwinpthread-1.dll
     DEPENDS tessavundo
     COMMENT "Gathering the Windows program and its DLLs in ${TESSAVUNDO_WINDOWS_STAGE}"
     VERBATIM)
@@ -41,6 +45,16 @@ add_custom_target(windows_zip
     DEPENDS windows_stage
     COMMENT "Packing ${TESSAVUNDO_WINDOWS_NAME}.zip"
     VERBATIM)
+
+# The uninstaller deletes exactly the files of the folder, named here once.
+set(TESSAVUNDO_WINDOWS_FILES ${PROJECT_NAME}.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll
+    libwinpthread-1.dll)
+set(TESSAVUNDO_UNINSTALL_DELETES "")
+foreach(file ${TESSAVUNDO_WINDOWS_FILES})
+    string(REPLACE "/" "\\" file ${file})
+    string(APPEND TESSAVUNDO_UNINSTALL_DELETES "    Delete \"$INSTDIR\\${file}\"\n")
+endforeach()
 
 find_program(MAKENSIS makensis)
 set(TESSAVUNDO_INSTALLER ${CMAKE_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-setup.exe)
