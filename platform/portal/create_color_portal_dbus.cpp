@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/portal/create_color_portal.h"
-
 #include "platform/portal/desktop_color_portal.h"
 
 namespace tessavundo {

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/screen/create_screen_source.h"
-
 #include "platform/screen/win32_screen_source.h"
 
 namespace tessavundo {

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/store/create_settings_store.h"
-
 #include "platform/store/registry_settings_store.h"
 
 namespace tessavundo {

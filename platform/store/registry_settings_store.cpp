@@ -13,8 +13,7 @@ QString RegistrySettingsStore::KeyPath(const QString& application, const QString
 }
 
 std::optional<QString> RegistrySettingsStore::GetSetting(const QString& application,
-                                                         const QString& section,
-                                                         const QString& key,
+                                                         const QString& section, const QString& key,
                                                          const QString& defaultText) {
     return ReadRegistryText(KeyPath(application, section), key).value_or(defaultText);
 }

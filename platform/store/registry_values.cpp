@@ -34,8 +34,8 @@ std::optional<RawValue> ReadRawValue(HKEY key, const QString& name) {
     LSTATUS status = ::RegQueryValueExW(key, Wide(name), nullptr, &value.type, nullptr, &size);
     while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
         value.data.resize(size);
-        status = ::RegQueryValueExW(key, Wide(name), nullptr, &value.type, value.data.data(),
-                                    &size);
+        status =
+            ::RegQueryValueExW(key, Wide(name), nullptr, &value.type, value.data.data(), &size);
         if (status == ERROR_SUCCESS) {
             value.data.resize(size);
             return value;
