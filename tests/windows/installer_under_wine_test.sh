@@ -60,9 +60,9 @@ check_uninstall() { # <unix folder> <windows folder> <hive>
 }
 
 # All users, into a folder of the caller's choice.
-wine "$setup" /S /AllUsers '/D=C:\Picker Test'
-check_install "$WINEPREFIX/drive_c/Picker Test" HKLM
-check_uninstall "$WINEPREFIX/drive_c/Picker Test" 'C:\Picker Test' HKLM
+wine "$setup" /S /AllUsers '/D=C:\PickerTest'
+check_install "$WINEPREFIX/drive_c/PickerTest" HKLM
+check_uninstall "$WINEPREFIX/drive_c/PickerTest" 'C:\PickerTest' HKLM
 
 # The current user, into the per-user programs folder.
 wine "$setup" /S /CurrentUser
