@@ -175,6 +175,8 @@ for _ in $(seq 1 50); do
     kill -0 "$picker_pid" 2>/dev/null || break
     sleep 0.2
 done
+# Wine ends the session's programs by force once their windows have answered.
+wait "$picker_pid" 2>/dev/null || true
 picker_pid=""
 wine reg query "$settings" /v color 2>/dev/null | tr -d '\r' | grep -qE "color +REG_SZ +3943194$" ||
     fail "the end of the session did not save #1A2B3C:
