@@ -1,6 +1,6 @@
 #include "platform/clipboard.h"
 #include "platform/font_warm_up.h"
-#include "platform/portal/desktop_color_portal.h"
+#include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
@@ -43,8 +43,8 @@ int main(int argc, char* argv[]) {
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
-    tessavundo::DesktopColorPortal portal;
-    tessavundo::Form1 form({*settings, clipboard, *screen, portal});
+    const auto portal = tessavundo::CreateColorPortal();
+    tessavundo::Form1 form({*settings, clipboard, *screen, *portal});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.

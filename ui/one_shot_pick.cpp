@@ -3,7 +3,7 @@
 #include "ui/one_shot_pick.h"
 
 #include "core/color.h"
-#include "platform/portal/desktop_color_portal.h"
+#include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_click_grab.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
@@ -31,19 +31,19 @@ int PrintColor(PackedColor color, PickFormat format) {
 }
 
 int AskDesktopPortal(PickFormat format) {
-    DesktopColorPortal portal;
-    QObject::connect(&portal, &ColorPortal::ColorPicked, [format](PackedColor color) {
+    const auto portal = CreateColorPortal();
+    QObject::connect(portal.get(), &ColorPortal::ColorPicked, [format](PackedColor color) {
         QCoreApplication::exit(PrintColor(color, format));
     });
-    QObject::connect(&portal, &ColorPortal::PickCancelled,
+    QObject::connect(portal.get(), &ColorPortal::PickCancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
-    QObject::connect(&portal, &ColorPortal::Unavailable, [] {
+    QObject::connect(portal.get(), &ColorPortal::Unavailable, [] {
         Complain(QStringLiteral("the screen cannot be read here, and no desktop color-picker "
                                 "portal (org.freedesktop.portal.Screenshot.PickColor) answers"));
         QCoreApplication::exit(kExitFailure);
     });
     // No window of ours to place the desktop's picker over.
-    portal.PickColor(0);
+    portal->PickColor(0);
     return QCoreApplication::exec();
 }
 

@@ -1,0 +1,67 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
+
+# The Windows program as a folder that runs from anywhere: Tessavundo.exe, the Qt DLLs it links,
+# the plugins Qt loads at run time and the mingw-w64 runtime. `windows_zip` packs the folder,
+# `windows_installer` wraps it in an NSIS installer.
+set(TESSAVUNDO_WINDOWS_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x64)
+set(TESSAVUNDO_WINDOWS_STAGE ${CMAKE_BINARY_DIR}/stage/${TESSAVUNDO_WINDOWS_NAME})
+
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+        DESTINATION .)
+# Qt looks for its plugins in folders named by kind beside the executable.
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+
+# The compiler's own runtime: the C++ library, the unwinder and the POSIX threads.
+foreach(runtime_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime_dll}
+                    OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${runtime_dll} is")
+    endif()
+    install(FILES ${runtime_path} DESTINATION .)
+    get_filename_component(runtime_dir ${runtime_path} DIRECTORY)
+    list(APPEND TESSAVUNDO_MINGW_RUNTIME_DIRS ${runtime_dir})
+endforeach()
+list(REMOVE_DUPLICATES TESSAVUNDO_MINGW_RUNTIME_DIRS)
+
+add_custom_target(windows_stage
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/stage
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${TESSAVUNDO_WINDOWS_STAGE}
+            --strip
+    # The compiler's runtime DLLs come with their debugging symbols.
+    COMMAND ${CMAKE_STRIP} --strip-unneeded ${TESSAVUNDO_WINDOWS_STAGE}/libstdc++-6.dll
+            ${TESSAVUNDO_WINDOWS_STAGE}/libgcc_s_seh-1.dll
+            ${TESSAVUNDO_WINDOWS_STAGE}/libwinpthread-1.dll
+    DEPENDS tessavundo
+    COMMENT "Gathering the Windows program and its DLLs in ${TESSAVUNDO_WINDOWS_STAGE}"
+    VERBATIM)
+
+add_custom_target(windows_zip
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/stage
+            ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${TESSAVUNDO_WINDOWS_NAME}.zip
+            --format=zip ${TESSAVUNDO_WINDOWS_NAME}
+    DEPENDS windows_stage
+    COMMENT "Packing ${TESSAVUNDO_WINDOWS_NAME}.zip"
+    VERBATIM)
+
+# The uninstaller deletes exactly the files of the folder, named here once.
+set(TESSAVUNDO_WINDOWS_FILES ${PROJECT_NAME}.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
+    platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll
+    libwinpthread-1.dll)
+set(TESSAVUNDO_UNINSTALL_DELETES "")
+foreach(file ${TESSAVUNDO_WINDOWS_FILES})
+    string(REPLACE "/" "\\" file ${file})
+    string(APPEND TESSAVUNDO_UNINSTALL_DELETES "    Delete \"$INSTDIR\\${file}\"\n")
+endforeach()
+
+find_program(MAKENSIS makensis)
+set(TESSAVUNDO_INSTALLER ${CMAKE_BINARY_DIR}/${PROJECT_NAME}-${PROJECT_VERSION}-setup.exe)
+configure_file(${PROJECT_SOURCE_DIR}/installer/tessavundo.nsi.in
+               ${CMAKE_BINARY_DIR}/tessavundo.nsi @ONLY)
+add_custom_target(windows_installer
+    COMMAND ${MAKENSIS} -V2 -NOCD ${CMAKE_BINARY_DIR}/tessavundo.nsi
+    DEPENDS windows_stage
+    COMMENT "Building ${PROJECT_NAME}-${PROJECT_VERSION}-setup.exe"
+    VERBATIM)

@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+
+#include "platform/screen/create_screen_source.h"
+#include "platform/screen/win32_screen_source.h"
+
+namespace tessavundo {
+
+std::unique_ptr<ScreenSource> CreateScreenSource() {
+    return std::make_unique<Win32ScreenSource>();
+}
+
+} // namespace tessavundo
