@@ -47,7 +47,10 @@ QMap<QString, QString> WindowTexts(Form1& form) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             add(id + QStringLiteral(" caption"), button->text());
     }
-    add(QStringLiteral("missing portal tooltip"), MissingPortalToolTip());
+    for (const ScreenReading reading : {ScreenReading::ForbiddenByDesktop,
+                                        ScreenReading::DisplayNotSupported, ScreenReading::Refused})
+        add(QStringLiteral("unreadable screen tooltip %1").arg(static_cast<int>(reading)),
+            UnreadableScreenToolTip(reading));
     return texts;
 }
 
