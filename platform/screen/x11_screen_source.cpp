@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace tessavundo {
 namespace {
@@ -88,16 +89,30 @@ X11ScreenSource::X11ScreenSource() {
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
+    pixelAtPointer_.reset();
     if (!connection_) {
         return kNoPointer;
     }
+    const auto pointerCookie = xcb_query_pointer(connection_, root_);
+    // The eyedropper reads the pixel under the pointer right after asking where it is. Asking
+    // for the pixel where the pointer last was goes out in the same flush, and its reply comes
+    // right behind the pointer's: a resting pointer costs one round trip instead of two.
+    const QPoint guess = lastPointer_;
+    const bool readAhead = context_.IsAnyHeld() && CanReadRootPixel(guess);
+    const auto pixelCookie = readAhead ? RequestRootPixel(guess) : xcb_get_image_cookie_t{};
     xcb_generic_error_t* error = nullptr;
-    const auto reply = TakeReply(
-        xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), &error), error);
+    const auto reply =
+        TakeReply(xcb_query_pointer_reply(connection_, pointerCookie, &error), error);
+    const PackedColor pixel = readAhead ? RootPixelReply(pixelCookie) : kInvalidColor;
     if (!reply || !reply->same_screen) {
+        lastPointer_ = kNoPointer;
         return kNoPointer;
     }
-    return QPoint(reply->root_x, reply->root_y);
+    lastPointer_ = QPoint(reply->root_x, reply->root_y);
+    if (readAhead && lastPointer_ == guess) {
+        pixelAtPointer_ = PixelAtPointer{guess, pixel};
+    }
+    return lastPointer_;
 }
 
 QRect X11ScreenSource::ToPhysicalPixels(const QRect& logicalRect) {
@@ -105,27 +120,41 @@ QRect X11ScreenSource::ToPhysicalPixels(const QRect& logicalRect) {
 }
 
 ScreenDC X11ScreenSource::GetWindowDC() {
+    pixelAtPointer_.reset();
     return context_.Take();
 }
 
 void X11ScreenSource::ReleaseDC(ScreenDC dc) {
-    context_.Release(dc);
+    if (context_.Release(dc)) {
+        pixelAtPointer_.reset();
+    }
 }
 
 PackedColor X11ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
-    // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
-    // The screens lie inside the root, whose coordinates fit the request's 16 bits.
-    if (!context_.IsHeld(dc) || !connection_ || !format_ || !IsOnAnyScreen(QPoint(x, y))) {
+    const auto readAhead = std::exchange(pixelAtPointer_, std::nullopt);
+    if (!context_.IsHeld(dc) || !CanReadRootPixel(QPoint(x, y))) {
         return kInvalidColor;
+    }
+    if (readAhead && readAhead->point == QPoint(x, y)) {
+        return readAhead->color;
     }
     return ReadRootPixel(x, y);
 }
 
-PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
+bool X11ScreenSource::CanReadRootPixel(QPoint point) const {
+    // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
+    // The screens lie inside the root, whose coordinates fit the request's 16 bits.
+    return connection_ && format_ && IsOnAnyScreen(point);
+}
+
+xcb_get_image_cookie_t X11ScreenSource::RequestRootPixel(QPoint point) {
+    return xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_,
+                         static_cast<std::int16_t>(point.x()), static_cast<std::int16_t>(point.y()),
+                         1, 1, ~0u);
+}
+
+PackedColor X11ScreenSource::RootPixelReply(xcb_get_image_cookie_t cookie) {
     xcb_generic_error_t* error = nullptr;
-    const auto cookie =
-        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, static_cast<std::int16_t>(x),
-                      static_cast<std::int16_t>(y), 1, 1, ~0u);
     // An error comes back here instead of reaching the toolkit's event queue.
     const auto reply = TakeReply(xcb_get_image_reply(connection_, cookie, &error), error);
     if (!reply || reply->depth != format_->depth ||
@@ -133,6 +162,10 @@ PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
         return kInvalidColor;
     }
     return ToPackedColor(*format_, xcb_get_image_data(reply.get()));
+}
+
+PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
+    return RootPixelReply(RequestRootPixel(QPoint(x, y)));
 }
 
 bool X11ScreenSource::CanReadContinuously() {
