@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -19,6 +20,15 @@ public:
     pid_t Pid() const { return pid_; }
     // Taken the moment before the process was created.
     std::chrono::steady_clock::time_point StartedAt() const { return startedAt_; }
+
+    // Ends the program at once and returns the CPU time of all its threads, those that ended
+    // before included, in milliseconds; empty if it was not running.
+    std::optional<double> KillAndReadCpuMs();
+
+    // Waits for the program to end by itself and returns the moment it ended; empty on
+    // timeout.
+    std::optional<std::chrono::steady_clock::time_point>
+    WaitForEnd(std::chrono::milliseconds timeout);
 
 private:
     pid_t pid_ = 0;
