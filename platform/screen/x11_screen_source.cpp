@@ -82,10 +82,7 @@ X11ScreenSource::X11ScreenSource() {
     connection_ = connection;
     root_ = screen->root;
     format_ = RootPixelFormat(*xcb_get_setup(connection), *screen);
-    // Decided once: the kind of session does not change while the program runs. A pixel read
-    // never gives all bits set, so kInvalidColor means the root refused the 1 x 1 read.
-    continuousReading_ = format_ && !IsWaylandSession(ReadDisplayEnvironment()) &&
-                         !IsXWayland(connection) && ReadRootPixel(0, 0) != kInvalidColor;
+    waylandSession_ = IsWaylandSession(ReadDisplayEnvironment());
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
@@ -169,7 +166,14 @@ PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
 }
 
 bool X11ScreenSource::CanReadContinuously() {
-    return continuousReading_;
+    // Decided once, when first asked rather than at start-up, which would wait for two round
+    // trips to the X server: the kind of session does not change while the program runs. A
+    // pixel read never gives all bits set, so kInvalidColor means the root refused the read.
+    if (!continuousReading_) {
+        continuousReading_ = connection_ && format_ && !waylandSession_ &&
+                             !IsXWayland(connection_) && ReadRootPixel(0, 0) != kInvalidColor;
+    }
+    return *continuousReading_;
 }
 
 WId X11ScreenSource::GetActiveWindow() {

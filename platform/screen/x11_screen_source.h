@@ -44,7 +44,8 @@ private:
     xcb_window_t root_ = XCB_WINDOW_NONE;
     std::optional<X11PixelFormat> format_;
     DeviceContextSlot context_;
-    bool continuousReading_ = false;
+    bool waylandSession_ = false;
+    std::optional<bool> continuousReading_;
     // Where the pointer was last found, the guess for the next pixel read.
     QPoint lastPointer_{-1, -1};
     // Answers the next pixel read at its point, once.

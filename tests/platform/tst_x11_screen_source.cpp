@@ -68,6 +68,7 @@ private slots:
     void pointsOffTheScreenAreUnreadable();
     void onlyTheHeldContextReads();
     void restingPointerCostsOneRoundTripATick();
+    void creatingTheSourceAsksTheServerNothing();
     void pixelUnderRestingPointerIsReadAfresh();
     void movedPointerIsReadWhereItIsNow();
     void activeWindowIsOnlyOurs();
@@ -197,6 +198,17 @@ void X11ScreenSourceTest::restingPointerCostsOneRoundTripATick() {
         QCOMPARE(counter.Writes(), 2);
     }
     source_->ReleaseDC(dc);
+}
+
+void X11ScreenSourceTest::creatingTheSourceAsksTheServerNothing() {
+    // The picker creates its source before its window is shown: start-up waits for nothing.
+    std::unique_ptr<ScreenSource> source;
+    {
+        test::X11WriteCounter counter(ToolkitConnection());
+        source = CreateScreenSource();
+        QCOMPARE(counter.Writes(), 0);
+    }
+    QVERIFY(source->CanReadContinuously());
 }
 
 void X11ScreenSourceTest::pixelUnderRestingPointerIsReadAfresh() {
