@@ -46,7 +46,9 @@ public:
     virtual void ReleaseDC(ScreenDC dc) = 0;
 
     // The color of one physical screen pixel, or kInvalidColor when it cannot be read (outside
-    // every screen, an X error, an unknown visual, a released or null context).
+    // every screen, an X error, an unknown visual, a released or null context). Asked right
+    // after GetCursorPos for the point it reported, a source may answer with the pixel it read
+    // together with the pointer, at the same moment.
     virtual PackedColor GetPixel(ScreenDC dc, int x, int y) = 0;
 
     // The active window of this process (0 when another application is active).

@@ -14,7 +14,9 @@
 #include "platform/window_placement.h"
 #include "ui/control_descriptions.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QMoveEvent>
@@ -33,10 +35,23 @@ namespace {
 // The hue marker reaches 240 twips into the rainbow bar, past its 15-pixel drawable width.
 constexpr int kHueMarkerPixelWidth = 16;
 
+// The first of the preferred families that is installed, or none to keep the desktop's own.
+// Given a list, or a family that is not installed, the toolkit asks the font configuration to
+// sort every installed font by likeness before the first text is laid out: an eighth of all
+// the work start-up does.
+QString InstalledControlFamily() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+        if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
+            return QLatin1String(family);
+    }
+    return QString();
+}
+
 QFont ControlFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    if (const QString family = InstalledControlFamily(); !family.isEmpty())
+        font.setFamily(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
@@ -56,7 +71,11 @@ Form1::Form1(FormServices services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tessavundo"));
     setWindowIcon(PngIcon(QStringLiteral(":/tessavundo.png")));
     setFixedSize(441, 273);
-    setFont(ControlFont());
+    // A text box lays out its text in the application's font before it takes the window's, so
+    // with another application font start-up would load two fonts instead of one.
+    const QFont controlFont = ControlFont();
+    QApplication::setFont(controlFont);
+    setFont(controlFont);
 
     CreateControls();
     DescribeControls(*this);

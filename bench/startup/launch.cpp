@@ -4,8 +4,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <poll.h>
 #include <spawn.h>
 #include <string_view>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -86,6 +89,40 @@ Launch::Launch(const std::string& program, const std::vector<std::string>& argum
         close(pipeEnds[1]);
         output_ = pipeEnds[0];
     }
+}
+
+std::optional<double> Launch::KillAndReadCpuMs() {
+    if (pid_ <= 0)
+        return std::nullopt;
+    kill(pid_, SIGKILL);
+    rusage usage{};
+    const bool reaped = wait4(pid_, nullptr, 0, &usage) == pid_;
+    pid_ = 0;
+    if (!reaped)
+        return std::nullopt;
+    const auto ms = [](const timeval& time) {
+        return time.tv_sec * 1e3 + time.tv_usec / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+std::optional<std::chrono::steady_clock::time_point>
+Launch::WaitForEnd(std::chrono::milliseconds timeout) {
+    if (pid_ <= 0)
+        return std::nullopt;
+    // A process descriptor becomes readable the moment the process ends.
+    const int descriptor = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+    if (descriptor < 0)
+        return std::nullopt;
+    pollfd ended{descriptor, POLLIN, 0};
+    const bool hasEnded = poll(&ended, 1, static_cast<int>(timeout.count())) == 1;
+    const auto endedAt = std::chrono::steady_clock::now();
+    close(descriptor);
+    if (!hasEnded)
+        return std::nullopt;
+    waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+    return endedAt;
 }
 
 Launch::~Launch() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -24,6 +25,15 @@ public:
     std::chrono::steady_clock::time_point StartedAt() const { return startedAt_; }
     // The reading end of the output pipe, -1 without one.
     int OutputFd() const { return output_; }
+
+    // Ends the program at once and returns the CPU time of all its threads, those that ended
+    // before included, in milliseconds; empty if it was not running.
+    std::optional<double> KillAndReadCpuMs();
+
+    // Waits for the program to end by itself and returns the moment it ended; empty on
+    // timeout.
+    std::optional<std::chrono::steady_clock::time_point>
+    WaitForEnd(std::chrono::milliseconds timeout);
 
 private:
     pid_t pid_ = 0;

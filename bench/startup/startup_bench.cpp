@@ -1,8 +1,8 @@
 // Starts programs alternately on the X server of DISPLAY, each on a fresh settings folder, and
-// prints as JSON, per program: the time from process creation to its first mapped window, its
-// peak memory, and its wake-ups and CPU time while idle with the focus where start-up left it.
+// prints as JSON, per program: the time from process creation to its first mapped window and
+// the CPU time of all its threads until then, its peak memory, its wake-ups and CPU time while
+// idle with the focus where start-up left it, and the time from a close request to its end.
 //
-//   startup_bench [--runs N] [--idle-runs K] [--idle-seconds S] NAME=PROGRAM...
 #include "bench/startup/launch.h"
 #include "bench/startup/process_stats.h"
 #include "bench/startup/window_watcher.h"
@@ -27,6 +27,7 @@ struct Program {
     std::vector<double> startupMs;
     std::vector<double> startupCpuMs;
     std::vector<long> peakKib;
+    std::vector<double> shutdownMs;
     long idleWakeupsMax = 0;
     long idleCpuTicksMax = 0;
     std::string error;
@@ -43,6 +44,12 @@ struct Options {
 // change) is left to finish before peak memory and idleness are read.
 constexpr auto kSettleTime = std::chrono::milliseconds(1000);
 constexpr auto kMapTimeout = std::chrono::seconds(20);
+// A program that has not ended this long after a close request is counted with this time.
+constexpr auto kEndTimeout = std::chrono::seconds(5);
+
+double Milliseconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
 
 template <typename T> double Median(std::vector<T> values) {
     if (values.empty())
@@ -53,9 +60,33 @@ template <typename T> double Median(std::vector<T> values) {
                              : (double(values[middle - 1]) + double(values[middle])) / 2;
 }
 
-void Measure(WindowWatcher& watcher, Program& program, bool counted, bool idle, int idleSeconds) {
+// A start ended the moment its window is mapped: the time to that moment, and the CPU time of
+// every thread until then, those that already ended included (read when the process is
+// reaped, so it takes in the moment the watcher needs to see the window).
+void MeasureStartup(WindowWatcher& watcher, Program& program, bool counted) {
     watcher.Forget();
-    const Launch launch(program.path);
+    Launch launch(program.path);
+    if (launch.Pid() == 0) {
+        program.error = "could not start " + program.path;
+        return;
+    }
+    const auto mapped = watcher.WaitForMappedWindow(launch.Pid(), kMapTimeout);
+    const auto cpuMs = launch.KillAndReadCpuMs();
+    if (!mapped || !cpuMs) {
+        program.error = "no window mapped within 20 s";
+        return;
+    }
+    if (counted) {
+        program.startupMs.push_back(Milliseconds(mapped->mappedAt - launch.StartedAt()));
+        program.startupCpuMs.push_back(*cpuMs);
+    }
+}
+
+// A start that runs on: its peak memory once start-up has settled, its idleness if asked, and
+// then the time from a close request to the end of the process.
+void MeasureRunning(WindowWatcher& watcher, Program& program, bool idle, int idleSeconds) {
+    watcher.Forget();
+    Launch launch(program.path);
     if (launch.Pid() == 0) {
         program.error = "could not start " + program.path;
         return;
@@ -65,7 +96,6 @@ void Measure(WindowWatcher& watcher, Program& program, bool counted, bool idle, 
         program.error = "no window mapped within 20 s";
         return;
     }
-    const double cpuMs = ReadCpuMs(launch.Pid());
     watcher.Focus(mapped->window);
     std::this_thread::sleep_for(kSettleTime);
     if (idle) {
@@ -77,13 +107,12 @@ void Measure(WindowWatcher& watcher, Program& program, bool counted, bool idle, 
         program.idleCpuTicksMax =
             std::max(program.idleCpuTicksMax, after.cpuTicks - before.cpuTicks);
     }
-    if (counted) {
-        program.startupMs.push_back(
-            std::chrono::duration<double, std::milli>(mapped->mappedAt - launch.StartedAt())
-                .count());
-        program.startupCpuMs.push_back(cpuMs);
-        program.peakKib.push_back(ReadPeakResidentKib(launch.Pid()));
-    }
+    program.peakKib.push_back(ReadPeakResidentKib(launch.Pid()));
+    watcher.RequestClose(mapped->window);
+    const auto requested = std::chrono::steady_clock::now();
+    const auto ended = launch.WaitForEnd(kEndTimeout);
+    program.shutdownMs.push_back(
+        Milliseconds((ended ? *ended : requested + kEndTimeout) - requested));
 }
 
 std::optional<int> ReadCount(const char* text) {
@@ -138,6 +167,7 @@ void PrintJson(const Options& options) {
         std::cout << "], \"startup_ms_median\": " << Median(program.startupMs)
                   << ", \"startup_cpu_ms_median\": " << Median(program.startupCpuMs)
                   << ", \"peak_kib_median\": " << Median(program.peakKib)
+                  << ", \"shutdown_ms_median\": " << Median(program.shutdownMs)
                   << ", \"idle_wakeups_max\": " << program.idleWakeupsMax
                   << ", \"idle_cpu_ticks_max\": " << program.idleCpuTicksMax << "}";
     }
@@ -161,14 +191,16 @@ int main(int argc, char* argv[]) {
 
     // One uncounted start each first, so that no program pays alone for cold disk caches.
     for (Program& program : options->programs)
-        Measure(watcher, program, false, false, 0);
+        MeasureStartup(watcher, program, false);
     // Alternately, and in reverse order every other round, so that a drift in the machine's
     // load falls on every program alike.
     for (int run = 0; run < options->runs; ++run) {
         const bool idle = run >= options->runs - options->idleRuns;
         auto measure = [&](Program& program) {
             if (program.error.empty())
-                Measure(watcher, program, true, idle, options->idleSeconds);
+                MeasureStartup(watcher, program, true);
+            if (program.error.empty())
+                MeasureRunning(watcher, program, idle, options->idleSeconds);
         };
         if (run % 2 == 0)
             std::for_each(options->programs.begin(), options->programs.end(), measure);

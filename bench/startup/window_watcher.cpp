@@ -26,10 +26,17 @@ WindowWatcher::WindowWatcher() {
     root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     const std::uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &events);
-    const char name[] = "_NET_WM_PID";
+    pidAtom_ = Atom("_NET_WM_PID");
+    protocolsAtom_ = Atom("WM_PROTOCOLS");
+    deleteWindowAtom_ = Atom("WM_DELETE_WINDOW");
+}
+
+xcb_atom_t WindowWatcher::Atom(const char* name) {
     const auto atom = Own(xcb_intern_atom_reply(
-        connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr));
-    pidAtom_ = atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
+        connection_,
+        xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+        nullptr));
+    return atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 WindowWatcher::~WindowWatcher() {
@@ -68,6 +75,19 @@ WindowWatcher::WaitForMappedWindow(pid_t pid, std::chrono::milliseconds timeout)
 
 void WindowWatcher::Focus(xcb_window_t window) {
     xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+}
+
+void WindowWatcher::RequestClose(xcb_window_t window) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = protocolsAtom_;
+    message.data.data32[0] = deleteWindowAtom_;
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
     xcb_flush(connection_);
 }
 

@@ -33,12 +33,18 @@ public:
     // Gives the window the input focus, as a click on it would with a window manager.
     void Focus(xcb_window_t window);
 
+    // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
+    void RequestClose(xcb_window_t window);
+
 private:
     std::optional<std::uint32_t> WindowPid(xcb_window_t window);
+    xcb_atom_t Atom(const char* name);
 
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = 0;
     xcb_atom_t pidAtom_ = 0;
+    xcb_atom_t protocolsAtom_ = 0;
+    xcb_atom_t deleteWindowAtom_ = 0;
 };
 
 } // namespace tessavundo::startup

@@ -5,6 +5,7 @@
 #include "bench/table/goal_table.h"
 #include "bench/table/machine.h"
 #include "bench/table/measurements.h"
+#include "bench/table/program_rows.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,9 +27,6 @@ struct Paths {
 };
 
 constexpr int kRepetitions = 5;
-constexpr int kStartupRuns = 15;
-constexpr int kIdleRuns = 3;
-constexpr int kIdleSeconds = 3;
 
 void Say(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -156,70 +154,6 @@ std::optional<QJsonObject> RunSampleRate(const Paths& paths) {
     return runs[0].toObject();
 }
 
-void AddEyedropperRows(GoalTable& table, const std::optional<QJsonObject>& sampling) {
-    const QString rate = QStringLiteral("Eyedropper samples per second under Xvfb");
-    const QString cpu = QStringLiteral("Eyedropper CPU share, pointer still over one color");
-    const QString why = QStringLiteral("BM_SampleRateResting gave no result under Xvfb");
-    if (!sampling || !sampling->contains(QLatin1String("samples"))) {
-        table.AddNotMeasured(rate, QStringLiteral(">= 850 /s"), why);
-        table.AddNotMeasured(cpu, QStringLiteral("< 20 %"), why);
-        return;
-    }
-    table.AddAtLeast(rate, (*sampling)[QLatin1String("samples")].toDouble(), 850,
-                     QStringLiteral("/s"));
-    const double share = 100 * (*sampling)[QLatin1String("cpu_time")].toDouble() /
-                         (*sampling)[QLatin1String("real_time")].toDouble();
-    table.AddBelow(cpu, share, 20, false, QStringLiteral("%"));
-}
-
-void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup) {
-    QJsonObject picker;
-    QJsonObject empty;
-    if (startup) {
-        for (const QJsonValue entry : (*startup)[QLatin1String("programs")].toArray()) {
-            const QJsonObject program = entry.toObject();
-            (program[QLatin1String("name")].toString() == QLatin1String("empty") ? empty : picker) =
-                program;
-        }
-    }
-    const auto value = [](const QJsonObject& program, const char* key) {
-        return program[QLatin1String(key)].toDouble();
-    };
-    if (picker.isEmpty() || empty.isEmpty() || picker.contains(QLatin1String("error")) ||
-        empty.contains(QLatin1String("error"))) {
-        const QString why = QStringLiteral("startup_bench gave no result");
-        table.AddNotMeasured(QStringLiteral("Start-up to first mapped window"),
-                             QStringLiteral("<= 1.5x empty Qt Widgets program"), why);
-        table.AddNotMeasured(QStringLiteral("Peak memory"),
-                             QStringLiteral("<= 1.25x empty Qt Widgets program"), why);
-        table.AddNotMeasured(QStringLiteral("Idle wake-ups"), QStringLiteral("0"), why);
-        return;
-    }
-    table.AddAtMostTimes(
-        QStringLiteral("Start-up to first mapped window (median of %1)").arg(kStartupRuns),
-        value(picker, "startup_ms_median"), value(empty, "startup_ms_median"), 1.5,
-        QStringLiteral("empty Qt Widgets program"), QStringLiteral("ms"));
-    const double pickerCpu = value(picker, "startup_cpu_ms_median");
-    const double emptyCpu = value(empty, "startup_cpu_ms_median");
-    table.AddForComparison(QStringLiteral("CPU time to first mapped window (median)"),
-                           FormatNumber(pickerCpu, QStringLiteral("ms")),
-                           QStringLiteral("%1x the empty program's %2")
-                               .arg(QString::number(pickerCpu / emptyCpu, 'f', 2),
-                                    FormatNumber(emptyCpu, QStringLiteral("ms"))));
-    table.AddAtMostTimes(QStringLiteral("Peak memory (VmHWM, median)"),
-                         value(picker, "peak_kib_median") / 1024,
-                         value(empty, "peak_kib_median") / 1024, 1.25,
-                         QStringLiteral("empty Qt Widgets program"), QStringLiteral("MiB"));
-    table.AddBelow(QStringLiteral("Idle wake-ups in %1 s, neither timer running (most of %2 runs)")
-                       .arg(kIdleSeconds)
-                       .arg(kIdleRuns),
-                   value(picker, "idle_wakeups_max"), 0, true, QString());
-    table.AddBelow(QStringLiteral("Idle CPU in %1 s, in clock ticks (most of %2 runs)")
-                       .arg(kIdleSeconds)
-                       .arg(kIdleRuns),
-                   value(picker, "idle_cpu_ticks_max"), 0, true, QString());
-}
-
 // The one-shot pick under Xvfb against the empty program, both started alternately.
 std::optional<QJsonObject> RunPickBench(const Paths& paths) {
     Say(QStringLiteral("running pick_bench under Xvfb ..."));
@@ -273,16 +207,22 @@ QString Document(const GoalTable& table, const QString& machine) {
                "- Start-up is the time from creating the process to the X server mapping its "
                "first window (`startup_bench` under Xvfb, no window manager, the picker and "
                "`empty_widgets_window` started alternately, %5 times each after one uncounted "
-               "start, each with fresh settings and runtime folders). Its CPU time is that of "
-               "the threads still running at that moment, so it leaves out the short font "
-               "warm-up thread. Peak memory is VmHWM one second after mapping. Idle wake-ups "
-               "are the context switches of all threads, and idle CPU the clock ticks, over "
-               "%6 s that begin one second after the window was given the input focus, which "
-               "start-up leaves on the shade field.\n"
+               "start, each with fresh settings and runtime folders). Those starts are killed "
+               "the moment the window is seen mapped, and their CPU time is that of every "
+               "thread, ended ones included, as the reaped process reports it. A second start "
+               "of each round runs on: its peak memory is VmHWM one second after mapping; idle "
+               "wake-ups are the context switches of all threads, and idle CPU the clock "
+               "ticks, over %6 s that begin one second after the window was given the input "
+               "focus, which start-up leaves on the shade field; then the watcher asks the "
+               "window to close (WM_DELETE_WINDOW, as a window manager's close button does) "
+               "and shut-down lasts until the process has ended. Shut-down writes the nine "
+               "settings, so its figure depends on how the settings store writes them.\n"
                "- The eyedropper's sample rate and CPU share are `BM_SampleRateResting` of "
                "`window_bench` on the X11 platform under Xvfb: the picker samples the real "
                "screen for three seconds with the pointer at rest, and the CPU share is its "
-               "thread's CPU time over the time that passed.\n"
+               "thread's CPU time over the time that passed. The X server's share is the CPU "
+               "time of its process (found through the connection's peer) over the same "
+               "time.\n"
                "- The one-shot pick is `pick_bench` under Xvfb: `tessavundo --pick` and "
                "`empty_widgets_window` started alternately, %5 times each after one uncounted "
                "run. The crosshair counts from creating the process to the X server's notice "

@@ -26,6 +26,7 @@ public:
     }
 
     bool IsHeld(ScreenDC dc) const { return dc != 0 && dc == held_; }
+    bool IsAnyHeld() const { return held_ != 0; }
 
 private:
     ScreenDC last_ = 0;

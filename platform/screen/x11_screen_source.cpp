@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace tessavundo {
 namespace {
@@ -46,9 +47,7 @@ bool IsXWayland(xcb_connection_t* connection) {
 } // namespace
 
 X11ScreenSource::X11ScreenSource() {
-    // Decided once: the kind of session and the display do not change while the program runs.
-    const bool wayland = IsWaylandSession(ReadDisplayEnvironment());
-    reading_ = wayland ? ScreenReading::ForbiddenByDesktop : ScreenReading::Refused;
+    waylandSession_ = IsWaylandSession(ReadDisplayEnvironment());
     xcb_connection_t* connection = ToolkitConnection();
     if (!connection) {
         return;
@@ -60,32 +59,35 @@ X11ScreenSource::X11ScreenSource() {
     connection_ = connection;
     root_ = screen->root;
     colormap_ = screen->default_colormap;
-    if (const auto visual = RootVisual(*xcb_get_setup(connection), *screen)) {
+    if (const auto visual = RootVisual(*xcb_get_setup(connection), *screen))
         format_ = PixelFormatOf(*visual);
-    }
-    if (wayland || IsXWayland(connection)) {
-        reading_ = ScreenReading::ForbiddenByDesktop;
-    } else if (!format_) {
-        reading_ = ScreenReading::DisplayNotSupported;
-    } else {
-        // A pixel read never gives all bits set, so kInvalidColor means the root refused the
-        // 1 x 1 read.
-        reading_ = ReadRootPixel(0, 0) != kInvalidColor ? ScreenReading::Continuous
-                                                        : ScreenReading::Refused;
-    }
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
+    pixelAtPointer_.reset();
     if (!connection_) {
         return kNoPointer;
     }
+    const auto pointerCookie = xcb_query_pointer(connection_, root_);
+    // The eyedropper reads the pixel under the pointer right after asking where it is. Asking
+    // for the pixel where the pointer last was goes out in the same flush, and its reply comes
+    // right behind the pointer's: a resting pointer costs one round trip instead of two.
+    const QPoint guess = lastPointer_;
+    const bool readAhead = context_.IsAnyHeld() && CanReadRootPixel(guess);
+    const auto pixelCookie = readAhead ? RequestRootPixel(guess) : xcb_get_image_cookie_t{};
     xcb_generic_error_t* error = nullptr;
-    const auto reply = TakeReply(
-        xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), &error), error);
+    const auto reply =
+        TakeReply(xcb_query_pointer_reply(connection_, pointerCookie, &error), error);
+    const PackedColor pixel = readAhead ? RootPixelReply(pixelCookie) : kInvalidColor;
     if (!reply || !reply->same_screen) {
+        lastPointer_ = kNoPointer;
         return kNoPointer;
     }
-    return QPoint(reply->root_x, reply->root_y);
+    lastPointer_ = QPoint(reply->root_x, reply->root_y);
+    if (readAhead && lastPointer_ == guess) {
+        pixelAtPointer_ = PixelAtPointer{guess, pixel};
+    }
+    return lastPointer_;
 }
 
 QRect X11ScreenSource::ToPhysicalPixels(const QRect& logicalRect) {
@@ -93,27 +95,41 @@ QRect X11ScreenSource::ToPhysicalPixels(const QRect& logicalRect) {
 }
 
 ScreenDC X11ScreenSource::GetWindowDC() {
+    pixelAtPointer_.reset();
     return context_.Take();
 }
 
 void X11ScreenSource::ReleaseDC(ScreenDC dc) {
-    context_.Release(dc);
+    if (context_.Release(dc)) {
+        pixelAtPointer_.reset();
+    }
 }
 
 PackedColor X11ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
-    // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
-    // The screens lie inside the root, whose coordinates fit the request's 16 bits.
-    if (!context_.IsHeld(dc) || !connection_ || !format_ || !IsOnAnyScreen(QPoint(x, y))) {
+    const auto readAhead = std::exchange(pixelAtPointer_, std::nullopt);
+    if (!context_.IsHeld(dc) || !CanReadRootPixel(QPoint(x, y))) {
         return kInvalidColor;
+    }
+    if (readAhead && readAhead->point == QPoint(x, y)) {
+        return readAhead->color;
     }
     return ReadRootPixel(x, y);
 }
 
-PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
+bool X11ScreenSource::CanReadRootPixel(QPoint point) const {
+    // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
+    // The screens lie inside the root, whose coordinates fit the request's 16 bits.
+    return connection_ && format_ && IsOnAnyScreen(point);
+}
+
+xcb_get_image_cookie_t X11ScreenSource::RequestRootPixel(QPoint point) {
+    return xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_,
+                         static_cast<std::int16_t>(point.x()), static_cast<std::int16_t>(point.y()),
+                         1, 1, ~0u);
+}
+
+PackedColor X11ScreenSource::RootPixelReply(xcb_get_image_cookie_t cookie) {
     xcb_generic_error_t* error = nullptr;
-    const auto cookie =
-        xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, static_cast<std::int16_t>(x),
-                      static_cast<std::int16_t>(y), 1, 1, ~0u);
     // An error comes back here instead of reaching the toolkit's event queue.
     const auto reply = TakeReply(xcb_get_image_reply(connection_, cookie, &error), error);
     if (!reply || reply->depth != format_->depth ||
@@ -139,8 +155,27 @@ PackedColor X11ScreenSource::ReadColormapEntry(std::uint32_t pixel) {
     return ColormapEntryColor(entry.red, entry.green, entry.blue);
 }
 
+PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
+    return RootPixelReply(RequestRootPixel(QPoint(x, y)));
+}
+
 ScreenReading X11ScreenSource::Reading() {
-    return reading_;
+    // Decided once, when first asked rather than at start-up, which would wait for two round
+    // trips to the X server: the kind of session does not change while the program runs.
+    if (!reading_) {
+        if (waylandSession_ || (connection_ && IsXWayland(connection_)))
+            reading_ = ScreenReading::ForbiddenByDesktop;
+        else if (!connection_)
+            reading_ = ScreenReading::Refused;
+        else if (!format_)
+            reading_ = ScreenReading::DisplayNotSupported;
+        else
+            // A pixel read never gives all bits set, so kInvalidColor means the root refused
+            // the 1 x 1 read.
+            reading_ = ReadRootPixel(0, 0) != kInvalidColor ? ScreenReading::Continuous
+                                                            : ScreenReading::Refused;
+    }
+    return *reading_;
 }
 
 WId X11ScreenSource::GetActiveWindow() {

@@ -2,6 +2,7 @@
 // the goals' edges.
 #include "bench/table/goal_table.h"
 #include "bench/table/measurements.h"
+#include "bench/table/program_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,74 @@ TEST(GoalTable, CountsMissingFiguresApartFromMissesAndShowsThem) {
         QStringLiteral("| keystroke | not measured (no BM_RgbFieldKeystroke) | < 200 us | - | "
                        "not measured |")));
     EXPECT_TRUE(markdown.contains(QStringLiteral("| portable path | 57 us |")));
+}
+
+// startup_bench's output for the picker and the empty program, each figure given.
+std::optional<QJsonObject> StartupReport(double startupMs, double cpuMs, double peakKib,
+                                         double shutdownMs) {
+    return ParseJsonObject(QStringLiteral(R"({"runs": 15, "programs": [
+        {"name": "tessavundo", "startup_ms_median": %1, "startup_cpu_ms_median": %2,
+         "peak_kib_median": %3, "shutdown_ms_median": %4, "idle_wakeups_max": 0,
+         "idle_cpu_ticks_max": 0},
+        {"name": "empty", "startup_ms_median": 20, "startup_cpu_ms_median": 10,
+         "peak_kib_median": 20000, "shutdown_ms_median": 5, "idle_wakeups_max": 0,
+         "idle_cpu_ticks_max": 0}]})")
+                               .arg(startupMs)
+                               .arg(cpuMs)
+                               .arg(peakKib)
+                               .arg(shutdownMs)
+                               .toUtf8());
+}
+
+TEST(StartupRows, JudgeTimeCpuMemoryAndShutdownAtTheirEdges) {
+    GoalTable met;
+    AddStartupRows(met, StartupReport(24, 12, 23000, 19.9));
+    EXPECT_EQ(met.Misses(), 0);
+    EXPECT_EQ(met.NotMeasured(), 0);
+    EXPECT_TRUE(met.Markdown().contains(QStringLiteral("| 1.20x | PASS |")));
+
+    // Each figure just past its goal: time, CPU time, peak memory, shut-down.
+    GoalTable missed;
+    AddStartupRows(missed, StartupReport(24.1, 12.1, 23001, 20));
+    EXPECT_EQ(missed.Misses(), 4);
+}
+
+TEST(StartupRows, AreNotMeasuredWhenEitherProgramFailed) {
+    GoalTable noReport;
+    AddStartupRows(noReport, std::nullopt);
+    EXPECT_EQ(noReport.Misses(), 0);
+    EXPECT_EQ(noReport.NotMeasured(), 5);
+
+    GoalTable failed;
+    AddStartupRows(failed, ParseJsonObject(R"({"programs": [
+        {"name": "tessavundo", "error": "no window mapped within 20 s"},
+        {"name": "empty", "startup_ms_median": 20}]})"));
+    EXPECT_EQ(failed.NotMeasured(), 5);
+}
+
+TEST(EyedropperRows, JudgeBothSharesOfACore) {
+    const auto sampling = [](double cpuMs, const char* serverShare) {
+        QString json =
+            QStringLiteral(R"({"samples": 900, "cpu_time": %1, "real_time": 1000)").arg(cpuMs);
+        if (serverShare)
+            json +=
+                QStringLiteral(R"(, "x_server_cpu_percent": %1)").arg(QLatin1String(serverShare));
+        return ParseJsonObject((json + QLatin1Char('}')).toUtf8());
+    };
+    GoalTable met;
+    AddEyedropperRows(met, sampling(60, "6"));
+    EXPECT_EQ(met.Misses(), 0);
+    EXPECT_EQ(met.NotMeasured(), 0);
+
+    GoalTable missed;
+    AddEyedropperRows(missed, sampling(61, "6.1"));
+    EXPECT_EQ(missed.Misses(), 2);
+
+    // An X server whose process could not be read leaves its row unmeasured, not met.
+    GoalTable unread;
+    AddEyedropperRows(unread, sampling(30, nullptr));
+    EXPECT_EQ(unread.Misses(), 0);
+    EXPECT_EQ(unread.NotMeasured(), 1);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "platform/screen/create_screen_source.h"
 #include "x11_test_support.h"
+#include "x11_write_counter.h"
 
 #include <QCursor>
 #include <QTest>
 #include <climits>
+#include <cstdlib>
 #include <memory>
 #include <xcb/xcb.h>
 
@@ -13,6 +15,42 @@ using tessavundo::test::SolidWindow;
 namespace {
 
 constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+
+xcb_connection_t* ToolkitConnection() {
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+// Another client of the X server, which moves the pointer without a write on the toolkit's
+// connection.
+class OtherClient {
+public:
+    OtherClient()
+        : connection_(xcb_connect(nullptr, nullptr)) {}
+    ~OtherClient() { xcb_disconnect(connection_); }
+    OtherClient(const OtherClient&) = delete;
+    OtherClient& operator=(const OtherClient&) = delete;
+
+    bool Connected() const { return !xcb_connection_has_error(connection_); }
+
+    // Returns once the server has moved the pointer.
+    void MovePointer(QPoint rootPoint) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        xcb_warp_pointer(connection_, XCB_WINDOW_NONE, root, 0, 0, 0, 0,
+                         static_cast<std::int16_t>(rootPoint.x()),
+                         static_cast<std::int16_t>(rootPoint.y()));
+        std::free(
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
+    }
+
+private:
+    xcb_connection_t* connection_;
+};
+
+// What the eyedropper's tick asks of the screen: where the pointer is, then its pixel.
+PackedColor Tick(ScreenSource& source, ScreenDC dc) {
+    const QPoint pointer = source.GetCursorPos();
+    return source.GetPixel(dc, pointer.x(), pointer.y());
+}
 
 } // namespace
 
@@ -29,6 +67,10 @@ private slots:
     void pointsOffTheScreenAreUnreadable_data();
     void pointsOffTheScreenAreUnreadable();
     void onlyTheHeldContextReads();
+    void restingPointerCostsOneRoundTripATick();
+    void creatingTheSourceAsksTheServerNothing();
+    void pixelUnderRestingPointerIsReadAfresh();
+    void movedPointerIsReadWhereItIsNow();
     void activeWindowIsOnlyOurs();
     void readsContinuouslyOnlyOutsideWayland_data();
     void readsContinuouslyOnlyOutsideWayland();
@@ -130,6 +172,91 @@ void X11ScreenSourceTest::onlyTheHeldContextReads() {
 
     source_->ReleaseDC(second);
     QCOMPARE(source_->GetPixel(second, 5, 5), kInvalidColor);
+}
+
+void X11ScreenSourceTest::restingPointerCostsOneRoundTripATick() {
+    OtherClient other;
+    QVERIFY(other.Connected());
+    other.MovePointer(QPoint(640, 400));
+    const ScreenDC dc = source_->GetWindowDC();
+    // The first tick has no earlier pointer position to read ahead at.
+    QCOMPARE(Tick(*source_, dc), kRootColor);
+
+    constexpr int kTicks = 20;
+    {
+        test::X11WriteCounter counter(ToolkitConnection());
+        for (int tick = 0; tick < kTicks; ++tick)
+            QCOMPARE(Tick(*source_, dc), kRootColor);
+        QCOMPARE(counter.Writes(), kTicks);
+    }
+    {
+        // A pixel anywhere but under the pointer costs a round trip of its own, which the
+        // counter sees.
+        test::X11WriteCounter counter(ToolkitConnection());
+        const QPoint pointer = source_->GetCursorPos();
+        QCOMPARE(source_->GetPixel(dc, pointer.x() + 1, pointer.y()), kRootColor);
+        QCOMPARE(counter.Writes(), 2);
+    }
+    source_->ReleaseDC(dc);
+}
+
+void X11ScreenSourceTest::creatingTheSourceAsksTheServerNothing() {
+    // The picker creates its source before its window is shown: start-up waits for nothing.
+    std::unique_ptr<ScreenSource> source;
+    {
+        test::X11WriteCounter counter(ToolkitConnection());
+        source = CreateScreenSource();
+        QCOMPARE(counter.Writes(), 0);
+    }
+    QVERIFY(source->CanReadContinuously());
+}
+
+void X11ScreenSourceTest::pixelUnderRestingPointerIsReadAfresh() {
+    OtherClient other;
+    QVERIFY(other.Connected());
+    other.MovePointer(QPoint(100, 100));
+    const ScreenDC dc = source_->GetWindowDC();
+    QCOMPARE(Tick(*source_, dc), kRootColor);
+    QCOMPARE(Tick(*source_, dc), kRootColor);
+    // The screen changes under the resting pointer: the next tick shows it.
+    QVERIFY(test::RunTool("xsetroot", {"-solid", "#654321"}));
+    QCOMPARE(Tick(*source_, dc), 0x65 + 256 * 0x43 + 65536 * 0x21);
+
+    // A context given back and taken anew reads afresh too, never what the old one read.
+    source_->GetCursorPos();
+    source_->ReleaseDC(dc);
+    QVERIFY(test::RunTool("xsetroot", {"-solid", "#123456"}));
+    const ScreenDC next = source_->GetWindowDC();
+    QCOMPARE(source_->GetPixel(next, 100, 100), kRootColor);
+    source_->ReleaseDC(next);
+}
+
+void X11ScreenSourceTest::movedPointerIsReadWhereItIsNow() {
+    OtherClient other;
+    QVERIFY(other.Connected());
+    SolidWindow window(QColor(255, 0, 0), QRect(200, 150, 120, 80));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint inside = source_->ToPhysicalPixels(window.LogicalClientRect()).center();
+    const QPoint outside(50, 50);
+    const ScreenDC dc = source_->GetWindowDC();
+    QTRY_COMPARE(source_->GetPixel(dc, inside.x(), inside.y()), PackedColor{255});
+
+    other.MovePointer(outside);
+    QCOMPARE(Tick(*source_, dc), kRootColor);
+    QCOMPARE(Tick(*source_, dc), kRootColor);
+    other.MovePointer(inside);
+    {
+        // The pixel read ahead is the root's, where the pointer was: the tick reads again.
+        test::X11WriteCounter counter(ToolkitConnection());
+        QCOMPARE(Tick(*source_, dc), PackedColor{255});
+        QCOMPARE(counter.Writes(), 2);
+    }
+    QCOMPARE(Tick(*source_, dc), PackedColor{255});
+    // The read ahead answers only for its own point.
+    QCOMPARE(source_->GetCursorPos(), inside);
+    QCOMPARE(source_->GetPixel(dc, outside.x(), outside.y()), kRootColor);
+    source_->ReleaseDC(dc);
 }
 
 void X11ScreenSourceTest::activeWindowIsOnlyOurs() {

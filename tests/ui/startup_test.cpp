@@ -5,6 +5,7 @@
 #include "platform/text_box.h"
 #include "tests/support/form_harness.h"
 
+#include <QFontDatabase>
 #include <QScreen>
 #include <QWindow>
 #include <QtTest>
@@ -19,6 +20,7 @@ private slots:
     void storedColor_data();
     void storedColor();
     void firstRunShowsRedWithSystemColorSwatches();
+    void controlsShareOneInstalledFont();
     void swatchesRestoreOneByOne();
     void positionNeedsBothCoordinates();
     void positionOffEveryScreenComesBack();
@@ -104,6 +106,22 @@ void StartupTest::firstRunShowsRedWithSystemColorSwatches() {
     QCOMPARE(form.Picture2->Point(0, 0), 255 + 65536 * 2);
     QCOMPARE(form.Picture2->Point(0, 1532), 255 + 256 * 3);
     QCOMPARE(form.Picture2->Point(0.5f, 512), 0xFF0000);
+}
+
+void StartupTest::controlsShareOneInstalledFont() {
+    FormHarness harness;
+    Form1& form = harness.Start();
+    // One family at most, and an installed one: a list or a missing family would make the
+    // toolkit sort every installed font for fallbacks before the first text is laid out.
+    const QStringList families = form.font().families();
+    QVERIFY2(families.size() <= 1, qPrintable(families.join(QLatin1Char(','))));
+    if (!families.isEmpty())
+        QVERIFY(QFontDatabase::families().contains(families.first(), Qt::CaseInsensitive));
+    QCOMPARE(form.font().pointSizeF(), 8.25);
+    // The text boxes first lay out in the application's font: it has to be the same one.
+    QCOMPARE(QApplication::font(), form.font());
+    QCOMPARE(form.Text1->font(), form.font());
+    QVERIFY(form.Command1->font().bold());
 }
 
 void StartupTest::swatchesRestoreOneByOne() {
