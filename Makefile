@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz

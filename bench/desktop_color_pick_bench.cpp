@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The desktop's answer to the eyedropper where the screen cannot be read continuously: the
 // toggle going down asks, and the answer is sampled, located (rendering the field), shown in
 // both fields and copied, the toggle coming back up.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // One tick of the eyedropper: the pointer, one pixel, both fields, the locate routine and the
 // render it runs, against a fake screen.
 #include "bench/window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // One hue change as the user sees it (render, write back, repaint of the field), against the
 // least that could show it: the render and one repaint of a bare widget showing a 256 x 256
 // image.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // One keystroke in an entry field, from a plain color to a field filled to its limit with
 // text that no one means as a color: the work of each keystroke stays bounded by the field's
 // capacity. Each iteration types one character at the end and erases it again.

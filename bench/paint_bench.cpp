@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Painting the shade field as each repaint does, at display scales 1 and 2: the border, the
 // image enlarged without smoothing, and the field marker.
 #include "bench/window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The two inputs that render the whole field while the user works: a keystroke in the rgb
 // field and a tick of the rainbow bar's follow-up timer.
 #include "bench/window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The shade field as the window renders it, and the rainbow bar as start-up draws it.
 #include "bench/window_fixture.h"
 #include "core/hue_scale.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // How many samples per second the eyedropper takes from a real X server, with the window's
 // event loop running as it does for the user: ticks, repaints and all. Run under Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb build/window_bench

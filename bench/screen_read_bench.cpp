@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // One pixel read through the screen source against Qt's own screen grab of one logical pixel.
 // Needs an X display; without one it says so and measures nothing.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The shade field in the straightforward form and in the form the program uses, over a sweep
 // of hues, and over hues whose mid shades are partly held; and each instruction-set path.
 #include "core/shade_field.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The swatch routines, the copy button and the settings written at shut-down and read at
 // start-up, as the window runs them.
 #include "bench/window_fixture.h"

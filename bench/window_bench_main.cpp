@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Benchmarks of the window's routines need an application object; they run offscreen unless
 // a platform is chosen.
 #include <QApplication>

@@ -1,9 +1,10 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 # `make package` builds a Debian package of the installed files (resources/CMakeLists.txt).
 set(TESSAVUNDO_MAINTAINER "The Tessavundo developers <tessavundo@users.noreply.github.com>")
 
 # What Debian asks of every package besides the program: the licence in the machine-readable
 # copyright format and the changelog, compressed as dpkg does (maximum, without a timestamp).
-# And lintian's overrides, each with its reason.
 include(GNUInstallDirs)
 if(UNIX)
     set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/tessavundo)
@@ -17,8 +18,6 @@ if(UNIX)
     install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright
                   ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog.gz
             DESTINATION ${doc_dir})
-    install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/lintian-overrides
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tessavundo)
 endif()
 
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "core/color_readers.h"
 
 #include "core/hex_digits.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "core/shade_field.h"
 
 #include "core/shade_field_paths.h"

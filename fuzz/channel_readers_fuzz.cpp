@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The four channel readers on any bytes with any of the locale's decimal separators: each reads
 // the same number, the rounded readers fail exactly outside their ranges, and the hex digits
 // read back as the number.

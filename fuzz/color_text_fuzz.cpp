@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Any packed color, formatted in both notations, reads back as itself, and locates as itself.
 #include "core/color.h"
 #include "core/color_readers.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The hex reader on any bytes: it fails or gives three values 0..255, ignores case and
 // whatever follows the three pairs, and reads its own notation back.
 #include "core/color.h"

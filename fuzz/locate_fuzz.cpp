@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The locate computation on any bytes as the rgb field's text: it fails exactly when a channel
 // is no byte, and otherwise keeps the field marker on the field and gives real colors.
 #include "core/color_readers.h"

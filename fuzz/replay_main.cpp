@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over the files of its corpus, so that every kept input, the ones that
 // once broke a property included, is checked again by the ordinary test suite.
 #include <cstdint>

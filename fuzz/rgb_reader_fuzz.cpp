@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The rgb reader on any bytes: the channel texts are consecutive pieces of the typed text,
 // separated by single commas, that hold no bracket and no comma.
 #include "core/color_readers.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The shade field for any 32-bit float position, NaN and infinities included: the fast
 // renderer writes nothing outside the buffer, leaves the buffer alone for a position in no
 // segment, keeps every fourth byte, and matches the straightforward renderer byte for byte.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "platform/font_warm_up.h"
 
 #include <fontconfig/fontconfig.h>

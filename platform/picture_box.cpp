@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "platform/picture_box.h"
 
 #include "platform/focus_ring.h"

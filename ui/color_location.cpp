@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "core/locate.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"

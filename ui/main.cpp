@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "platform/clipboard.h"
 #include "platform/font_warm_up.h"
 #include "platform/portal/create_color_portal.h"

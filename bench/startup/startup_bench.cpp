@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Starts programs alternately on the X server of DISPLAY, each on a fresh settings folder, and
 // prints as JSON, per program: the time from process creation to its first mapped window and
 // the CPU time of all its threads until then, its peak memory, its wake-ups and CPU time while

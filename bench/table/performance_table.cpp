@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Runs every benchmark of the picker and prints one table: each figure, its goal, the ratio and
 // PASS or MISS; the same table, with the date and the machine, goes to the given Markdown file.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "platform/portal/desktop_color_portal.h"
 
 #include "core/unit_channels.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The table behind make bench: which figure each benchmark's JSON gives, and the verdicts at
 // the goals' edges.
 #include "bench/table/goal_table.h"

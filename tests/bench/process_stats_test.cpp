@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // What startup_bench reads from /proc, checked on this test's own process.
 #include "bench/startup/process_stats.h"
 

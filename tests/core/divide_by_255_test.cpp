@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The division-free quotient against the hardware division, bit for bit, where a quotient is
 // hardest to round: next to the multiples of 255 (where the stored floor steps) and as close to
 // a rounding midpoint as a quotient by 255 can come.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Every instruction-set path of the shade field against the straightforward renderer, and
 // their rows' division by 255 where its rounding decides a byte.
 #include "core/shade_field_paths.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The copy buttons and the help button of the real picker on an X server: the copied text as
 // other programs read it, while the picker runs and after it has quit.
 #include "tests/e2e/picker_session.h"

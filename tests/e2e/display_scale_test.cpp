@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The picker at a display scale of 2 on a real X server: the window twice as large, the shade
 // field and the rainbow bar enlarged without smoothing, and the eyedropper reading the physical
 // pixel under the pointer.

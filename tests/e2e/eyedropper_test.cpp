@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The eyedropper on a real X server with no window manager: sampling the desktop, Enter and
 // Esc, and what another program then reads from the clipboard. The depth test runs on servers
 // of 15, 16, 24 and 30 bits per pixel too.

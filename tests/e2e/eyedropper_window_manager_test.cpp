@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The eyedropper under a window manager, which frames the window and activates another one on
 // a click: the field and the bar are left out wherever the frame puts them, a click into
 // another application ends sampling with its color on the clipboard, and closing while

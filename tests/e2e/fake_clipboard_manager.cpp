@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // A clipboard manager reduced to what a program leaving the desktop asks of one: it owns the
 // CLIPBOARD_MANAGER selection, and on a SAVE_TARGETS request it takes the CLIPBOARD text from
 // the program that is about to quit, confirms, and from then on serves that text itself.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Stands in for the desktop's color-picker portal on the session bus that
 // DBUS_SESSION_BUS_ADDRESS names. With three numbers from 0 to 1 it answers every PickColor
 // with that color; with "cancel", as a picker the user closed; without, it never answers.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The picker's first run on a real X server: the window's size and what its fields show.
 #include "core/hue_scale.h"
 #include "core/shade_field_reference.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The picker started the way a launcher starts it, from its desktop entry: the window it opens
 // carries the title, the window class the entry names in StartupWMClass, and its icon.
 #include "tests/e2e/picker_session.h"

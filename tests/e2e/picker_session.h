@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Drives the real picker binary on the X server of the test (started by xvfb-run), with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Picking as a user does it on a real X server: pressing and dragging on the rainbow bar,
 // dragging on the shade field out of the window, and typing into both entry fields.
 #include "core/shade_field_reference.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Asked to terminate, the real picker shuts down as when its window is closed: the nine values
 // are saved and the program ends normally.
 #include "tests/e2e/picker_session.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // A window of one color, titled "Solid color", for the picker to sample on a test's X server.
 // Usage: solid_color_window '#AB3210' [left top]
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // A new user's session under a window manager: copy a few colors, watch the swatches fill from
 // the left, take one back, reset with a double click on the last, close the window the usual
 // way and start again.

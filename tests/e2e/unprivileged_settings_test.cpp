@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The real picker, run as an unprivileged user, with a settings file it may not read or a
 // settings folder it may not write: the window opens, and closing it ends the program normally
 // and leaves the file as it was.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The picker started with the variables of a Wayland session, on the test's Xvfb standing in
 // for XWayland: its eyedropper asks the desktop's color-picker portal (a fake one on a bus of
 // the test's own) instead of reading the screen, and the toggle is driven with real clicks.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The picker started as a Wayland desktop starts it, in a Weston session with XWayland (run by
 // tests/e2e/with-weston). Left to itself the toolkit would open a Wayland window there, which
 // can neither be placed at the saved position nor tell where it is; the picker asks for the

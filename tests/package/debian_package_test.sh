@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a temporary folder and checks its name, version,
 # contents and declared dependencies with dpkg-deb.
 # Usage: debian_package_test.sh <build dir> <application id> <version>
@@ -33,7 +35,6 @@ expected="./usr/bin/tessavundo
 ./usr/share/doc/tessavundo/copyright
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
-./usr/share/lintian/overrides/tessavundo
 ./usr/share/man/man1/tessavundo.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"
 listing=$(dpkg-deb -c "$deb")

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks that everything the launcher entry
 # names is where a desktop looks for it, then runs the platform's own validators on it.
 # Usage: installed_files_test.sh <build dir> <application id> <source dir>
@@ -24,7 +26,6 @@ share/doc/tessavundo/changelog.gz
 share/doc/tessavundo/copyright
 share/icons/hicolor/48x48/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
-share/lintian/overrides/tessavundo
 share/man/man1/tessavundo.1.gz
 share/metainfo/$app_id.metainfo.xml"
 installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)

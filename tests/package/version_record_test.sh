@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
 # Compiles the Windows version record with mingw-w64's windres and reads the compiled resource
 # back, so that a mistake in the script or in its values shows without a Windows build.
 # Usage: version_record_test.sh <configured resource script> <web address>

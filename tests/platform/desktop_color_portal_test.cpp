@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The D-Bus client of the desktop's color picker against a fake portal on a bus of the test's
 // own: the answers it passes on, the requests it drops and a desktop without a portal.
 #include "platform/portal/desktop_color_portal.h"

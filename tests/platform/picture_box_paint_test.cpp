@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // What a picture box paints: a one-pixel outline around its image, the same with or without the
 // focus (the window rings the focused box outside it).
 #include "platform/focus_ring.h"

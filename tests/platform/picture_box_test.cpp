@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // A picture box read at scale values far off its area: a hue located from fractional channels
 // can lie billions of units off the rainbow bar.
 #include "platform/picture_box.h"

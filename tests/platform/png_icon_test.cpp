@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Icons from PNG files, read without loading any image format plugin.
 #include "platform/png_icon.h"
 

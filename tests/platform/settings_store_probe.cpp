@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // settings_store_probe FOLDER get KEY [DEFAULT]   prints "text:" and the value, or "not text"
 // settings_store_probe FOLDER save KEY TEXT...    saves the pairs in one write; exits with 0
 //                                                 when saved, 1 when refused

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "platform/store/ini_file_settings_store.h"
 #include "tests/support/settings_files.h"
 

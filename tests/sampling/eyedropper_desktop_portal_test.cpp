@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The eyedropper with the real D-Bus client of the desktop's color picker, against a fake
 // portal on a bus of the test's own: the picked color end to end, a desktop without a portal,
 // and Esc while the desktop's interface is open.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The eyedropper where the screen cannot be read continuously: the toggle asks the desktop's
 // color picker (a fake portal here) for one color, and every way of ending is driven by real
 // clicks and keys while the request is pending.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // What each tick of the eyedropper takes from the screen and where it leaves it.
 #include "core/locate.h"
 #include "platform/line.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A shown picker window over a fake screen that reports it as the active window, for driving

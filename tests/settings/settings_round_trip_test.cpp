@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The window's start-up and shut-down on the real settings store, in temporary folders.
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 #include "tests/support/fake_desktop_portal.h"
 
 #include <QDBusArgument>

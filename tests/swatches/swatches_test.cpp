@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The swatch history driven with real mouse and key events: the push by the copy buttons, a
 // click giving a swatch's color back, and the reset by a double click on the last swatch.
 #include "platform/line.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // What assistive technology and keyboard users get from the window: the accessibility tree with
 // names, roles, descriptions and values, the events a screen reader follows, the tab order, and
 // the swatches and the eyedropper by keyboard.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The copy buttons and the help button, clicked for real; the clipboard is read back through
 // QClipboard.
 #include "platform/line.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Typing, pasting and deleting in the two entry fields with a real keyboard and mouse: the
 // conversion into the other notation, the locate routine, the caret and the focus flags.
 #include "core/locate.h"

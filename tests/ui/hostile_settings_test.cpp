@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Start-up and shut-down of the picker window on a real settings file that another program
 // damaged or filled with values the picker never writes.
 #include "platform/shape.h"

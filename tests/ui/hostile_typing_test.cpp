@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Text that no one means as a color, pasted or typed into either entry field: the window keeps
 // working, the field keeps what it can hold, and the readers' rules decide what changes.
 #include "core/color_readers.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // The rainbow bar driven with a real mouse and keyboard: presses, drags with the follow-up
 // timer, and the "+" and "-" keys.
 #include "platform/timer.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Picking a shade on the field with a real mouse: release and left drags pick, the pointer is
 // captured and clamped to the field's edges, other buttons only pick on release.
 #include "tests/support/keyboard.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Thousands of random real events on the headless window: presses, drags and releases on the
 // rainbow bar and the shade field, typing and pasting in both fields, swatch clicks and double
 // clicks, copies, and the eyedropper against a fake screen. After every event the window is

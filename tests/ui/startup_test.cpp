@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
 // Start-up and shut-down of the picker window with seeded settings.
 #include "platform/line.h"
 #include "platform/shape.h"
