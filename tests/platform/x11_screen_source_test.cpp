@@ -185,4 +185,4 @@ void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland() {
 }
 
 QTEST_MAIN(X11ScreenSourceTest)
-#include "tst_x11_screen_source.moc"
+#include "x11_screen_source_test.moc"

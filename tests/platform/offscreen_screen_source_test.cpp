@@ -61,4 +61,4 @@ void OffscreenScreenSourceTest::cannotReadContinuously() {
 }
 
 QTEST_MAIN(OffscreenScreenSourceTest)
-#include "tst_offscreen_screen_source.moc"
+#include "offscreen_screen_source_test.moc"

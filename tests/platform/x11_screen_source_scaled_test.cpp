@@ -101,4 +101,4 @@ void ScaledX11ScreenSourceTest::clientRectMapsOntoItsPhysicalPixels() {
 }
 
 QTEST_MAIN(ScaledX11ScreenSourceTest)
-#include "tst_x11_screen_source_scaled.moc"
+#include "x11_screen_source_scaled_test.moc"
