@@ -28,9 +28,9 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return std::int16_t{13};
+        return kKeyEnter;
     case Qt::Key_Escape:
-        return std::int16_t{27};
+        return kKeyEscape;
     default:
         break;
     }

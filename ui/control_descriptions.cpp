@@ -62,12 +62,11 @@ void DescribeControls(Form1& form) {
     DescribeButton(form.Check1, QStringLiteral("Eyedropper"), EyedropperToolTip());
     DescribeButton(form.Command1, QStringLiteral("Help"), QStringLiteral("How to use the picker"));
 
-    PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
-                                    form.Picture7, form.Picture8, form.Picture9};
-    for (int i = 0; i < 6; ++i) {
-        Describe(swatches[i], QStringLiteral("Swatch %1").arg(i + 1),
+    int number = 1;
+    for (PictureBox* swatch : form.Swatches()) {
+        Describe(swatch, QStringLiteral("Swatch %1").arg(number++),
                  QStringLiteral("A color copied earlier; click to take it back"));
-        swatches[i]->SetAccessibleRole(QAccessible::Button);
+        swatch->SetAccessibleRole(QAccessible::Button);
     }
     form.Picture9->setAccessibleDescription(
         QStringLiteral("The oldest color copied; click to take it back, double-click to reset "

@@ -1,5 +1,9 @@
 #include "core/color_readers.h"
+#include "core/locate.h"
+#include "platform/input_codes.h"
+#include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/shape.h"
 #include "platform/text_box.h"
 #include "ui/form1.h"
 
@@ -33,7 +37,7 @@ void Form1::Text1_Change() {
         }
     }
 
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     Text1->SetSelStart(caret);
 }
@@ -44,7 +48,7 @@ void Form1::Text2_Change() {
     const int caret = Text2->SelStart();
     if (const auto channels = ReadHexChannels(Text2->Text().toStdString()))
         Text1->SetText(QString::fromStdString(FormatRgbText(*channels)));
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     Text2->SetSelStart(caret);
 }
@@ -63,6 +67,26 @@ void Form1::Text2_GotFocus() {
 
 void Form1::Text2_LostFocus() {
     HexFieldFocused = 0;
+}
+
+// The rgb field's key handler. Enter is the locate routine: it places the picker on the color
+// written in the rgb field. Every other key goes on to the field unchanged.
+void Form1::Text1_KeyPress(std::int16_t& keyAscii) {
+    if (keyAscii != kKeyEnter)
+        return;
+    const auto location = LocateColor(Text1->Text().toStdString(), DecimalSeparator());
+    if (!location)
+        return;
+    if (location->huePosition) {
+        HuePosition = *location->huePosition;
+        Command2_Click();
+    }
+    Shape1->SetLeft(location->markerLeft);
+    Shape1->SetTop(location->markerTop);
+    Line1->SetY1(HuePosition);
+    Line1->SetY2(HuePosition);
+    Picture3->SetBackColor(location->preview);
+    Shape1->SetBorderColor(location->border);
 }
 
 } // namespace tessavundo

@@ -30,10 +30,9 @@ void Form1::Form_Unload(bool& /*cancel*/) {
     save(keys::kLeft, FormatSingleSetting(Left(), separator));
     save(keys::kTop, FormatSingleSetting(Top(), separator));
     save(keys::kColor, FormatInteger32Setting(Picture3->BackColor()));
-    const PictureBox* const swatches[] = {Picture4, Picture5, Picture6,
-                                          Picture7, Picture8, Picture9};
-    for (int i = 0; i < 6; ++i)
-        save(keys::SwatchKey(i + 1), FormatInteger32Setting(swatches[i]->BackColor()));
+    int number = 1;
+    for (const PictureBox* swatch : Swatches())
+        save(keys::SwatchKey(number++), FormatInteger32Setting(swatch->BackColor()));
 }
 
 } // namespace tessavundo

@@ -69,8 +69,8 @@ PackedColor ToPackedColor(const X11PixelFormat& format, const std::uint8_t* byte
     const auto channel = [pixel](int shift) {
         return static_cast<PackedColor>((pixel >> shift) & 0xFFu);
     };
-    return channel(format.redShift) + 256 * channel(format.greenShift) +
-           65536 * channel(format.blueShift);
+    return PackBytes(channel(format.redShift), channel(format.greenShift),
+                     channel(format.blueShift));
 }
 
 } // namespace tessavundo
