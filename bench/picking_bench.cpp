@@ -1,7 +1,7 @@
 // The two inputs that render the whole field while the user works: a keystroke in the rgb
 // field and a tick of the rainbow bar's follow-up timer.
-#include "bench/window_fixture.h"
 #include "platform/text_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,7 +14,8 @@ using namespace tessavundo;
 // Backspace and "0" take turns at the end of "rgb(200,100,50", so the text alternates between
 // two colors that are no gray.
 static void BM_RgbFieldKeystroke(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     form.show();
     form.Text1->SetText(QStringLiteral("rgb(200,100,50"));
@@ -31,7 +32,8 @@ BENCHMARK(BM_RgbFieldKeystroke)->Unit(benchmark::kMicrosecond);
 // One tick while dragging on the bar, after the rgb field has had the focus: render and
 // publish the color under the field marker. The drag moves the hue between ticks.
 static void BM_Timer2Tick(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     form.show();
     form.RgbFieldFocused = 0;
@@ -47,7 +49,8 @@ BENCHMARK(BM_Timer2Tick)->Unit(benchmark::kMicrosecond);
 // The same before the rgb field has had the focus: each publication also locates the color
 // and renders the field a second time.
 static void BM_Timer2TickBeforeRgbFieldFocus(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     form.show();
     bool up = true;

@@ -2,10 +2,10 @@
 // event loop running as it does for the user: ticks, repaints and all. Run under Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb build/window_bench
 //       --benchmark_filter=SampleRate
-#include "bench/window_fixture.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/timer.h"
 #include "platform/toggle.h"
+#include "tests/support/form_harness.h"
 
 #include <QCursor>
 #include <QElapsedTimer>

@@ -1,4 +1,5 @@
 #include "core/color_readers.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -82,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ChannelNumberRead,
                                                     "\xC2\xA0"
                                                     "5",
                                                     ".", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(ChannelNumber, FailsBeyondDoubleRange) {
     EXPECT_FALSE(ChannelNumber("1" + std::string(400, '0'), "."));
@@ -110,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ByteCase{"small_negative_rounds_to_zero", "-0.4", 0},
                     ByteCase{"minus_half_rounds_to_zero", "-0.5", 0},
                     ByteCase{"empty", "", std::nullopt}, ByteCase{"letters", "a", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(ChannelByte, UsesGivenSeparator) {
     EXPECT_EQ(ChannelByte("2,5", ","), 2);
@@ -152,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HexDigitsCase{"negative", "-1", std::nullopt},
                     HexDigitsCase{"negative_rounds_to_zero", "-0.4", "00"},
                     HexDigitsCase{"empty", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct HexCase {
     const char* name;
@@ -190,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "00",
                             std::nullopt},
                     HexCase{"only_hash", "#", std::nullopt}, HexCase{"empty", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace tessavundo

@@ -1,4 +1,5 @@
 #include "core/locate.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -35,8 +36,6 @@ TEST_P(Locate, PlacesPickerOnColor) {
     EXPECT_EQ(location->preview, example.preview);
     EXPECT_EQ(location->border, example.border);
 }
-
-constexpr PackedColor kWhite = 0xFFFFFF;
 
 INSTANTIATE_TEST_SUITE_P(
     Colors, Locate,
@@ -100,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Packed(0, 255, 255)},
         LocateCase{"gray_top_clamped", "rgb(255.4,255,255)", std::nullopt, -2, -2, kWhite, 0},
         LocateCase{"gray_bottom_clamped", "rgb(-0.5,0,0)", std::nullopt, -2, 253, 0, kWhite}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct RejectedCase {
     const char* name;
@@ -123,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocateRejects,
                                          RejectedCase{"empty_text", ""},
                                          RejectedCase{"brackets_only", "rgb()"},
                                          RejectedCase{"exponent", "rgb(1e2,0,0)"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(LocateColor, IgnoresChannelsAfterThird) {
     EXPECT_EQ(LocateColor("rgb(10,20,30,junk)", ".")->huePosition, 640.0f);

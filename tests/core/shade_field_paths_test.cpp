@@ -207,8 +207,8 @@ TEST_P(ShadeFieldPathTest, MarksNegativeAndNaNMidsAsNotStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ShadeFieldPathTest, testing::ValuesIn(kShadeFieldPaths),
-                         [](const auto& info) {
-                             return std::string(ShadeFieldPathName(info.param));
+                         [](const auto& row) {
+                             return std::string(ShadeFieldPathName(row.param));
                          });
 
 TEST(ShadeFieldPath, RendersInTheWidestSupportedPath) {

@@ -2,6 +2,7 @@
 #include "core/shade_field.h"
 #include "core/shade_field_reference.h"
 #include "tests/core/noise_field.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -71,9 +72,9 @@ TEST_P(ShadePixel, HasExpectedColor) {
 INSTANTIATE_TEST_SUITE_P(Examples, ShadePixel,
                          testing::Combine(testing::ValuesIn(kRenderers),
                                           testing::ValuesIn(kPixelCases)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    std::get<1>(info.param).name;
+                         [](const auto& row) {
+                             return std::string(std::get<0>(row.param).name) + "_" +
+                                    std::get<1>(row.param).name;
                          });
 
 class ShadeRenderer : public testing::TestWithParam<NamedRenderer> {};
@@ -141,8 +142,7 @@ TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
     EXPECT_EQ(field.byte(0, 0, 1), 255);
 }
 
-INSTANTIATE_TEST_SUITE_P(Renderers, ShadeRenderer, testing::ValuesIn(kRenderers),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Renderers, ShadeRenderer, testing::ValuesIn(kRenderers), RowName());
 
 TEST(ShadeFieldReference, TopRightPixelIsPureHueOfEveryWholePosition) {
     NoiseField field;

@@ -43,7 +43,7 @@ void PictureBoxTest::farOffPointReadsNearestEdge() {
             image.setPixel(column, row, qRgb(column, row, 7));
     }
 
-    QCOMPARE(box.Point(x, y), edgePixel.x() + 256 * edgePixel.y() + 65536 * 7);
+    QCOMPARE(box.Point(x, y), PackBytes(edgePixel.x(), edgePixel.y(), 7));
 }
 
 QTEST_MAIN(PictureBoxTest)

@@ -11,10 +11,7 @@ using tessavundo::test::SolidWindow;
 
 namespace {
 
-constexpr PackedColor kRed = 255;
-constexpr PackedColor kBlue = 255 * 65536;
-constexpr PackedColor kGreen = 255 * 256;
-constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+constexpr PackedColor kRootColor = PackBytes(0x12, 0x34, 0x56); // #123456
 
 } // namespace
 

@@ -12,7 +12,7 @@ using tessavundo::test::SolidWindow;
 
 namespace {
 
-constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+constexpr PackedColor kRootColor = PackBytes(0x12, 0x34, 0x56); // #123456
 
 } // namespace
 
@@ -67,7 +67,7 @@ void X11ScreenSourceTest::windowColorReadsBackExactly_data() {
     QTest::newRow("red") << QColor(255, 0, 0) << PackedColor{255};
     QTest::newRow("green") << QColor(0, 255, 0) << PackedColor{255 * 256};
     QTest::newRow("blue") << QColor(0, 0, 255) << PackedColor{255 * 65536};
-    QTest::newRow("mixed") << QColor(1, 128, 254) << PackedColor{1 + 128 * 256 + 254 * 65536};
+    QTest::newRow("mixed") << QColor(1, 128, 254) << PackBytes(1, 128, 254);
 }
 
 void X11ScreenSourceTest::windowColorReadsBackExactly() {

@@ -1,5 +1,4 @@
 // How sampling ends, and what each way leaves on the clipboard, driven by real clicks and keys.
-#include "platform/line.h"
 #include "platform/shape.h"
 #include "tests/sampling/sampling_window.h"
 

@@ -1,7 +1,5 @@
 // The window's start-up and shut-down on the real settings store, in temporary folders.
-#include "platform/clipboard.h"
 #include "platform/picture_box.h"
-#include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "platform/store/qt_settings_store.h"
 #include "platform/system_colors.h"

@@ -1,10 +1,8 @@
 // The copy buttons and the help button, clicked for real; the clipboard is read back through
 // QClipboard.
-#include "platform/line.h"
-#include "platform/shape.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
-#include "tests/support/form_harness.h"
+#include "tests/support/picker_state.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -19,7 +17,7 @@ using namespace tessavundo::testing;
 namespace {
 
 // rgb(12,34,56)
-const QString kStoredColor = QString::number(12 + 256 * 34 + 65536 * 56);
+const QString kStoredColor = QString::number(PackBytes(12, 34, 56));
 
 // A clipboard that takes nothing, like one held by another program.
 class RefusingClipboard : public Clipboard {
@@ -29,40 +27,12 @@ public:
     QStringList calls;
 };
 
-void StartShown(Form1& form) {
-    form.show();
-    if (!QTest::qWaitForWindowActive(&form))
-        qWarning("the window did not become active");
-}
-
 void PutHtmlOnClipboard() {
     auto* data = new QMimeData;
     data->setHtml(QStringLiteral("<b>before</b>"));
     data->setText(QStringLiteral("before"));
     QGuiApplication::clipboard()->setMimeData(data);
 }
-
-// What the picker shows besides the swatches; the copy and help buttons change none of it.
-struct PickerView {
-    QString rgbText;
-    QString hexText;
-    PackedColor preview;
-    float huePosition;
-    float markerLeft;
-    float markerTop;
-    std::vector<std::uint8_t> field;
-
-    explicit PickerView(Form1& form)
-        : rgbText(form.Text1->Text())
-        , hexText(form.Text2->Text())
-        , preview(form.Picture3->BackColor())
-        , huePosition(form.HuePosition)
-        , markerLeft(form.Shape1->Left())
-        , markerTop(form.Shape1->Top())
-        , field(FieldBytes(form)) {}
-
-    bool operator==(const PickerView&) const = default;
-};
 
 struct ShownMessage {
     bool found = false;
@@ -124,11 +94,11 @@ void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
     QFETCH(QString, button);
     QFETCH(QString, copied);
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
     PutHtmlOnClipboard();
-    const PickerView before(form);
+    // The copy and help buttons change nothing the picker shows besides the swatches.
+    const PickerState before = PickerState::Of(form);
 
     QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
 
@@ -137,8 +107,8 @@ void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
     QCOMPARE(data->text(), copied);
     // What was there before is gone: plain text is the one format offered.
     QCOMPARE(data->formats(), QStringList{QStringLiteral("text/plain")});
-    QCOMPARE(form.Picture4->BackColor(), 12 + 256 * 34 + 65536 * 56);
-    QVERIFY(PickerView(form) == before);
+    QCOMPARE(form.Picture4->BackColor(), PackBytes(12, 34, 56));
+    QCOMPARE(PickerState::Of(form), before);
 }
 
 void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor_data() {
@@ -158,9 +128,8 @@ void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor() {
     QFETCH(QString, button);
     QFETCH(QString, typed);
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
     const PackedColor preview = form.Picture3->BackColor();
 
     auto* text = form.findChild<TextBox*>(field);
@@ -183,13 +152,14 @@ void CopyAndHelpTest::refusingClipboardStillPushes() {
     settings.Seed(QStringLiteral("color"), kStoredColor);
     settings.Seed(QStringLiteral("col1"), QStringLiteral("255"));
     Form1 form({settings, clipboard, screen, portal});
-    StartShown(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
 
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     QTest::mouseClick(form.Command4, Qt::LeftButton);
 
-    const PackedColor color = 12 + 256 * 34 + 65536 * 56;
+    const PackedColor color = PackBytes(12, 34, 56);
     QCOMPARE(form.Picture4->BackColor(), color);
     QCOMPARE(form.Picture5->BackColor(), color);
     QCOMPARE(form.Picture6->BackColor(), 255);
@@ -200,10 +170,10 @@ void CopyAndHelpTest::refusingClipboardStillPushes() {
 
 void CopyAndHelpTest::helpShowsTheMessageAndChangesNothing() {
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
-    const PickerView before(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
+    // The copy and help buttons change nothing the picker shows besides the swatches.
+    const PickerState before = PickerState::Of(form);
     const QString expected = QString::fromLatin1(
         "Click the eyedropper button to enable the Pick Screen Color function.\x0D\x0A"
         "To pick the color your mouse is hovering press <RETURN>.\x0D\x0A"
@@ -223,7 +193,7 @@ void CopyAndHelpTest::helpShowsTheMessageAndChangesNothing() {
     QCOMPARE(shown.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     QCOMPARE(shown.title, QStringLiteral("Tessavundo"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(PickerView(form) == before);
+    QCOMPARE(PickerState::Of(form), before);
     QCOMPARE(form.Picture4->BackColor(), kWindowBackgroundColor);
 }
 

@@ -40,10 +40,10 @@ QString HexFieldFor(const std::string& rgbText) {
 void VerifyLocatedOrUnmoved(Form1& form, const PickerState& before) {
     const auto location = LocateColor(form.Text1->Text().toStdString(), Separator());
     if (!location) {
-        QCOMPARE(form.Shape1->Left(), before.markerLeft);
-        QCOMPARE(form.Shape1->Top(), before.markerTop);
-        QCOMPARE(form.Shape1->BorderColor(), before.markerBorder);
-        QCOMPARE(form.HuePosition, before.huePosition);
+        QCOMPARE(form.Shape1->Left(), before.shown.fieldMarkerLeft);
+        QCOMPARE(form.Shape1->Top(), before.shown.fieldMarkerTop);
+        QCOMPARE(form.Shape1->BorderColor(), before.shown.fieldMarkerBorder);
+        QCOMPARE(form.HuePosition, before.shown.huePosition);
         QVERIFY(FieldBytes(form) == before.field);
         return;
     }
@@ -51,7 +51,7 @@ void VerifyLocatedOrUnmoved(Form1& form, const PickerState& before) {
     QCOMPARE(form.Shape1->Left(), location->markerLeft);
     QCOMPARE(form.Shape1->Top(), location->markerTop);
     QCOMPARE(form.Shape1->BorderColor(), location->border);
-    QCOMPARE(form.HuePosition, location->huePosition.value_or(before.huePosition));
+    QCOMPARE(form.HuePosition, location->huePosition.value_or(before.shown.huePosition));
     QCOMPARE(form.Line1->Y1(), form.HuePosition);
 }
 
@@ -78,10 +78,7 @@ private:
 };
 
 void HostileTypingTest::init() {
-    Form1& form = harness_.Start();
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(harness_.StartWindow());
 }
 
 void HostileTypingTest::cleanup() {
@@ -104,7 +101,7 @@ void HostileTypingTest::VerifyStillWorks() {
     QTest::keyClick(form.Text1, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(form.Text1, QStringLiteral("rgb(200,100,50)"));
     QCOMPARE(form.Text2->Text(), QStringLiteral("#C86432"));
-    QCOMPARE(form.Picture3->BackColor(), 200 + 256 * 100 + 65536 * 50);
+    QCOMPARE(form.Picture3->BackColor(), PackBytes(200, 100, 50));
     QCOMPARE(form.Shape1->Left(), 189.0f);
     QCOMPARE(form.Shape1->Top(), 53.0f);
     QVERIFY(!form.grab().isNull());
@@ -173,7 +170,7 @@ void HostileTypingTest::pasteIntoHexField() {
     if (const auto channels = ReadHexChannels(form.Text2->Text().toStdString()))
         QCOMPARE(form.Text1->Text(), QString::fromStdString(FormatRgbText(*channels)));
     else
-        QCOMPARE(form.Text1->Text(), before.rgbText);
+        QCOMPARE(form.Text1->Text(), before.shown.rgbText);
     VerifyLocatedOrUnmoved(form, before);
     QVERIFY(!form.grab().isNull());
     VerifyStillWorks();

@@ -52,20 +52,17 @@ private:
 void ShadeFieldPickTest::init() {
     pointer_ = Pointer();
     harness_ = std::make_unique<FormHarness>();
-    harness_->settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
-    Form1& started = harness_->Start();
-    started.show();
-    QVERIFY(QTest::qWaitForWindowActive(&started));
+    QVERIFY(harness_->StartWindow(kStoredShade));
 }
 
 PickerState ShadeFieldPickTest::Picked(PickerState state, int x, int y) {
-    const PackedColor color = ExpectedFieldColor(form(), state.huePosition, x, y);
-    state.rgbText = RgbText(color);
-    state.hexText = HexText(color);
-    state.preview = color;
-    state.markerLeft = static_cast<float>(x - 2);
-    state.markerTop = static_cast<float>(y - 2);
-    state.markerBorder = Complement(color);
+    const PackedColor color = ExpectedFieldColor(form(), state.shown.huePosition, x, y);
+    state.shown.rgbText = RgbText(color);
+    state.shown.hexText = HexText(color);
+    state.shown.preview = color;
+    state.shown.fieldMarkerLeft = static_cast<float>(x - 2);
+    state.shown.fieldMarkerTop = static_cast<float>(y - 2);
+    state.shown.fieldMarkerBorder = Complement(color);
     return state;
 }
 
@@ -156,7 +153,7 @@ void ShadeFieldPickTest::pickedColorInBothNotations_data() {
     QTest::addColumn<QString>("hexText");
     QTest::addColumn<int>("border");
     QTest::newRow("red 255, green 10, blue 0") << QPoint(255, 0) << "rgb(255,10,0)"
-                                               << "#FF0A00" << (0 + 256 * 245 + 65536 * 255);
+                                               << "#FF0A00" << PackBytes(0, 245, 255);
     QTest::newRow("black on the bottom row") << QPoint(100, 255) << "rgb(0,0,0)"
                                              << "#000000" << 0xFFFFFF;
     QTest::newRow("white in the top-left corner") << QPoint(0, 0) << "rgb(255,255,255)"
@@ -197,16 +194,16 @@ void ShadeFieldPickTest::readsTheFieldNeverTheMarker() {
 void ShadeFieldPickTest::pickBeforeTheRgbFieldHadTheFocusRelocates() {
     const PickerState before = PickerState::Of(form());
     const PickerState picked = Picked(before, 10, 20);
-    const auto location = LocateColor(picked.rgbText.toStdString(), ".");
+    const auto location = LocateColor(picked.shown.rgbText.toStdString(), ".");
     QVERIFY(location && location->huePosition);
     const float located = *location->huePosition;
-    QVERIFY(located != before.huePosition);
+    QVERIFY(located != before.shown.huePosition);
 
     pointer_.Click(field(), FieldPixel(10, 20));
     // Writing the rgb field located the color: a new hue, rendered, on both markers; the pick
     // then still put the field marker on the picked point.
     PickerState expected = picked;
-    expected.huePosition = expected.hueMarkerY1 = expected.hueMarkerY2 = located;
+    expected.shown.huePosition = expected.shown.hueMarkerY1 = expected.shown.hueMarkerY2 = located;
     expected.field = ExpectedField(form(), located);
     QCOMPARE(PickerState::Of(form()), expected);
 }

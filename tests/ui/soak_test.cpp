@@ -319,8 +319,7 @@ void SoakTest::PasteIntoField() {
 }
 
 void SoakTest::ClickSwatch() {
-    PictureBox* const swatches[] = {form_->Picture4, form_->Picture5, form_->Picture6,
-                                    form_->Picture7, form_->Picture8, form_->Picture9};
+    const auto swatches = form_->Swatches();
     PictureBox* swatch = swatches[Random(0, 5)];
     const ChannelTriple channels = SplitColor(swatch->BackColor());
     QTest::mouseClick(swatch, Qt::LeftButton, Qt::NoModifier, QPoint(Random(1, 15), Random(1, 15)));
