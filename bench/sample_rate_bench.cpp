@@ -63,10 +63,9 @@ bool WaitUntilActive(const QWidget& window) {
 // A window of many colors beside the picker, for the pointer to sweep across.
 std::unique_ptr<QLabel> ColorfulWindow(QPoint position) {
     QImage image(256, 256, QImage::Format_RGB32);
-    for (int y = 0; y < 256; ++y) {
+    for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             image.setPixel(x, y, qRgb(x, y, 0x40));
-    }
     auto window = std::make_unique<QLabel>();
     window->setPixmap(QPixmap::fromImage(image));
     window->setFixedSize(256, 256);

@@ -7,9 +7,8 @@
 namespace tessavundo {
 
 std::optional<PackedColor> PackColor(std::int16_t red, std::int16_t green, std::int16_t blue) {
-    if (red < 0 || green < 0 || blue < 0) {
+    if (red < 0 || green < 0 || blue < 0)
         return std::nullopt;
-    }
     const auto byte = [](std::int16_t channel) {
         return PackedColor{std::min<std::int16_t>(channel, 255)};
     };

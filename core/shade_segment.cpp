@@ -13,9 +13,8 @@ constexpr int kRedByte = 2;
 
 std::optional<ShadeSegment> ShadeSegmentAt(float huePosition) {
     const auto segment = HueSegment(huePosition);
-    if (!segment) {
+    if (!segment)
         return std::nullopt;
-    }
     const float p = huePosition;
     switch (*segment) {
     case 0:

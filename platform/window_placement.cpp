@@ -14,10 +14,9 @@ constexpr int kTitleBandHeight = 20;
 bool IsTitleBandReachable(QPoint topLeft, int width) {
     const QRect titleBand(topLeft, QSize(width, kTitleBandHeight));
     const auto screens = QGuiApplication::screens();
-    for (const QScreen* screen : screens) {
+    for (const QScreen* screen : screens)
         if (screen->availableGeometry().intersects(titleBand))
             return true;
-    }
     return false;
 }
 

@@ -21,10 +21,9 @@ void Form1::Text1_Change() {
     const auto channels = ReadRgbChannels(text);
 
     std::string hex = "#";
-    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
         if (const auto digits = ChannelHexDigits(channels[i], separator))
             hex += *digits;
-    }
     Text2->SetText(QString::fromStdString(hex));
 
     if (channels.size() >= 3) {

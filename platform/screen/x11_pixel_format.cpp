@@ -22,20 +22,17 @@ const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id
 
 int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
     for (auto formats = xcb_setup_pixmap_formats_iterator(&setup); formats.rem;
-         xcb_format_next(&formats)) {
-        if (formats.data->depth == depth) {
+         xcb_format_next(&formats))
+        if (formats.data->depth == depth)
             return formats.data->bits_per_pixel;
-        }
-    }
     return 0;
 }
 
 // The shift of an 8-bit channel mask, or nothing for a mask of another width.
 std::optional<int> ByteChannelShift(std::uint32_t mask) {
     const int shift = std::countr_zero(mask);
-    if (shift >= 32 || (mask >> shift) != 0xFFu) {
+    if (shift >= 32 || (mask >> shift) != 0xFFu)
         return std::nullopt;
-    }
     return shift;
 }
 
@@ -45,16 +42,14 @@ std::optional<X11PixelFormat> RootPixelFormat(const xcb_setup_t& setup,
                                               const xcb_screen_t& screen) {
     std::uint8_t depth = 0;
     const xcb_visualtype_t* visual = FindVisual(screen, screen.root_visual, depth);
-    if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || (depth != 24 && depth != 32)) {
+    if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || (depth != 24 && depth != 32))
         return std::nullopt;
-    }
     const int bitsPerPixel = BitsPerPixel(setup, depth);
     const auto red = ByteChannelShift(visual->red_mask);
     const auto green = ByteChannelShift(visual->green_mask);
     const auto blue = ByteChannelShift(visual->blue_mask);
-    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || !red || !green || !blue) {
+    if ((bitsPerPixel != 24 && bitsPerPixel != 32) || !red || !green || !blue)
         return std::nullopt;
-    }
     return X11PixelFormat{
         depth, bitsPerPixel / 8, setup.image_byte_order == XCB_IMAGE_ORDER_MSB_FIRST,
         *red,  *green,           *blue};

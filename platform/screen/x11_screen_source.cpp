@@ -25,9 +25,8 @@ template <typename Reply> ReplyPtr<Reply> TakeReply(Reply* reply, xcb_generic_er
 }
 
 xcb_connection_t* ToolkitConnection() {
-    if (!qGuiApp) {
+    if (!qGuiApp)
         return nullptr;
-    }
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     // The offscreen platform offers the interface with a null connection.
     return x11 ? x11->connection() : nullptr;
@@ -38,14 +37,12 @@ const xcb_screen_t* DefaultScreen(xcb_connection_t* connection) {
     int screenNumber = 0;
     char* host = nullptr;
     int display = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screenNumber) == 0) {
+    if (xcb_parse_display(nullptr, &host, &display, &screenNumber) == 0)
         screenNumber = 0;
-    }
     std::free(host);
     auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (; screens.rem && screenNumber > 0; --screenNumber) {
+    for (; screens.rem && screenNumber > 0; --screenNumber)
         xcb_screen_next(&screens);
-    }
     return screens.rem ? screens.data : nullptr;
 }
 
@@ -71,13 +68,11 @@ bool IsXWayland(xcb_connection_t* connection) {
 
 X11ScreenSource::X11ScreenSource() {
     xcb_connection_t* connection = ToolkitConnection();
-    if (!connection) {
+    if (!connection)
         return;
-    }
     const xcb_screen_t* screen = DefaultScreen(connection);
-    if (!screen) {
+    if (!screen)
         return;
-    }
     connection_ = connection;
     root_ = screen->root;
     format_ = RootPixelFormat(*xcb_get_setup(connection), *screen);
@@ -88,15 +83,13 @@ X11ScreenSource::X11ScreenSource() {
 }
 
 QPoint X11ScreenSource::GetCursorPos() {
-    if (!connection_) {
+    if (!connection_)
         return kNoPointer;
-    }
     xcb_generic_error_t* error = nullptr;
     const auto reply = TakeReply(
         xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, root_), &error), error);
-    if (!reply || !reply->same_screen) {
+    if (!reply || !reply->same_screen)
         return kNoPointer;
-    }
     return QPoint(reply->root_x, reply->root_y);
 }
 
@@ -115,9 +108,8 @@ void X11ScreenSource::ReleaseDC(ScreenDC dc) {
 PackedColor X11ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
     // Parts of the root that no monitor shows hold stale content, so only screen pixels count.
     // The screens lie inside the root, whose coordinates fit the request's 16 bits.
-    if (!context_.IsHeld(dc) || !connection_ || !format_ || !IsOnAnyScreen(QPoint(x, y))) {
+    if (!context_.IsHeld(dc) || !connection_ || !format_ || !IsOnAnyScreen(QPoint(x, y)))
         return kInvalidColor;
-    }
     return ReadRootPixel(x, y);
 }
 
@@ -129,9 +121,8 @@ PackedColor X11ScreenSource::ReadRootPixel(int x, int y) {
     // An error comes back here instead of reaching the toolkit's event queue.
     const auto reply = TakeReply(xcb_get_image_reply(connection_, cookie, &error), error);
     if (!reply || reply->depth != format_->depth ||
-        xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel) {
+        xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel)
         return kInvalidColor;
-    }
     return ToPackedColor(*format_, xcb_get_image_data(reply.get()));
 }
 

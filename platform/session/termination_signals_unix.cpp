@@ -70,9 +70,8 @@ void TerminationWatcher::WatchSignals() {
 }
 
 void TerminationWatcher::StopWatchingSignals() {
-    if (g_wakeFds[0] == -1) {
+    if (g_wakeFds[0] == -1)
         return;
-    }
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
         if (g_installed[i]) {
             ::sigaction(kSignals[i], &g_previous[i], nullptr);

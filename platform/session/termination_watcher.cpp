@@ -19,9 +19,8 @@ TerminationWatcher::~TerminationWatcher() {
 }
 
 void TerminationWatcher::Request() {
-    if (requested_) {
+    if (requested_)
         return;
-    }
     requested_ = true;
     emit TerminationRequested();
 }

@@ -23,9 +23,8 @@ std::unique_ptr<QSettings> QtSettingsStore::Open(const QString& application) {
     // QSettings parses a file once per process and tells only the object that parsed it that it
     // was damaged, so the first opening parses all of it and the damage is remembered.
     settings->allKeys();
-    if (settings->status() == QSettings::FormatError) {
+    if (settings->status() == QSettings::FormatError)
         m_damaged.insert(application);
-    }
     return settings;
 }
 
@@ -34,13 +33,11 @@ std::optional<QString> QtSettingsStore::GetSetting(const QString& application,
                                                    const QString& defaultText) {
     const auto settings = Open(application);
     settings->beginGroup(section);
-    if (!settings->contains(key)) {
+    if (!settings->contains(key))
         return defaultText;
-    }
     const QVariant value = settings->value(key);
-    if (value.typeId() != QMetaType::QString) {
+    if (value.typeId() != QMetaType::QString)
         return std::nullopt;
-    }
     return value.toString();
 }
 
@@ -51,9 +48,8 @@ bool QtSettingsStore::SaveSetting(const QString& application, const QString& sec
     // keep the picker from ever saving again, and keeping what QSettings made of the damage
     // would write it back on every save. The write goes through a temporary file, so a failure
     // leaves the old file as it was.
-    if (m_damaged.remove(application)) {
+    if (m_damaged.remove(application))
         settings->clear();
-    }
     settings->setAtomicSyncRequired(true);
     settings->beginGroup(section);
     settings->setValue(key, text);

@@ -32,9 +32,8 @@ TEST(ReadRgbChannels, KeepsEveryPieceIncludingEmptyOnes) {
 }
 
 TEST(ReadRgbChannels, GivesNothingForEmptyText) {
-    for (const char* text : {"", "rgb(", "rgb()", ")1,2,3", "(", "rgb(()"}) {
+    for (const char* text : {"", "rgb(", "rgb()", ")1,2,3", "(", "rgb(()"})
         EXPECT_TRUE(ReadRgbChannels(text).empty()) << text;
-    }
 }
 
 struct NumberCase {

@@ -93,9 +93,8 @@ TEST_P(ShadeRenderer, KeepsFourthByteOfEveryPixel) {
     NoiseField field;
     const auto before = field.bytes();
     GetParam().render(700, field.pixels());
-    for (std::size_t i = 3; i < kShadeFieldBytes; i += 4) {
+    for (std::size_t i = 3; i < kShadeFieldBytes; i += 4)
         ASSERT_EQ(field.bytes()[i], before[i]) << "byte " << i;
-    }
 }
 
 TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
@@ -113,18 +112,16 @@ TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
 TEST_P(ShadeRenderer, HalfBelowSegmentStartGivesNoRedInRightColumn) {
     NoiseField field;
     GetParam().render(511.5f, field.pixels());
-    for (int y = 0; y < kShadeFieldSize; ++y) {
+    for (int y = 0; y < kShadeFieldSize; ++y)
         EXPECT_EQ(field.color(255, y).red, 0) << "row " << y;
-    }
 }
 
 TEST_P(ShadeRenderer, HoldsLastStoredMidAlongTopRowBelowScale) {
     NoiseField field;
     GetParam().render(-200, field.pixels());
     EXPECT_NE(field.color(141, 0).blue, 1);
-    for (int x = 142; x < kShadeFieldSize; ++x) {
+    for (int x = 142; x < kShadeFieldSize; ++x)
         EXPECT_EQ(field.color(x, 0).blue, 1) << "column " << x;
-    }
 }
 
 TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
@@ -133,11 +130,9 @@ TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
     NoiseField field;
     const NoiseField delivered;
     GetParam().render(-std::numeric_limits<float>::infinity(), field.pixels());
-    for (int y = 0; y < kShadeFieldSize; ++y) {
-        for (int x = 0; x < kShadeFieldSize; ++x) {
+    for (int y = 0; y < kShadeFieldSize; ++y)
+        for (int x = 0; x < kShadeFieldSize; ++x)
             ASSERT_EQ(field.byte(x, y, 0), delivered.byte(x, y, 0)) << x << "," << y;
-        }
-    }
     EXPECT_EQ(field.byte(0, 0, 2), 255);
     EXPECT_EQ(field.byte(0, 0, 1), 255);
 }

@@ -38,10 +38,9 @@ void PictureBoxTest::farOffPointReadsNearestEdge() {
     box.SetScaleWidth(256);
     box.SetScaleHeight(256);
     QImage& image = box.PersistentImage();
-    for (int row = 0; row < image.height(); ++row) {
+    for (int row = 0; row < image.height(); ++row)
         for (int column = 0; column < image.width(); ++column)
             image.setPixel(column, row, qRgb(column, row, 7));
-    }
 
     QCOMPARE(box.Point(x, y), PackBytes(edgePixel.x(), edgePixel.y(), 7));
 }

@@ -10,9 +10,8 @@
 int main(int argc, char** argv) {
     const QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 4) {
+    if (args.size() < 4)
         return 2;
-    }
     tessavundo::QtSettingsStore store(args[1] == "-" ? QString() : args[1]);
     const QString application = "ColorPicker";
     const QString section = "position";
@@ -21,8 +20,7 @@ int main(int argc, char** argv) {
         std::fputs(text ? ("text:" + *text).toUtf8().constData() : "not text", stdout);
         return 0;
     }
-    if (args[2] == "save" && args.size() == 5) {
+    if (args[2] == "save" && args.size() == 5)
         return store.SaveSetting(application, section, args[3], args[4]) ? 0 : 1;
-    }
     return 2;
 }

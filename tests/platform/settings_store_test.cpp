@@ -36,9 +36,8 @@ struct ProbeRun {
 ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& environment = {},
                   bool unprivileged = false) {
     QProcess process;
-    if (!environment.isEmpty()) {
+    if (!environment.isEmpty())
         process.setProcessEnvironment(environment);
-    }
     if (unprivileged && ::geteuid() == 0) {
         process.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
                                              SETTINGS_STORE_PROBE} +
@@ -46,9 +45,8 @@ ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& envir
     } else {
         process.start(SETTINGS_STORE_PROBE, arguments);
     }
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
 }
 
@@ -127,9 +125,8 @@ void SettingsStoreTest::roundTrip() {
 void SettingsStoreTest::nineKeysShareOneSection() {
     QTemporaryDir dir;
     QtSettingsStore store(dir.path());
-    for (const QString& key : kNineKeys) {
+    for (const QString& key : kNineKeys)
         QVERIFY(store.SaveSetting(kApp, kSection, key, key + "-first"));
-    }
     QVERIFY(store.SaveSetting(kApp, kSection, "color", "16711680"));
     QVERIFY(store.SaveSetting(kApp, "elsewhere", "color", "0"));
 
@@ -203,11 +200,10 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
     const QString blocker =
         relativeFolder.isEmpty() ? dir.filePath(kFileName) : dir.filePath("blocker");
     const bool folderInstead = content.isEmpty();
-    if (folderInstead) {
+    if (folderInstead)
         QVERIFY(QDir(dir.path()).mkdir(kFileName));
-    } else {
+    else
         WriteFile(blocker, content);
-    }
     QtSettingsStore store(dir.filePath(relativeFolder));
 
     for (const QString& key : kNineKeys) {
@@ -218,9 +214,8 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
     QVERIFY(!store.SaveSetting(kApp, kSection, "color", "255"));
 
     QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
-    if (!folderInstead) {
+    if (!folderInstead)
         QVERIFY(ReadFile(blocker) == content);
-    }
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{QFileInfo(blocker).fileName()});
 }
@@ -297,9 +292,8 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
     QFETCH(int, folderMode);
     QFETCH(int, fileMode);
     QFETCH(QString, left);
-    if (::geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty()) {
+    if (::geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty())
         QSKIP("Running as root, which ignores permissions, and setpriv is not installed");
-    }
     QTemporaryDir dir;
     const QString folder = dir.filePath("settings");
     const QString file = folder + "/" + kFileName;
@@ -317,9 +311,8 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
 
     SetMode(folder, 0755);
     SetMode(dir.path(), 0700);
-    if (fileMode >= 0) {
+    if (fileMode >= 0)
         QCOMPARE(ReadFile(file), content);
-    }
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              fileMode >= 0 ? QStringList{kFileName} : QStringList{});
 }

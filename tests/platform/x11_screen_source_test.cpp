@@ -38,12 +38,10 @@ private:
 };
 
 void X11ScreenSourceTest::initTestCase() {
-    if (!test::IsOnX11()) {
+    if (!test::IsOnX11())
         QSKIP("needs an X server: run through ctest, which starts Xvfb with QT_QPA_PLATFORM=xcb");
-    }
-    if (const QString missing = test::MissingTool({"xsetroot"}); !missing.isEmpty()) {
+    if (const QString missing = test::MissingTool({"xsetroot"}); !missing.isEmpty())
         QSKIP(qPrintable(missing + " is not installed"));
-    }
     source_ = CreateScreenSource();
 }
 
@@ -54,9 +52,8 @@ void X11ScreenSourceTest::init() {
 void X11ScreenSourceTest::rootColorReadsBackExactly() {
     const ScreenDC dc = source_->GetWindowDC();
     // The corners of the 1280 x 800 screen are as readable as its middle.
-    for (const QPoint point : {QPoint(0, 0), QPoint(640, 400), QPoint(1279, 799)}) {
+    for (const QPoint point : {QPoint(0, 0), QPoint(640, 400), QPoint(1279, 799)})
         QCOMPARE(source_->GetPixel(dc, point.x(), point.y()), kRootColor);
-    }
     source_->ReleaseDC(dc);
 }
 

@@ -45,24 +45,26 @@ struct ShownMessage {
 // The message box is modal, so it is looked at from a timer inside its own event loop and then
 // closed with its OK button.
 void InspectNextMessageBox(ShownMessage& shown, int triesLeft = 200) {
-    QTimer::singleShot(10, [&shown, triesLeft] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (triesLeft > 0)
-                InspectNextMessageBox(shown, triesLeft - 1);
-            return;
-        }
-        shown.found = true;
-        shown.title = box->windowTitle();
-        shown.text = box->text();
-        shown.icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            shown.buttons << box->standardButton(button);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
-    });
+    QTimer::singleShot(
+        10,
+        [&shown, triesLeft] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                if (triesLeft > 0)
+                    InspectNextMessageBox(shown, triesLeft - 1);
+                return;
+            }
+            shown.found = true;
+            shown.title = box->windowTitle();
+            shown.text = box->text();
+            shown.icon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                shown.buttons << box->standardButton(button);
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                box->reject();
+        });
 }
 
 } // namespace

@@ -28,10 +28,9 @@ std::string Separator() {
 QString HexFieldFor(const std::string& rgbText) {
     std::string hex = "#";
     const auto channels = ReadRgbChannels(rgbText);
-    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
         if (const auto digits = ChannelHexDigits(channels[i], Separator()))
             hex += *digits;
-    }
     return QString::fromStdString(hex);
 }
 

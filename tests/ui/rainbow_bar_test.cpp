@@ -126,7 +126,8 @@ void RainbowBarTest::leftPressChangesInOrder() {
     const PickerState before = PickerState::Of(form());
     std::optional<PickerState> atRgbWrite;
     std::optional<PickerState> atHexWrite;
-    connect(form().Text1, &TextBox::Change, this, [&] { atRgbWrite = PickerState::Of(form()); });
+    connect(
+        form().Text1, &TextBox::Change, this, [&] { atRgbWrite = PickerState::Of(form()); });
     connect(form().Text2, &TextBox::Change, this, [&] { atHexWrite = PickerState::Of(form()); });
 
     const float hue = BarPosition(100);

@@ -454,10 +454,9 @@ void SoakTest::VerifyTypedRgbRules(bool changed) {
     if (changed) {
         std::string hex = "#";
         const auto channels = ReadRgbChannels(typed);
-        for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+        for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
             if (const auto digits = ChannelHexDigits(channels[i], Separator()))
                 hex += *digits;
-        }
         QVERIFY2(form_->Text2->Text() == QString::fromStdString(hex),
                  qPrintable(Context("the hex field converts the typed rgb text")));
     }
