@@ -31,7 +31,7 @@ void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath
 
     // The steps of the mid shade up to e depend on the column only.
     const double a = 255 - double{segment->d};
-    alignas(64) std::array<double, kShadeFieldSize> e;
+    alignas(64) std::array<double, kShadeFieldSize> e{};
     for (int x = 0; x < kShadeFieldSize; ++x) {
         const double b = a * x;
         const double c = b / 255;
@@ -54,7 +54,7 @@ void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath
     const ShadeShifts shifts{8 * std::uint32_t(segment->maxByte),
                              8 * std::uint32_t(segment->minByte),
                              8 * std::uint32_t(segment->midByte)};
-    alignas(64) std::array<std::int32_t, kShadeFieldSize> mids;
+    alignas(64) std::array<std::int32_t, kShadeFieldSize> mids{};
     for (int y = 0; y < kShadeFieldSize; ++y) {
         std::uint8_t* const row = pixels.data() + std::size_t(y) * kShadeFieldSize * 4;
         const auto brightness = static_cast<std::uint32_t>(255 - y);

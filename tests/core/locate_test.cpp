@@ -28,8 +28,7 @@ TEST_P(Locate, PlacesPickerOnColor) {
     const auto location = LocateColor(example.text, example.decimalSeparator);
     ASSERT_TRUE(location);
     ASSERT_EQ(location->huePosition.has_value(), example.huePosition.has_value());
-    if (example.huePosition)
-        EXPECT_FLOAT_EQ(*location->huePosition, *example.huePosition);
+    EXPECT_FLOAT_EQ(location->huePosition.value_or(0), example.huePosition.value_or(0));
     EXPECT_EQ(location->markerLeft, example.markerLeft);
     EXPECT_EQ(location->markerTop, example.markerTop);
     EXPECT_EQ(location->preview, example.preview);

@@ -23,7 +23,9 @@ struct Answers {
         , cancellations(&portal, &ColorPortal::PickCancelled)
         , unavailable(&portal, &ColorPortal::Unavailable) {}
 
-    int Count() const { return colors.count() + cancellations.count() + unavailable.count(); }
+    int Count() const {
+        return static_cast<int>(colors.count() + cancellations.count() + unavailable.count());
+    }
 
     QSignalSpy colors;
     QSignalSpy cancellations;

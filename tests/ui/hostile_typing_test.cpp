@@ -182,7 +182,7 @@ void HostileTypingTest::typedControlCharacters() {
     QTest::keyClicks(form.Text1, QStringLiteral("rgb(9"));
     // Keys whose text is a control character: the key handler sees each of them, the field
     // takes none.
-    for (const char16_t code : {0x00, 0x01, 0x07, 0x1B, 0x7F, 0x9B}) {
+    for (const char16_t code : {u'\x00', u'\x01', u'\x07', u'\x1B', u'\x7F', u'\x9B'}) {
         const QString character(QChar{code});
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);
