@@ -126,6 +126,15 @@ TEST(LocateColor, IgnoresChannelsAfterThird) {
     EXPECT_EQ(LocateColor("rgb(10,20,30,junk)", ".")->huePosition, 640.0f);
 }
 
+// The preview takes the rounded channels; the marker's outline complements the exact ones,
+// rounded halves to even: 255 - 200.4 = 54.6 gives 55, where cutting off the fraction gave 54.
+TEST(LocateColor, OutlineComplementsTheExactChannels) {
+    const auto location = LocateColor("rgb(200.4,100,50.5)", ".");
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->preview, PackBytes(200, 100, 50));
+    EXPECT_EQ(location->border, PackBytes(55, 155, 204));
+}
+
 TEST(LocateColor, KeepsEveryWholeColorMarkerOnField) {
     for (int red = 0; red < 256; red += 5) {
         for (int green = 0; green < 256; green += 5) {
