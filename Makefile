@@ -8,8 +8,8 @@ JOBS ?= $(shell nproc)
 FUZZ_TARGETS = rgb_reader_fuzz channel_readers_fuzz hex_reader_fuzz color_text_fuzz locate_fuzz \
                shade_field_fuzz
 
-.PHONY: all deps deps-run compile build run test test-sanitize fuzz valgrind bench package install \
-        screenshot translations format clean windows-qt windows windows-installer test-windows
+.PHONY: all deps deps-run compile build run test test-sanitize lint fuzz valgrind bench package \
+        install screenshot translations format clean windows-qt windows windows-installer test-windows
 
 all: build
 
@@ -29,10 +29,13 @@ HARDENED_CXXFLAGS = $(shell $(HARDENING) dpkg-buildflags --get CPPFLAGS 2>/dev/n
                     $(shell $(HARDENING) dpkg-buildflags --get CXXFLAGS 2>/dev/null)
 HARDENED_LDFLAGS = $(shell $(HARDENING) dpkg-buildflags --get LDFLAGS 2>/dev/null)
 
-# TESTING=OFF builds only the program and what is installed with it.
+# TESTING=OFF builds only the program and what is installed with it; WERROR=ON (as CI builds)
+# makes every compiler warning an error.
 TESTING ?= ON
+WERROR ?= OFF
 compile:
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING) \
+		-DTESSAVUNDO_WERROR=$(WERROR) \
 		"-DCMAKE_CXX_FLAGS=$(strip $(HARDENED_CXXFLAGS))" \
 		"-DCMAKE_EXE_LINKER_FLAGS=$(strip $(HARDENED_LDFLAGS))"
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -100,6 +103,11 @@ test-sanitize: deps
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1 ctest -L 'core|gui' --output-on-failure -j $(JOBS)
+
+# Formatting of every C++ file and clang-tidy over the product code, on the compile commands of
+# the build folder as it is (CI: after make test), so that its flags stay as they were built.
+lint: deps
+	scripts/lint $(BUILD_DIR)
 
 # Each fuzz target for FUZZ_SECONDS, starting from the seeds in fuzz/corpus; what they find
 # grows a working corpus in $(FUZZ_DIR)/corpus, and an input that breaks a property is kept

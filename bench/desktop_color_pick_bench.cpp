@@ -3,8 +3,8 @@
 // The desktop's answer to the eyedropper where the screen cannot be read continuously: the
 // toggle going down asks, and the answer is sampled, located (rendering the field), shown in
 // both fields and copied, the toggle coming back up.
-#include "bench/window_fixture.h"
 #include "platform/toggle.h"
+#include "tests/support/form_harness.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +13,8 @@ using namespace tessavundo;
 namespace {
 
 void BM_DesktopColorAnswer(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     window.screen.SetCanReadContinuously(false);
     int step = 0;
     for (auto _ : state) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // One tick of the eyedropper: the pointer, one pixel, both fields, the locate routine and the
 // render it runs, against a fake screen.
-#include "bench/window_fixture.h"
 #include "platform/timer.h"
 #include "platform/toggle.h"
+#include "tests/support/form_harness.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,8 +13,9 @@ using namespace tessavundo;
 namespace {
 
 // A picker that samples, with its timer stopped so that only the benchmark runs the ticks.
-struct SamplingBenchWindow : bench::Window {
+struct SamplingBenchWindow : testing::FormHarness {
     SamplingBenchWindow() {
+        Start();
         screen.SetActiveWindow(form->winId());
         screen.SetPixelFunction([](QPoint point) {
             return (point.x() & 0xFF) + 256 * (point.y() & 0xFF) + 65536 * 0x40;

@@ -4,9 +4,9 @@
 // least that could show it: the render and one repaint of a bare widget showing a 256 x 256
 // image.
 #include "bench/paint_counter.h"
-#include "bench/window_fixture.h"
 #include "core/shade_field.h"
 #include "platform/picture_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -42,7 +42,8 @@ protected:
 };
 
 void BM_HueChangeShown(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     ShowAndWaitForExposure(form);
     bench::PaintCounter counter(form.Picture1);

@@ -3,8 +3,8 @@
 // One keystroke in an entry field, from a plain color to a field filled to its limit with
 // text that no one means as a color: the work of each keystroke stays bounded by the field's
 // capacity. Each iteration types one character at the end and erases it again.
-#include "bench/window_fixture.h"
 #include "platform/text_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -49,10 +49,8 @@ Contents ContentsFor(int index) {
 static void BM_TypeAndEraseOneCharacter(benchmark::State& state) {
     const Contents contents = ContentsFor(static_cast<int>(state.range(0)));
     state.SetLabel(contents.name);
-    bench::Window window;
-    window.form->show();
-    window.form->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.form.get())) {
+    testing::FormHarness window;
+    if (!window.StartWindow()) {
         state.SkipWithError("the window never became active");
         return;
     }

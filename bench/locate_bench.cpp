@@ -7,9 +7,8 @@
 namespace {
 
 void BM_LocateColor(benchmark::State& state, const char* rgbText) {
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(tessavundo::LocateColor(rgbText, "."));
-    }
 }
 
 BENCHMARK_CAPTURE(BM_LocateColor, chromatic, "rgb(200,100,50)");

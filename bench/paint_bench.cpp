@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Painting the shade field as each repaint does, at display scales 1 and 2: the border, the
 // image enlarged without smoothing, and the field marker.
-#include "bench/window_fixture.h"
 #include "platform/picture_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -11,7 +11,8 @@
 using namespace tessavundo;
 
 static void BM_PaintShadeField(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     PictureBox& field = *window.form->Picture1;
     const auto scale = static_cast<int>(state.range(0));
     QImage target(field.size() * scale, QImage::Format_ARGB32_Premultiplied);

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The two inputs that render the whole field while the user works: a keystroke in the rgb
 // field and a tick of the rainbow bar's follow-up timer.
-#include "bench/window_fixture.h"
 #include "platform/text_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,7 +16,8 @@ using namespace tessavundo;
 // Backspace and "0" take turns at the end of "rgb(200,100,50", so the text alternates between
 // two colors that are no gray.
 static void BM_RgbFieldKeystroke(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     form.show();
     form.Text1->SetText(QStringLiteral("rgb(200,100,50"));
@@ -33,7 +34,8 @@ BENCHMARK(BM_RgbFieldKeystroke)->Unit(benchmark::kMicrosecond);
 // One tick while dragging on the bar: render and publish the color under the field marker. The
 // drag moves the hue between ticks.
 static void BM_Timer2Tick(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     Form1& form = *window.form;
     form.show();
     bool up = true;

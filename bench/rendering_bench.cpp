@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // The shade field as the window renders it, and the rainbow bar as start-up draws it.
-#include "bench/window_fixture.h"
 #include "core/hue_scale.h"
 #include "platform/picture_box.h"
+#include "tests/support/form_harness.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,7 +12,8 @@ using namespace tessavundo;
 
 // Fetch, compute, write back and the repaint request, as every hue change does.
 static void BM_Command2Click(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     float position = 0;
     for (auto _ : state) {
         window.form->HuePosition = position;

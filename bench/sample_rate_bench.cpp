@@ -5,10 +5,10 @@
 //   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb build/window_bench
 //       --benchmark_filter=SampleRate
 #include "bench/startup/process_stats.h"
-#include "bench/window_fixture.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/timer.h"
 #include "platform/toggle.h"
+#include "tests/support/form_harness.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -84,10 +84,9 @@ bool WaitUntilActive(const QWidget& window) {
 // A window of many colors beside the picker, for the pointer to sweep across.
 std::unique_ptr<QLabel> ColorfulWindow(QPoint position) {
     QImage image(256, 256, QImage::Format_RGB32);
-    for (int y = 0; y < 256; ++y) {
+    for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
             image.setPixel(x, y, qRgb(x, y, 0x40));
-    }
     auto window = std::make_unique<QLabel>();
     window->setPixmap(QPixmap::fromImage(image));
     window->setFixedSize(256, 256);

@@ -17,9 +17,8 @@ namespace {
 void BM_ScreenSourcePixel(benchmark::State& state) {
     const auto source = tessavundo::CreateScreenSource();
     const tessavundo::ScreenDC dc = source->GetWindowDC();
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(source->GetPixel(dc, 10, 10));
-    }
     source->ReleaseDC(dc);
 }
 BENCHMARK(BM_ScreenSourcePixel);
@@ -37,9 +36,8 @@ BENCHMARK(BM_ScreenSourcePointerAndPixel);
 
 void BM_QScreenGrabWindow(benchmark::State& state) {
     QScreen* screen = QGuiApplication::primaryScreen();
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(screen->grabWindow(0, 10, 10, 1, 1).toImage().pixel(0, 0));
-    }
 }
 BENCHMARK(BM_QScreenGrabWindow);
 

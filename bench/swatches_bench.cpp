@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 // The swatch routines, the copy button and the settings written at shut-down and read at
 // start-up, as the window runs them.
-#include "bench/window_fixture.h"
 #include "platform/clipboard.h"
 #include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "platform/store/ini_file_settings_store.h"
+#include "tests/support/form_harness.h"
 #include "ui/form1.h"
 
 #include <QFile>
@@ -17,21 +17,20 @@ using namespace tessavundo;
 
 namespace {
 
-// Restarts the window with six colors of different hues, so that every click renders the
-// shade field.
-void RestartWithSwatches(bench::Window& window) {
+// Starts the window with six colors of different hues, so that every click renders the shade
+// field.
+void StartWithSwatches(testing::FormHarness& window) {
     const int colors[] = {16711680, 255, 65280, 3302600, 8388863, 16744448};
     for (int i = 0; i < 6; ++i)
         window.settings.Seed(QStringLiteral("col%1").arg(i + 1), QString::number(colors[i]));
-    window.form = std::make_unique<Form1>(
-        FormServices{window.settings, window.clipboard, window.screen, window.portal});
+    window.Start();
 }
 
 } // namespace
 
 static void BM_SwatchClick(benchmark::State& state) {
-    bench::Window window;
-    RestartWithSwatches(window);
+    testing::FormHarness window;
+    StartWithSwatches(window);
     Form1& form = *window.form;
     void (Form1::*const clicks[])() = {&Form1::Picture4_Click, &Form1::Picture5_Click,
                                        &Form1::Picture6_Click, &Form1::Picture7_Click,
@@ -45,7 +44,8 @@ static void BM_SwatchClick(benchmark::State& state) {
 BENCHMARK(BM_SwatchClick)->Unit(benchmark::kMicrosecond);
 
 static void BM_SwatchReset(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     for (auto _ : state)
         window.form->Picture9_DblClick();
 }
@@ -53,7 +53,8 @@ BENCHMARK(BM_SwatchReset)->Unit(benchmark::kMicrosecond);
 
 // The clipboard of the platform the benchmark runs on (offscreen unless chosen), and the push.
 static void BM_CopyButton(benchmark::State& state) {
-    bench::Window window;
+    testing::FormHarness window;
+    window.Start();
     for (auto _ : state)
         window.form->Command3_Click();
 }

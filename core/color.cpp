@@ -9,13 +9,12 @@
 namespace tessavundo {
 
 std::optional<PackedColor> PackColor(std::int16_t red, std::int16_t green, std::int16_t blue) {
-    if (red < 0 || green < 0 || blue < 0) {
+    if (red < 0 || green < 0 || blue < 0)
         return std::nullopt;
-    }
     const auto byte = [](std::int16_t channel) {
         return PackedColor{std::min<std::int16_t>(channel, 255)};
     };
-    return byte(red) + 256 * byte(green) + 65536 * byte(blue);
+    return PackBytes(byte(red), byte(green), byte(blue));
 }
 
 ChannelTriple SplitColor(PackedColor color) {
@@ -24,7 +23,7 @@ ChannelTriple SplitColor(PackedColor color) {
     const auto channel = [](PackedColor part) {
         return static_cast<std::int16_t>(part & 255);
     };
-    return {channel(color), channel(color / 256), channel(color / 65536)};
+    return {channel(color), channel(color / kGreenWeight), channel(color / kBlueWeight)};
 }
 
 std::string FormatRgbText(ChannelTriple channels) {

@@ -12,6 +12,24 @@ namespace tessavundo {
 // settings and system color references (such as 0x80000005) can be negative.
 using PackedColor = std::int32_t;
 
+// A packed color's green and blue weights: one step of green is 256 reds, of blue 65536.
+inline constexpr PackedColor kGreenWeight = 256;
+inline constexpr PackedColor kBlueWeight = 65536;
+
+// Packs three channels of 0..255; the caller has clamped them.
+constexpr PackedColor PackBytes(int red, int green, int blue) {
+    return red + kGreenWeight * green + kBlueWeight * blue;
+}
+
+inline constexpr PackedColor kBlack = PackBytes(0, 0, 0);
+inline constexpr PackedColor kWhite = PackBytes(255, 255, 255);
+inline constexpr PackedColor kRed = PackBytes(255, 0, 0);
+inline constexpr PackedColor kGreen = PackBytes(0, 255, 0);
+inline constexpr PackedColor kBlue = PackBytes(0, 0, 255);
+inline constexpr PackedColor kCyan = PackBytes(0, 255, 255);
+inline constexpr PackedColor kMagenta = PackBytes(255, 0, 255);
+inline constexpr PackedColor kYellow = PackBytes(255, 255, 0);
+
 struct ChannelTriple {
     std::int16_t red = 0;
     std::int16_t green = 0;

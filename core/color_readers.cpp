@@ -20,12 +20,10 @@ bool IsDigit(char c) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
-    }
     return text;
 }
 
@@ -33,39 +31,32 @@ std::string_view TrimBlanks(std::string_view text) {
 std::optional<double> RoundedChannel(std::string_view channel, std::string_view decimalSeparator,
                                      double lowest, double highest) {
     const auto number = ChannelNumber(channel, decimalSeparator);
-    if (!number) {
+    if (!number)
         return std::nullopt;
-    }
     const double rounded = std::nearbyint(*number);
-    if (!(rounded >= lowest && rounded <= highest)) {
+    if (!(rounded >= lowest && rounded <= highest))
         return std::nullopt;
-    }
     return rounded;
 }
 
 std::optional<std::uint8_t> HexDigitValue(char c) {
-    if (IsDigit(c)) {
+    if (IsDigit(c))
         return static_cast<std::uint8_t>(c - '0');
-    }
-    if (c >= 'A' && c <= 'F') {
+    if (c >= 'A' && c <= 'F')
         return static_cast<std::uint8_t>(c - 'A' + 10);
-    }
-    if (c >= 'a' && c <= 'f') {
+    if (c >= 'a' && c <= 'f')
         return static_cast<std::uint8_t>(c - 'a' + 10);
-    }
     return std::nullopt;
 }
 
 std::optional<std::int16_t> HexPairValue(std::string_view pair) {
-    if (pair.empty()) {
+    if (pair.empty())
         return std::nullopt;
-    }
     std::int16_t value = 0;
     for (const char c : pair) {
         const auto digit = HexDigitValue(c);
-        if (!digit) {
+        if (!digit)
             return std::nullopt;
-        }
         value = static_cast<std::int16_t>(value * 16 + *digit);
     }
     return value;
@@ -74,16 +65,14 @@ std::optional<std::int16_t> HexPairValue(std::string_view pair) {
 // Bytes taken by the UTF-8 character at the start of `text`; a malformed sequence counts
 // only as far as its continuation bytes go.
 std::size_t FirstCharacterLength(std::string_view text) {
-    if (text.empty()) {
+    if (text.empty())
         return 0;
-    }
     const auto lead = static_cast<unsigned char>(text[0]);
     const std::size_t expected = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     std::size_t length = 1;
     while (length < expected && length < text.size() &&
-           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
         ++length;
-    }
     return length;
 }
 
@@ -98,15 +87,13 @@ std::vector<std::string_view> ReadRgbChannels(std::string_view text) {
     inner = inner.substr(0, inner.find(')'));
 
     std::vector<std::string_view> channels;
-    if (inner.empty()) {
+    if (inner.empty())
         return channels;
-    }
     for (;;) {
         const auto comma = inner.find(',');
         channels.push_back(inner.substr(0, comma));
-        if (comma == std::string_view::npos) {
+        if (comma == std::string_view::npos)
             return channels;
-        }
         inner.remove_prefix(comma + 1);
     }
 }
@@ -119,9 +106,8 @@ std::optional<double> ChannelNumber(std::string_view channel, std::string_view d
     std::string plain;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') {
+        if (text[i] == '-')
             plain += '-';
-        }
         ++i;
     }
     bool hasDigit = false;
@@ -140,25 +126,22 @@ std::optional<double> ChannelNumber(std::string_view channel, std::string_view d
             return std::nullopt;
         }
     }
-    if (!hasDigit) {
+    if (!hasDigit)
         return std::nullopt;
-    }
 
     double value = 0;
     const char* const end = plain.data() + plain.size();
     const auto [stop, error] = std::from_chars(plain.data(), end, value, std::chars_format::fixed);
-    if (error != std::errc{} || stop != end) {
+    if (error != std::errc{} || stop != end)
         return std::nullopt;
-    }
     return value;
 }
 
 std::optional<std::int16_t> ChannelByte(std::string_view channel,
                                         std::string_view decimalSeparator) {
     const auto value = RoundedChannel(channel, decimalSeparator, 0, 255);
-    if (!value) {
+    if (!value)
         return std::nullopt;
-    }
     return static_cast<std::int16_t>(*value);
 }
 
@@ -167,9 +150,8 @@ std::optional<std::int16_t> ChannelInteger(std::string_view channel,
     const auto value =
         RoundedChannel(channel, decimalSeparator, std::numeric_limits<std::int16_t>::min(),
                        std::numeric_limits<std::int16_t>::max());
-    if (!value) {
+    if (!value)
         return std::nullopt;
-    }
     return static_cast<std::int16_t>(*value);
 }
 
@@ -177,9 +159,8 @@ std::optional<std::string> ChannelHexDigits(std::string_view channel,
                                             std::string_view decimalSeparator) {
     const auto value =
         RoundedChannel(channel, decimalSeparator, 0, std::numeric_limits<std::int32_t>::max());
-    if (!value) {
+    if (!value)
         return std::nullopt;
-    }
     return HexDigits(static_cast<std::uint32_t>(*value));
 }
 
@@ -193,9 +174,8 @@ std::optional<ChannelTriple> ReadHexChannels(std::string_view text) {
     const auto red = pair(0);
     const auto green = pair(2);
     const auto blue = pair(4);
-    if (!red || !green || !blue) {
+    if (!red || !green || !blue)
         return std::nullopt;
-    }
     return ChannelTriple{*red, *green, *blue};
 }
 

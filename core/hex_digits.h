@@ -17,9 +17,8 @@ inline std::string HexDigits(std::uint32_t value) {
         *--first = kDigits[value % 16];
         value /= 16;
     } while (value != 0);
-    if (end - first == 1) {
+    if (end - first == 1)
         *--first = '0';
-    }
     return std::string(first, end);
 }
 

@@ -10,24 +10,18 @@ std::optional<int> HueSegment(float position) {
     // Made in this order with these exact senses, so that a fractional position between two
     // segments (255.5) belongs to the earlier one.
     const float p = position;
-    if (p < 256) {
+    if (p < 256)
         return 0;
-    }
-    if (p > 255 && p < 512) {
+    if (p > 255 && p < 512)
         return 1;
-    }
-    if (p > 511 && p < 768) {
+    if (p > 511 && p < 768)
         return 2;
-    }
-    if (p > 767 && p < 1024) {
+    if (p > 767 && p < 1024)
         return 3;
-    }
-    if (p > 1023 && p < 1280) {
+    if (p > 1023 && p < 1280)
         return 4;
-    }
-    if (p > 1279 && p < 1536) {
+    if (p > 1279 && p < 1536)
         return 5;
-    }
     return std::nullopt;
 }
 

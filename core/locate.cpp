@@ -20,24 +20,18 @@ struct Chroma {
 // The cases are chosen on the rounded channels R, G, B and computed on the exact ones r, g, b.
 // The order decides ties between two largest or two smallest channels.
 std::optional<Chroma> ChromaOf(int R, int G, int B, double r, double g, double b) {
-    if (R == G && G == B) {
+    if (R == G && G == B)
         return std::nullopt;
-    }
-    if ((R > G && G == B) || (R > B && B > G)) {
+    if ((R > G && G == B) || (R > B && B > G))
         return Chroma{(b - g) / ((r - g) / 256), g, r};
-    }
-    if ((B > G && R == B) || (B > R && R > G)) {
+    if ((B > G && R == B) || (B > R && R > G))
         return Chroma{511 - (r - g) / ((b - g) / 256), g, b};
-    }
-    if ((B > R && R == G) || (B > G && G > R)) {
+    if ((B > R && R == G) || (B > G && G > R))
         return Chroma{512 + (g - r) / ((b - r) / 256), r, b};
-    }
-    if ((G > R && G == B) || (G > B && B > R)) {
+    if ((G > R && G == B) || (G > B && B > R))
         return Chroma{1023 - (b - r) / ((g - r) / 256), r, g};
-    }
-    if ((G > R && R == B) || (G > R && R > B)) {
+    if ((G > R && R == B) || (G > R && R > B))
         return Chroma{1024 + (r - b) / ((g - b) / 256), b, g};
-    }
     return Chroma{1535 - (g - b) / ((r - b) / 256), b, r};
 }
 
@@ -56,15 +50,13 @@ std::int16_t Complement(double channel) {
 std::optional<ColorLocation> LocateColor(std::string_view rgbText,
                                          std::string_view decimalSeparator) {
     const auto channels = ReadRgbChannels(rgbText);
-    if (channels.size() < 3) {
+    if (channels.size() < 3)
         return std::nullopt;
-    }
     const auto R = ChannelByte(channels[0], decimalSeparator);
     const auto G = ChannelByte(channels[1], decimalSeparator);
     const auto B = ChannelByte(channels[2], decimalSeparator);
-    if (!R || !G || !B) {
+    if (!R || !G || !B)
         return std::nullopt;
-    }
     // Every text that reads as a byte also reads as a number.
     const double r = *ChannelNumber(channels[0], decimalSeparator);
     const double g = *ChannelNumber(channels[1], decimalSeparator);

@@ -17,26 +17,23 @@ namespace {
 // the pixel keeps the mid byte it had.
 void HoldUnstoredMids(int midByte, const std::uint8_t* row, std::int32_t* mids) {
     std::int32_t lastStored = -1;
-    for (int x = 0; x < kShadeFieldSize; ++x) {
-        if (mids[x] >= 0) {
+    for (int x = 0; x < kShadeFieldSize; ++x)
+        if (mids[x] >= 0)
             lastStored = mids[x];
-        } else {
+        else
             mids[x] = lastStored >= 0 ? lastStored : row[x * 4 + midByte];
-        }
-    }
 }
 
 } // namespace
 
 void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath path) {
     const auto segment = ShadeSegmentAt(huePosition);
-    if (!segment) {
+    if (!segment)
         return;
-    }
 
     // The steps of the mid shade up to e depend on the column only.
     const double a = 255 - double{segment->d};
-    alignas(64) std::array<double, kShadeFieldSize> e;
+    alignas(64) std::array<double, kShadeFieldSize> e{};
     for (int x = 0; x < kShadeFieldSize; ++x) {
         const double b = a * x;
         const double c = b / 255;
@@ -59,16 +56,15 @@ void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath
     const ShadeShifts shifts{8 * std::uint32_t(segment->maxByte),
                              8 * std::uint32_t(segment->minByte),
                              8 * std::uint32_t(segment->midByte)};
-    alignas(64) std::array<std::int32_t, kShadeFieldSize> mids;
+    alignas(64) std::array<std::int32_t, kShadeFieldSize> mids{};
     for (int y = 0; y < kShadeFieldSize; ++y) {
         std::uint8_t* const row = pixels.data() + std::size_t(y) * kShadeFieldSize * 4;
         const auto brightness = static_cast<std::uint32_t>(255 - y);
         rows.computeMids(e.data(), brightness, noneNegative, mids.data());
-        if (!noneNegative && heldToTheRight) {
+        if (!noneNegative && heldToTheRight)
             std::fill(mids.begin() + heldColumn, mids.end(), mids[heldColumn - 1]);
-        } else if (!noneNegative) {
+        else if (!noneNegative)
             HoldUnstoredMids(segment->midByte, row, mids.data());
-        }
         rows.storeRow(mids.data(), brightness, shifts, row);
     }
 }

@@ -32,11 +32,9 @@ bool IsSupportedHere(ShadeFieldPath path) {
 
 ShadeFieldPath FastestShadeFieldPath() {
     static const ShadeFieldPath fastest = [] {
-        for (const ShadeFieldPath path : {ShadeFieldPath::kAvx512, ShadeFieldPath::kAvx2Fma}) {
-            if (IsSupportedHere(path)) {
+        for (const ShadeFieldPath path : {ShadeFieldPath::kAvx512, ShadeFieldPath::kAvx2Fma})
+            if (IsSupportedHere(path))
                 return path;
-            }
-        }
         return ShadeFieldPath::kPortable;
     }();
     return fastest;

@@ -10,9 +10,8 @@ namespace tessavundo {
 
 void RenderShadeFieldReference(float huePosition, ShadeFieldPixels pixels) {
     const auto segment = ShadeSegmentAt(huePosition);
-    if (!segment) {
+    if (!segment)
         return;
-    }
     for (int y = 0; y < kShadeFieldSize; ++y) {
         std::optional<double> lastStoredMid;
         for (int x = 0; x < kShadeFieldSize; ++x) {
@@ -26,18 +25,16 @@ void RenderShadeFieldReference(float huePosition, ShadeFieldPixels pixels) {
             const double f = e * (255 - y);
             const double g = f / 255;
             const double mid = std::floor(g);
-            if (mid >= 0) {
+            if (mid >= 0)
                 lastStoredMid = mid;
-            }
 
             std::uint8_t* const pixel = &pixels[(std::size_t(y) * kShadeFieldSize + x) * 4];
             pixel[segment->maxByte] = static_cast<std::uint8_t>(max);
             pixel[segment->minByte] = static_cast<std::uint8_t>(min);
             // A mid shade that is negative or not a number is not stored; the pixel shows
             // the row's last stored one, or what it held before.
-            if (lastStoredMid) {
+            if (lastStoredMid)
                 pixel[segment->midByte] = static_cast<std::uint8_t>(*lastStoredMid);
-            }
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "core/shade_rows.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -45,13 +46,14 @@ inline void StoreRow(const std::int32_t* __restrict mids, std::uint32_t brightne
     }
 
     constexpr std::uint32_t kUnusedByteMask = 0xFF000000;
+    constexpr std::ptrdiff_t kPixelBytes = 4;
     const std::uint32_t maxPart = brightness << shifts.max;
     for (int x = 0; x < kRowLength; ++x) {
         std::uint32_t pixel;
-        std::memcpy(&pixel, row + x * 4, sizeof pixel);
+        std::memcpy(&pixel, row + x * kPixelBytes, sizeof pixel);
         pixel = (pixel & kUnusedByteMask) | maxPart | std::uint32_t{mins[x]} << shifts.min |
                 static_cast<std::uint32_t>(mids[x]) << shifts.mid;
-        std::memcpy(row + x * 4, &pixel, sizeof pixel);
+        std::memcpy(row + x * kPixelBytes, &pixel, sizeof pixel);
     }
 }
 

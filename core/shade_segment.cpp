@@ -7,31 +7,30 @@
 namespace tessavundo {
 namespace {
 
-constexpr int kBlue = 0;
-constexpr int kGreen = 1;
-constexpr int kRed = 2;
+constexpr int kBlueByte = 0;
+constexpr int kGreenByte = 1;
+constexpr int kRedByte = 2;
 
 } // namespace
 
 std::optional<ShadeSegment> ShadeSegmentAt(float huePosition) {
     const auto segment = HueSegment(huePosition);
-    if (!segment) {
+    if (!segment)
         return std::nullopt;
-    }
     const float p = huePosition;
     switch (*segment) {
     case 0:
-        return ShadeSegment{p, kRed, kGreen, kBlue};
+        return ShadeSegment{p, kRedByte, kGreenByte, kBlueByte};
     case 1:
-        return ShadeSegment{511.0f - p, kBlue, kGreen, kRed};
+        return ShadeSegment{511.0f - p, kBlueByte, kGreenByte, kRedByte};
     case 2:
-        return ShadeSegment{p - 512.0f, kBlue, kRed, kGreen};
+        return ShadeSegment{p - 512.0f, kBlueByte, kRedByte, kGreenByte};
     case 3:
-        return ShadeSegment{1023.0f - p, kGreen, kRed, kBlue};
+        return ShadeSegment{1023.0f - p, kGreenByte, kRedByte, kBlueByte};
     case 4:
-        return ShadeSegment{p - 1024.0f, kGreen, kBlue, kRed};
+        return ShadeSegment{p - 1024.0f, kGreenByte, kBlueByte, kRedByte};
     default:
-        return ShadeSegment{1535.0f - p, kRed, kBlue, kGreen};
+        return ShadeSegment{1535.0f - p, kRedByte, kBlueByte, kGreenByte};
     }
 }
 

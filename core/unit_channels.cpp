@@ -23,7 +23,7 @@ std::optional<PackedColor> PackUnitChannels(double red, double green, double blu
     const auto b = ToByte(blue);
     if (!r || !g || !b)
         return std::nullopt;
-    return *r + 256 * *g + 65536 * *b;
+    return PackBytes(*r, *g, *b);
 }
 
 } // namespace tessavundo

@@ -59,19 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double rounded = std::nearbyint(*number);
     Require(byte.has_value() == InRange(rounded, 0, 255), "ChannelByte fails just outside 0..255");
-    if (byte) {
+    if (byte)
         Require(*byte == rounded, "ChannelByte gives the number rounded halves to even");
-    }
     Require(integer.has_value() == InRange(rounded, std::numeric_limits<std::int16_t>::min(),
                                            std::numeric_limits<std::int16_t>::max()),
             "ChannelInteger fails just outside the 16-bit range");
-    if (integer) {
+    if (integer)
         Require(*integer == rounded, "ChannelInteger gives the number rounded halves to even");
-    }
     Require(hex.has_value() == InRange(rounded, 0, std::numeric_limits<std::int32_t>::max()),
             "ChannelHexDigits fails for a negative or too large number");
-    if (hex) {
+    if (hex)
         CheckHexDigits(*hex, rounded);
-    }
     return 0;
 }

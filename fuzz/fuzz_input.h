@@ -19,9 +19,8 @@ struct SeparatedText {
 };
 
 inline SeparatedText TakeSeparator(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
+    if (size == 0)
         return {kSeparators[0], {}};
-    }
     const auto* chars = reinterpret_cast<const char*>(data);
     return {kSeparators[data[0] % std::size(kSeparators)], std::string_view(chars + 1, size - 1)};
 }

@@ -23,11 +23,9 @@ bool IsByte(std::int16_t channel) {
 
 std::string AsciiLowercase(std::string_view text) {
     std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
     return lower;
 }
 
@@ -46,9 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(ReadHexChannels(text.substr(0, 7)) == channels,
                 "text after the third pair is ignored");
     }
-    if (!channels) {
+    if (!channels)
         return 0;
-    }
 
     Require(IsByte(channels->red) && IsByte(channels->green) && IsByte(channels->blue),
             "every channel read from hex text is a byte");

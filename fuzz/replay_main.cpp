@@ -15,9 +15,8 @@ int main(int argc, char* argv[]) {
     std::size_t inputs = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file()) {
+            if (!entry.is_regular_file())
                 continue;
-            }
             std::ifstream file(entry.path(), std::ios::binary);
             const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
                                           std::istreambuf_iterator<char>()};

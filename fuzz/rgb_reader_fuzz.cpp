@@ -16,9 +16,8 @@ using tessavundo::fuzzing::Require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto channels = ReadRgbChannels(text);
-    if (channels.empty()) {
+    if (channels.empty())
         return 0;
-    }
 
     const char* const textEnd = text.data() + text.size();
     for (std::size_t i = 0; i < channels.size(); ++i) {
@@ -53,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rewritten += ")";
     const auto reread = ReadRgbChannels(rewritten);
     Require(reread.size() == channels.size(), "rewritten text gives as many channels");
-    for (std::size_t i = 0; i < channels.size(); ++i) {
+    for (std::size_t i = 0; i < channels.size(); ++i)
         Require(reread[i] == channels[i], "rewritten text gives the same channels");
-    }
     return 0;
 }

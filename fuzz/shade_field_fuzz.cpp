@@ -40,9 +40,8 @@ ShadeFieldPixels Inside(std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < sizeof(float)) {
+    if (size < sizeof(float))
         return 0;
-    }
     float position;
     std::memcpy(&position, data, sizeof position);
 
@@ -60,12 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                std::all_of(bytes.end() - kGuardBytes, bytes.end(), isGuard);
     };
     Require(guardsIntact(fast) && guardsIntact(reference), "nothing is written outside the field");
-    if (!HueSegment(position)) {
+    if (!HueSegment(position))
         Require(fast == before, "a position in no segment leaves the field untouched");
-    }
-    for (std::size_t i = kGuardBytes + 3; i < kGuardBytes + kShadeFieldBytes; i += 4) {
+    for (std::size_t i = kGuardBytes + 3; i < kGuardBytes + kShadeFieldBytes; i += 4)
         Require(fast[i] == before[i], "the fourth byte of every pixel is kept");
-    }
     Require(fast == reference, "the fast renderer matches the reference byte for byte");
     return 0;
 }

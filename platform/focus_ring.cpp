@@ -75,10 +75,9 @@ QWidget* FocusRing::FocusedControl() const {
 }
 
 void FocusRing::FocusChanged(QWidget* old, QWidget* now) {
-    for (QWidget* control : {old, now}) {
+    for (QWidget* control : {old, now})
         if (control && control->parentWidget() == &window_)
             window_.update(Bounds(*control));
-    }
 }
 
 void FocusRing::Paint(QPainter& painter) const {

@@ -30,13 +30,13 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return std::int16_t{13};
+        return kKeyEnter;
     case Qt::Key_Escape:
-        return std::int16_t{27};
+        return kKeyEscape;
     // With Control held the key types no space (the window system turns it into a control
     // character or nothing), yet it is still the Space key.
     case Qt::Key_Space:
-        return std::int16_t{32};
+        return kKeySpace;
     default:
         break;
     }

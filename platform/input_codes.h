@@ -8,12 +8,18 @@
 
 namespace tessavundo {
 
+// The character codes of the keys the window's routines answer besides the characters they
+// type.
+inline constexpr std::int16_t kKeyEnter = 13;
+inline constexpr std::int16_t kKeyEscape = 27;
+inline constexpr std::int16_t kKeySpace = 32;
+
 // Mouse buttons as bits: 1 left, 2 right, 4 middle.
 std::int16_t ButtonCode(Qt::MouseButtons buttons);
 // Modifier keys as bits: 1 shift, 2 control, 4 alt.
 std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers);
-// The character code of a typed key (13 for Enter, 27 for Esc, 32 for Space, each whatever
-// modifiers are held), or nothing for a key that types no character.
+// The character code of a typed key (kKeyEnter, kKeyEscape, kKeySpace, each whatever
+// modifiers are held, or the character it types), or nothing for a key that types no character.
 std::optional<std::int16_t> KeyAscii(const QKeyEvent& event);
 // The same for a key pressed on a button: every key the button presses itself on counts as
 // Space, so that the key routine hears what the button then does.

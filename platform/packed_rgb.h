@@ -14,7 +14,7 @@ inline QRgb ToQRgb(PackedColor color) {
 }
 
 inline PackedColor FromQRgb(QRgb rgb) {
-    return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+    return PackBytes(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 } // namespace tessavundo

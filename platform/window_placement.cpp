@@ -30,10 +30,9 @@ QPoint PlaceRestoredWindow(const QRect& frame, const QList<ScreenArea>& screens)
     if (screens.isEmpty())
         return frame.topLeft();
     const QRect titleBand(frame.topLeft(), QSize(frame.width(), kTitleBandHeight));
-    for (const ScreenArea& screen : screens) {
+    for (const ScreenArea& screen : screens)
         if (screen.available.contains(titleBand))
             return frame.topLeft();
-    }
     const ScreenArea* target = &screens.front();
     qint64 largest = 0;
     for (const ScreenArea& screen : screens) {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "platform/clipboard.h"
+#include "platform/input_codes.h"
 #include "platform/picture_box.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
@@ -22,7 +23,7 @@ void Form1::ColorPortal_ColorPicked(PackedColor color) {
         const ChannelTriple channels = SplitColor(Picture3->BackColor());
         Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
         Text2->SetText(QString::fromStdString(FormatHexText(channels)));
-        std::int16_t enter = 13;
+        std::int16_t enter = kKeyEnter;
         Text1_KeyPress(enter);
     }
     EndSamplingWithCopy();

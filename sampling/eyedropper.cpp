@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/clipboard.h"
 #include "platform/color_portal.h"
+#include "platform/input_codes.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
@@ -41,15 +42,15 @@ void Form1::Check1_Click() {
 }
 
 void Form1::Check1_KeyPress(std::int16_t& keyAscii) {
-    if (keyAscii == 32 && Check1->Value() == 1) {
+    if (keyAscii == kKeySpace && Check1->Value() == 1) {
         services_.clipboard.Clear();
         services_.clipboard.SetText(Text2->Text());
         Timer1->SetEnabled(false);
         // The toggle's own handling of Space then lets it up.
     }
-    if (keyAscii == 27 && Check1->Value() == 1)
+    if (keyAscii == kKeyEscape && Check1->Value() == 1)
         EndSamplingWithCopy();
-    else if (keyAscii == 13 && Check1->Value() == 1)
+    else if (keyAscii == kKeyEnter && Check1->Value() == 1)
         Command3_Click();
 }
 
@@ -103,7 +104,7 @@ void Form1::Timer1_Timer() {
     const ChannelTriple channels = SplitColor(Picture3->BackColor());
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     lastSample_ = CurrentSampleOutcome(color);
 }

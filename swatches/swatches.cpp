@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
+#include "platform/input_codes.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
-#include "platform/system_colors.h"
 #include "platform/text_box.h"
 #include "ui/form1.h"
 
 namespace tessavundo {
+
+std::array<PictureBox*, 6> Form1::Swatches() const {
+    return {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9};
+}
 
 // The newest copy goes to the leftmost swatch; the oldest one falls off the right end.
 void Form1::PushSwatches() {
@@ -25,7 +29,7 @@ void Form1::TakeSwatchColor(const PictureBox& swatch) {
     const ChannelTriple channels = SplitColor(swatch.BackColor());
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
 }
 
@@ -56,20 +60,16 @@ void Form1::Picture9_Click() {
 // Resets the picker: every swatch white, the color red with its marker in the top-right
 // corner.
 void Form1::Picture9_DblClick() {
-    constexpr PackedColor white = 0xFFFFFF;
-    constexpr PackedColor red = 0x0000FF;
-    constexpr PackedColor cyan = 0xFFFF00;
-
     HuePosition = 0;
     Command2_Click();
     Line1->SetY1(0);
     Line1->SetY2(0);
-    for (PictureBox* swatch : {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9})
-        swatch->SetBackColor(white);
+    for (PictureBox* swatch : Swatches())
+        swatch->SetBackColor(kWhite);
     Shape1->SetLeft(253);
     Shape1->SetTop(-2);
-    Picture3->SetBackColor(red);
-    Shape1->SetBorderColor(cyan);
+    Picture3->SetBackColor(kRed);
+    Shape1->SetBorderColor(kCyan);
     Text2->SetText(QStringLiteral("#FF0000"));
     Text1->SetText(QStringLiteral("rgb(255,0,0)"));
 }

@@ -8,7 +8,7 @@ namespace tessavundo {
 
 // The field marker's outline: the complement of the current color, so that it stays visible.
 inline PackedColor ComplementColor(ChannelTriple channels) {
-    return (255 - channels.red) + 256 * (255 - channels.green) + 65536 * (255 - channels.blue);
+    return kWhite - PackBytes(channels.red, channels.green, channels.blue);
 }
 
 } // namespace tessavundo

@@ -125,12 +125,11 @@ void DescribeControls(Form1& form) {
                              "color back; Shift+Enter on the last swatch resets the picker to "
                              "red and every swatch to white"));
 
-    PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
-                                    form.Picture7, form.Picture8, form.Picture9};
-    for (int i = 0; i < 6; ++i) {
-        swatches[i]->setAccessibleName(Form1::tr("Swatch %1").arg(i + 1));
-        swatches[i]->SpeakBackColor(&ColorInWords);
-        swatches[i]->SetAccessibleRole(QAccessible::Button);
+    int number = 1;
+    for (PictureBox* swatch : form.Swatches()) {
+        swatch->setAccessibleName(Form1::tr("Swatch %1").arg(number++));
+        swatch->SpeakBackColor(&ColorInWords);
+        swatch->SetAccessibleRole(QAccessible::Button);
     }
 }
 

@@ -1,7 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/color_readers.h"
+#include "core/locate.h"
+#include "platform/input_codes.h"
+#include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/shape.h"
 #include "platform/text_box.h"
 #include "ui/form1.h"
 
@@ -19,10 +23,9 @@ void Form1::Text1_Change() {
     const auto channels = ReadRgbChannels(text);
 
     std::string hex = "#";
-    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
         if (const auto digits = ChannelHexDigits(channels[i], separator))
             hex += *digits;
-    }
     Text2->SetText(QString::fromStdString(hex));
 
     if (channels.size() >= 3) {
@@ -35,7 +38,7 @@ void Form1::Text1_Change() {
         }
     }
 
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     Text1->SetSelStart(caret);
 }
@@ -46,7 +49,7 @@ void Form1::Text2_Change() {
     const int caret = Text2->SelStart();
     if (const auto channels = ReadHexChannels(Text2->Text().toStdString()))
         Text1->SetText(QString::fromStdString(FormatRgbText(*channels)));
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     Text2->SetSelStart(caret);
 }
@@ -65,6 +68,26 @@ void Form1::Text2_GotFocus() {
 
 void Form1::Text2_LostFocus() {
     HexFieldFocused = 0;
+}
+
+// The rgb field's key handler. Enter is the locate routine: it places the picker on the color
+// written in the rgb field. Every other key goes on to the field unchanged.
+void Form1::Text1_KeyPress(std::int16_t& keyAscii) {
+    if (keyAscii != kKeyEnter)
+        return;
+    const auto location = LocateColor(Text1->Text().toStdString(), DecimalSeparator());
+    if (!location)
+        return;
+    if (location->huePosition) {
+        HuePosition = *location->huePosition;
+        Command2_Click();
+    }
+    Shape1->SetLeft(location->markerLeft);
+    Shape1->SetTop(location->markerTop);
+    Line1->SetY1(HuePosition);
+    Line1->SetY2(HuePosition);
+    Picture3->SetBackColor(location->preview);
+    Shape1->SetBorderColor(location->border);
 }
 
 } // namespace tessavundo

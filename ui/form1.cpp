@@ -43,10 +43,9 @@ constexpr int kHueMarkerPixelWidth = 16;
 // the work start-up does.
 QString InstalledControlFamily() {
     const QStringList installed = QFontDatabase::families();
-    for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"}) {
+    for (const char* family : {"MS Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"})
         if (installed.contains(QLatin1String(family), Qt::CaseInsensitive))
             return QLatin1String(family);
-    }
     return QString();
 }
 
@@ -86,12 +85,7 @@ Form1::Form1(FormServices services, QWidget* parent)
     Picture1->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() {
-    // The marker overlays are no widgets, so no parent deletes them; they go while the picture
-    // boxes they are drawn over still exist.
-    delete Shape1;
-    delete Line1;
-}
+Form1::~Form1() = default;
 
 void Form1::CreateControls() {
     auto pictureBox = [this](const char* name, QRect geometry) {
@@ -151,8 +145,9 @@ void Form1::CreateControls() {
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
-    Line1 = new Line(*Picture2, 0, kHueMarkerPixelWidth, palette().color(QPalette::WindowText));
-    Shape1 = new Shape(*Picture1);
+    Line1 = std::make_unique<Line>(*Picture2, 0, kHueMarkerPixelWidth,
+                                   palette().color(QPalette::WindowText));
+    Shape1 = std::make_unique<Shape>(*Picture1);
     Shape1->SetLeft(48);
     Shape1->SetTop(160);
     Shape1->SetWidth(4);

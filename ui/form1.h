@@ -9,7 +9,9 @@
 #include <QPoint>
 #include <QPushButton>
 #include <QWidget>
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -47,7 +49,8 @@ public:
     ~Form1() override;
 
     // Window position in twips, outer frame included; while a window manager has the window
-    // maximized, the position it had before.
+    // maximized, the position it had before. These and the constructor, the controls and their
+    // connections are in ui/form1.cpp.
     float Left() const;
     float Top() const;
     void Move(float left, float top);
@@ -59,26 +62,27 @@ public:
     QPoint CursorPoint;
     tessavundo::ScreenDC ScreenDC = 0;
 
-    // Start-up and shut-down.
+    // Start-up and shut-down: ui/form_load.cpp, ui/form_unload.cpp.
     void Form_Load();
     void Form_Unload(bool& cancel);
 
-    // Shade field rendering and the locate routine.
+    // Shade field rendering: ui/shade_field_rendering.cpp.
     void Command2_Click();
-    void Text1_KeyPress(std::int16_t& keyAscii);
 
-    // Rainbow bar.
+    // Rainbow bar: ui/rainbow_bar.cpp.
     void Picture2_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture2_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture2_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture2_KeyPress(std::int16_t& keyAscii);
     void Timer2_Timer();
 
-    // Shade field.
+    // Shade field picks: ui/shade_field_pick.cpp.
     void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture1_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
 
-    // Entry fields.
+    // Entry fields and the locate routine, Enter in the rgb field, that every part of the
+    // window runs to place the picker on the rgb text: ui/entry_fields.cpp.
+    void Text1_KeyPress(std::int16_t& keyAscii);
     void Text1_Change();
     void Text2_Change();
     void Text1_GotFocus();
@@ -86,12 +90,13 @@ public:
     void Text2_GotFocus();
     void Text2_LostFocus();
 
-    // Copy buttons and help.
+    // Copy buttons and help: ui/copy_and_help.cpp.
     void Command1_Click();
     void Command3_Click();
     void Command4_Click();
 
-    // Eyedropper.
+    // Eyedropper: sampling/eyedropper.cpp; the desktop's answers in
+    // sampling/desktop_color_pick.cpp.
     void Check1_Click();
     void Check1_KeyPress(std::int16_t& keyAscii);
     void Check1_LostFocus();
@@ -102,7 +107,7 @@ public:
     void ColorPortal_PickCancelled();
     void ColorPortal_Unavailable();
 
-    // Swatches.
+    // Swatches: swatches/swatches.cpp.
     void Picture4_Click();
     void Picture5_Click();
     void Picture6_Click();
@@ -110,35 +115,40 @@ public:
     void Picture8_Click();
     void Picture9_Click();
     void Picture9_DblClick();
-    // The keyboard's press of a focused swatch; Shift+Enter on the last one is its double click.
+    // The keyboard's press of a focused swatch (swatches/swatch_keys.cpp); Shift+Enter on the
+    // last one is its double click.
     void Picture4_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Picture5_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Picture6_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Picture7_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Picture8_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Picture9_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    // The six swatches, newest first.
+    std::array<PictureBox*, 6> Swatches() const;
 
     // Controls, named as the routines name them.
-    PictureBox* Picture1;
-    PictureBox* Picture2;
-    PictureBox* Picture3;
-    PictureBox* Picture4;
-    PictureBox* Picture5;
-    PictureBox* Picture6;
-    PictureBox* Picture7;
-    PictureBox* Picture8;
-    PictureBox* Picture9;
-    TextBox* Text1;
-    TextBox* Text2;
-    QPushButton* Command1;
-    QPushButton* Command2;
-    QPushButton* Command3;
-    QPushButton* Command4;
-    Toggle* Check1;
-    Timer* Timer1;
-    Timer* Timer2;
-    Line* Line1;
-    Shape* Shape1;
+    PictureBox* Picture1 = nullptr;
+    PictureBox* Picture2 = nullptr;
+    PictureBox* Picture3 = nullptr;
+    PictureBox* Picture4 = nullptr;
+    PictureBox* Picture5 = nullptr;
+    PictureBox* Picture6 = nullptr;
+    PictureBox* Picture7 = nullptr;
+    PictureBox* Picture8 = nullptr;
+    PictureBox* Picture9 = nullptr;
+    TextBox* Text1 = nullptr;
+    TextBox* Text2 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    Toggle* Check1 = nullptr;
+    Timer* Timer1 = nullptr;
+    Timer* Timer2 = nullptr;
+    // The marker overlays are no widgets, so no parent owns them; as members they go before
+    // the base class deletes the picture boxes they are drawn over.
+    std::unique_ptr<Line> Line1;
+    std::unique_ptr<Shape> Shape1;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/color.h"
 #include "core/hue_scale.h"
+#include "platform/input_codes.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/settings_store.h"
@@ -48,18 +49,18 @@ void Form1::Form_Load() {
     Shape1->SetHeight(4);
     Shape1->SetWidth(4);
 
-    PictureBox* const swatches[] = {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9};
-    for (int i = 0; i < 6; ++i) {
-        if (const auto text = readSetting(keys::kSwatches[static_cast<std::size_t>(i)])) {
+    std::size_t number = 0;
+    for (PictureBox* swatch : Swatches()) {
+        if (const auto text = readSetting(keys::kSwatches[number++])) {
             if (const auto color = ReadInteger32Setting(text->toStdString(), separator))
-                swatches[i]->SetBackColor(*color);
+                swatch->SetBackColor(*color);
         }
     }
 
     for (int p = 0; p < kHuePositionCount; ++p) {
         const ChannelTriple hue = PureHueColor(p);
         const auto y = static_cast<float>(p);
-        Picture2->Line(0, y, 1, y, hue.red + 256 * hue.green + 65536 * hue.blue);
+        Picture2->Line(0, y, 1, y, PackBytes(hue.red, hue.green, hue.blue));
     }
 
     PackedColor color = 0;
@@ -72,7 +73,7 @@ void Form1::Form_Load() {
         Command2_Click();
     Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
     Text2->SetText(QString::fromStdString(FormatHexText(channels)));
-    std::int16_t enter = 13;
+    std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
 
     // The flag was set only so that writing the rgb field above would locate the stored color.

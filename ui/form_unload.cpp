@@ -34,10 +34,9 @@ void Form1::Form_Unload(bool& /*cancel*/) {
     add(keys::kLeft, FormatSingleSetting(Left(), separator));
     add(keys::kTop, FormatSingleSetting(Top(), separator));
     add(keys::kColor, FormatInteger32Setting(Picture3->BackColor()));
-    const PictureBox* const swatches[] = {Picture4, Picture5, Picture6,
-                                          Picture7, Picture8, Picture9};
-    for (std::size_t i = 0; i < keys::kSwatches.size(); ++i)
-        add(keys::kSwatches[i], FormatInteger32Setting(swatches[i]->BackColor()));
+    std::size_t number = 0;
+    for (const PictureBox* swatch : Swatches())
+        add(keys::kSwatches[number++], FormatInteger32Setting(swatch->BackColor()));
     // A store that refuses the write costs nothing but the saved values.
     services_.settings.SaveSettings(keyedTexts);
 }

@@ -32,9 +32,9 @@ int PrintColor(PackedColor color, PickFormat format) {
 
 int AskDesktopPortal(PickFormat format) {
     const auto portal = CreateColorPortal();
-    QObject::connect(portal.get(), &ColorPortal::ColorPicked, [format](PackedColor color) {
-        QCoreApplication::exit(PrintColor(color, format));
-    });
+    QObject::connect(
+        portal.get(), &ColorPortal::ColorPicked,
+        [format](PackedColor color) { QCoreApplication::exit(PrintColor(color, format)); });
     QObject::connect(portal.get(), &ColorPortal::PickCancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
     QObject::connect(portal.get(), &ColorPortal::Unavailable, [] {
@@ -57,19 +57,21 @@ int PickWithClick(ScreenSource& screen, PickFormat format) {
         Complain(QStringLiteral("cannot pick: %1").arg(problem));
         return kExitFailure;
     }
-    QObject::connect(grab.get(), &ClickGrab::Clicked, [&screen, format](QPoint position) {
-        const ScreenDC dc = screen.GetWindowDC();
-        const PackedColor color = screen.GetPixel(dc, position.x(), position.y());
-        screen.ReleaseDC(dc);
-        if (color == kInvalidColor) {
-            Complain(QStringLiteral("cannot read the screen pixel at %1,%2")
-                         .arg(position.x())
-                         .arg(position.y()));
-            QCoreApplication::exit(kExitFailure);
-            return;
-        }
-        QCoreApplication::exit(PrintColor(color, format));
-    });
+    QObject::connect(
+        grab.get(), &ClickGrab::Clicked,
+        [&screen, format](QPoint position) {
+            const ScreenDC dc = screen.GetWindowDC();
+            const PackedColor color = screen.GetPixel(dc, position.x(), position.y());
+            screen.ReleaseDC(dc);
+            if (color == kInvalidColor) {
+                Complain(QStringLiteral("cannot read the screen pixel at %1,%2")
+                             .arg(position.x())
+                             .arg(position.y()));
+                QCoreApplication::exit(kExitFailure);
+                return;
+            }
+            QCoreApplication::exit(PrintColor(color, format));
+        });
     QObject::connect(grab.get(), &ClickGrab::Cancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
     return QCoreApplication::exec();

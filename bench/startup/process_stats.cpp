@@ -14,10 +14,9 @@ namespace {
 long StatusField(const std::string& path, const std::string& name) {
     std::ifstream status(path);
     std::string line;
-    while (std::getline(status, line)) {
+    while (std::getline(status, line))
         if (line.compare(0, name.size() + 1, name + ":") == 0)
             return std::stol(line.substr(name.size() + 1));
-    }
     return 0;
 }
 
@@ -45,10 +44,9 @@ ProcessActivity ReadActivity(pid_t pid) {
     if (afterName != std::string::npos) {
         std::istringstream fields(stat.substr(afterName + 2));
         std::string field;
-        for (int number = 3; number <= 15 && fields >> field; ++number) {
+        for (int number = 3; number <= 15 && fields >> field; ++number)
             if (number >= 14)
                 activity.cpuTicks += std::stol(field);
-        }
     }
     return activity;
 }

@@ -84,13 +84,14 @@ void GoalTable::AddNotMeasured(const QString& figure, const QString& goal, const
 }
 
 int GoalTable::Misses() const {
-    return int(std::count_if(rows_.begin(), rows_.end(),
-                             [](const Row& row) { return row.verdict == Verdict::kMiss; }));
+    return int(std::count_if(
+        rows_.begin(), rows_.end(), [](const Row& row) { return row.verdict == Verdict::kMiss; }));
 }
 
 int GoalTable::NotMeasured() const {
-    return int(std::count_if(rows_.begin(), rows_.end(),
-                             [](const Row& row) { return row.verdict == Verdict::kNotMeasured; }));
+    return int(std::count_if(
+        rows_.begin(), rows_.end(),
+        [](const Row& row) { return row.verdict == Verdict::kNotMeasured; }));
 }
 
 QString GoalTable::Markdown() const {

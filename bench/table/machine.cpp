@@ -27,10 +27,9 @@ QString DescribeMachine() {
     const QByteArray cpuInfo = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const QStringList flags = CpuInfoField(cpuInfo, "flags").split(QLatin1Char(' '));
     QStringList sets;
-    for (const char* set : {"avx512f", "avx512bw", "avx2", "fma"}) {
+    for (const char* set : {"avx512f", "avx512bw", "avx2", "fma"})
         if (flags.contains(QLatin1String(set)))
             sets << QString::fromLatin1(set).toUpper();
-    }
     return QStringLiteral("%1, %2 logical cores (%3); %4 %5, Qt %6")
         .arg(CpuInfoField(cpuInfo, "model name"))
         .arg(QThread::idealThreadCount())

@@ -240,7 +240,7 @@ QString Document(const GoalTable& table, const QString& machine) {
 
 std::optional<Paths> ParseArguments(const QStringList& arguments) {
     Paths paths;
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
+    for (int i = 1; i + 1 < arguments.size(); i += 2)
         if (arguments[i] == QLatin1String("--build-dir"))
             paths.build = arguments[i + 1];
         else if (arguments[i] == QLatin1String("--source-dir"))
@@ -249,7 +249,6 @@ std::optional<Paths> ParseArguments(const QStringList& arguments) {
             paths.output = arguments[i + 1];
         else
             return std::nullopt;
-    }
     if (paths.build.isEmpty() || paths.source.isEmpty() || paths.output.isEmpty())
         return std::nullopt;
     return paths;

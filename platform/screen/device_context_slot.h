@@ -20,9 +20,8 @@ public:
 
     // Returns whether `dc` was the held context.
     bool Release(ScreenDC dc) {
-        if (!IsHeld(dc)) {
+        if (!IsHeld(dc))
             return false;
-        }
         held_ = 0;
         return true;
     }

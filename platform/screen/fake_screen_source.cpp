@@ -19,16 +19,14 @@ ScreenDC FakeScreenSource::GetWindowDC() {
 }
 
 void FakeScreenSource::ReleaseDC(ScreenDC dc) {
-    if (context_.Release(dc)) {
+    if (context_.Release(dc))
         ++released_;
-    }
 }
 
 PackedColor FakeScreenSource::GetPixel(ScreenDC dc, int x, int y) {
     ++pixelReads_;
-    if (!context_.IsHeld(dc)) {
+    if (!context_.IsHeld(dc))
         return kInvalidColor;
-    }
     const QPoint position(x, y);
     const auto pixel = pixels_.constFind(position);
     return pixel != pixels_.cend() ? *pixel : pixelFunction_(position);

@@ -17,12 +17,10 @@ QRect LogicalToPhysical(const QRect& logicalRect, const QScreen& screen) {
 
 QRect LogicalToPhysical(const QRect& logicalRect) {
     const QScreen* screen = QGuiApplication::screenAt(logicalRect.center());
-    if (!screen) {
+    if (!screen)
         screen = QGuiApplication::screenAt(logicalRect.topLeft());
-    }
-    if (!screen) {
+    if (!screen)
         screen = QGuiApplication::primaryScreen();
-    }
     return screen ? LogicalToPhysical(logicalRect, *screen) : logicalRect;
 }
 

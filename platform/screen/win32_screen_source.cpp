@@ -22,9 +22,8 @@ Win32ScreenSource::~Win32ScreenSource() {
 
 QPoint Win32ScreenSource::GetCursorPos() {
     POINT point{};
-    if (!::GetCursorPos(&point)) {
+    if (!::GetCursorPos(&point))
         return kNoPointer;
-    }
     return QPoint(point.x, point.y);
 }
 
@@ -40,9 +39,8 @@ ScreenDC Win32ScreenSource::GetWindowDC() {
 }
 
 void Win32ScreenSource::ReleaseDC(ScreenDC dc) {
-    if (context_.Release(dc)) {
+    if (context_.Release(dc))
         ReleaseScreenContext();
-    }
 }
 
 void Win32ScreenSource::ReleaseScreenContext() {
@@ -53,9 +51,8 @@ void Win32ScreenSource::ReleaseScreenContext() {
 }
 
 PackedColor Win32ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
-    if (!context_.IsHeld(dc) || !screenContext_) {
+    if (!context_.IsHeld(dc) || !screenContext_)
         return kInvalidColor;
-    }
     // A COLORREF is 0x00BBGGRR, the packed color's own layout; CLR_INVALID has all bits set, as
     // kInvalidColor has.
     const COLORREF color = ::GetPixel(screenContext_, x, y);

@@ -27,25 +27,21 @@ const xcb_visualtype_t* FindVisual(const xcb_screen_t& screen, xcb_visualid_t id
 
 int BitsPerPixel(const xcb_setup_t& setup, std::uint8_t depth) {
     for (auto formats = xcb_setup_pixmap_formats_iterator(&setup); formats.rem;
-         xcb_format_next(&formats)) {
-        if (formats.data->depth == depth) {
+         xcb_format_next(&formats))
+        if (formats.data->depth == depth)
             return formats.data->bits_per_pixel;
-        }
-    }
     return 0;
 }
 
 // The place and width of a channel mask, or nothing for a mask that is empty or not one run
 // of bits.
 std::optional<X11Channel> ChannelOf(std::uint32_t mask) {
-    if (mask == 0) {
+    if (mask == 0)
         return std::nullopt;
-    }
     const int shift = std::countr_zero(mask);
     const int width = std::countr_one(mask >> shift);
-    if (shift + width < 32 && (mask >> (shift + width)) != 0) {
+    if (shift + width < 32 && (mask >> (shift + width)) != 0)
         return std::nullopt;
-    }
     return X11Channel{shift, width};
 }
 
@@ -59,9 +55,8 @@ bool IsDecomposed(std::uint8_t visualClass) {
 std::optional<X11Visual> RootVisual(const xcb_setup_t& setup, const xcb_screen_t& screen) {
     std::uint8_t depth = 0;
     const xcb_visualtype_t* visual = FindVisual(screen, screen.root_visual, depth);
-    if (!visual) {
+    if (!visual)
         return std::nullopt;
-    }
     return X11Visual{visual->_class,
                      depth,
                      BitsPerPixel(setup, depth),
@@ -76,9 +71,8 @@ std::optional<X11PixelFormat> PixelFormatOf(const X11Visual& visual) {
     // the bit order; no color display of today stores its pixels that way.
     if (visual.bitsPerPixel % kBitsPerByte != 0 || visual.bitsPerPixel < kBitsPerByte ||
         visual.bitsPerPixel > kMostBytesPerPixel * kBitsPerByte || visual.depth == 0 ||
-        visual.depth > visual.bitsPerPixel) {
+        visual.depth > visual.bitsPerPixel)
         return std::nullopt;
-    }
     X11PixelFormat format;
     format.depth = visual.depth;
     format.bytesPerPixel = visual.bitsPerPixel / kBitsPerByte;
@@ -90,9 +84,8 @@ std::optional<X11PixelFormat> PixelFormatOf(const X11Visual& visual) {
     const auto red = ChannelOf(visual.redMask);
     const auto green = ChannelOf(visual.greenMask);
     const auto blue = ChannelOf(visual.blueMask);
-    if (!red || !green || !blue) {
+    if (!red || !green || !blue)
         return std::nullopt;
-    }
     format.red = *red;
     format.green = *green;
     format.blue = *blue;
@@ -110,12 +103,10 @@ std::uint32_t PixelValue(const X11PixelFormat& format, const std::uint8_t* bytes
 }
 
 std::uint8_t WidenChannel(std::uint32_t value, int width) {
-    if (width <= 0) {
+    if (width <= 0)
         return 0;
-    }
-    if (width >= kBitsPerByte) {
+    if (width >= kBitsPerByte)
         return static_cast<std::uint8_t>(value >> (width - kBitsPerByte));
-    }
     std::uint32_t repeated = value;
     int bits = width;
     while (bits < kBitsPerByte) {
@@ -131,14 +122,14 @@ PackedColor ChannelsColor(const X11PixelFormat& format, std::uint32_t pixel) {
             place.width >= 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << place.width) - 1;
         return static_cast<PackedColor>(WidenChannel((pixel >> place.shift) & mask, place.width));
     };
-    return channel(format.red) + 256 * channel(format.green) + 65536 * channel(format.blue);
+    return PackBytes(channel(format.red), channel(format.green), channel(format.blue));
 }
 
 PackedColor ColormapEntryColor(std::uint16_t red, std::uint16_t green, std::uint16_t blue) {
     const auto top = [](std::uint16_t value) {
         return static_cast<PackedColor>(value >> 8);
     };
-    return top(red) + 256 * top(green) + 65536 * top(blue);
+    return PackBytes(top(red), top(green), top(blue));
 }
 
 } // namespace tessavundo

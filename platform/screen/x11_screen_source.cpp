@@ -51,13 +51,11 @@ bool IsXWayland(xcb_connection_t* connection) {
 X11ScreenSource::X11ScreenSource() {
     waylandSession_ = IsWaylandSession(ReadDisplayEnvironment());
     xcb_connection_t* connection = ToolkitConnection();
-    if (!connection) {
+    if (!connection)
         return;
-    }
     const xcb_screen_t* screen = DefaultScreen(connection);
-    if (!screen) {
+    if (!screen)
         return;
-    }
     connection_ = connection;
     root_ = screen->root;
     colormap_ = screen->default_colormap;
@@ -67,9 +65,8 @@ X11ScreenSource::X11ScreenSource() {
 
 QPoint X11ScreenSource::GetCursorPos() {
     pixelAtPointer_.reset();
-    if (!connection_) {
+    if (!connection_)
         return kNoPointer;
-    }
     const auto pointerCookie = xcb_query_pointer(connection_, root_);
     // The eyedropper reads the pixel under the pointer right after asking where it is. Asking
     // for the pixel where the pointer last was goes out in the same flush, and its reply comes
@@ -86,9 +83,8 @@ QPoint X11ScreenSource::GetCursorPos() {
         return kNoPointer;
     }
     lastPointer_ = QPoint(reply->root_x, reply->root_y);
-    if (readAhead && lastPointer_ == guess) {
+    if (readAhead && lastPointer_ == guess)
         pixelAtPointer_ = PixelAtPointer{guess, pixel};
-    }
     return lastPointer_;
 }
 
@@ -102,19 +98,16 @@ ScreenDC X11ScreenSource::GetWindowDC() {
 }
 
 void X11ScreenSource::ReleaseDC(ScreenDC dc) {
-    if (context_.Release(dc)) {
+    if (context_.Release(dc))
         pixelAtPointer_.reset();
-    }
 }
 
 PackedColor X11ScreenSource::GetPixel(ScreenDC dc, int x, int y) {
     const auto readAhead = std::exchange(pixelAtPointer_, std::nullopt);
-    if (!context_.IsHeld(dc) || !CanReadRootPixel(QPoint(x, y))) {
+    if (!context_.IsHeld(dc) || !CanReadRootPixel(QPoint(x, y)))
         return kInvalidColor;
-    }
-    if (readAhead && readAhead->point == QPoint(x, y)) {
+    if (readAhead && readAhead->point == QPoint(x, y))
         return readAhead->color;
-    }
     return ReadRootPixel(x, y);
 }
 
@@ -135,11 +128,11 @@ PackedColor X11ScreenSource::RootPixelReply(xcb_get_image_cookie_t cookie) {
     // An error comes back here instead of reaching the toolkit's event queue.
     const auto reply = TakeReply(xcb_get_image_reply(connection_, cookie, &error), error);
     if (!reply || reply->depth != format_->depth ||
-        xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel) {
+        xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel)
         return kInvalidColor;
-    }
-    const std::uint32_t pixel = PixelValue(*format_, xcb_get_image_data(reply.get()));
-    return format_->throughColormap ? ReadColormapEntry(pixel) : ChannelsColor(*format_, pixel);
+}
+const std::uint32_t pixel = PixelValue(*format_, xcb_get_image_data(reply.get()));
+return format_->throughColormap ? ReadColormapEntry(pixel) : ChannelsColor(*format_, pixel);
 }
 
 // A second round trip, only on displays whose pixels are colormap indices. The colormap can
@@ -150,9 +143,8 @@ PackedColor X11ScreenSource::ReadColormapEntry(std::uint32_t pixel) {
         TakeReply(xcb_query_colors_reply(
                       connection_, xcb_query_colors(connection_, colormap_, 1, &pixel), &error),
                   error);
-    if (!reply || xcb_query_colors_colors_length(reply.get()) < 1) {
+    if (!reply || xcb_query_colors_colors_length(reply.get()) < 1)
         return kInvalidColor;
-    }
     const xcb_rgb_t& entry = *xcb_query_colors_colors(reply.get());
     return ColormapEntryColor(entry.red, entry.green, entry.blue);
 }

@@ -8,9 +8,8 @@
 namespace tessavundo {
 
 xcb_connection_t* ToolkitConnection() {
-    if (!qGuiApp) {
+    if (!qGuiApp)
         return nullptr;
-    }
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 ? x11->connection() : nullptr;
 }
@@ -19,14 +18,12 @@ const xcb_screen_t* DefaultScreen(xcb_connection_t* connection) {
     int screenNumber = 0;
     char* host = nullptr;
     int display = 0;
-    if (xcb_parse_display(nullptr, &host, &display, &screenNumber) == 0) {
+    if (xcb_parse_display(nullptr, &host, &display, &screenNumber) == 0)
         screenNumber = 0;
-    }
     std::free(host);
     auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (; screens.rem && screenNumber > 0; --screenNumber) {
+    for (; screens.rem && screenNumber > 0; --screenNumber)
         xcb_screen_next(&screens);
-    }
     return screens.rem ? screens.data : nullptr;
 }
 

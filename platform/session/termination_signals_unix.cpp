@@ -18,7 +18,6 @@ constexpr std::array<int, 2> kSignals{SIGTERM, SIGINT};
 
 // The signal handler may only write to a descriptor; the event loop reads the other end.
 int g_wakeFds[2] = {-1, -1};
-QSocketNotifier* g_notifier = nullptr;
 std::array<struct sigaction, kSignals.size()> g_previous{};
 std::array<bool, kSignals.size()> g_installed{};
 
@@ -48,8 +47,10 @@ void TerminationWatcher::WatchSignals() {
     SetFlags(g_wakeFds[0]);
     SetFlags(g_wakeFds[1]);
 
-    g_notifier = new QSocketNotifier(g_wakeFds[0], QSocketNotifier::Read);
-    connect(g_notifier, &QSocketNotifier::activated, this, [this] {
+    // A child of the watcher: it goes with it, after the descriptors are closed, disabled so
+    // that it never watches a closed descriptor.
+    notifier_ = new QSocketNotifier(g_wakeFds[0], QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
         while (::read(g_wakeFds[0], buffer, sizeof buffer) > 0) {
         }
@@ -71,17 +72,15 @@ void TerminationWatcher::WatchSignals() {
 }
 
 void TerminationWatcher::StopWatchingSignals() {
-    if (g_wakeFds[0] == -1) {
+    if (g_wakeFds[0] == -1)
         return;
-    }
     for (std::size_t i = 0; i < kSignals.size(); ++i) {
         if (g_installed[i]) {
             ::sigaction(kSignals[i], &g_previous[i], nullptr);
             g_installed[i] = false;
         }
     }
-    delete g_notifier;
-    g_notifier = nullptr;
+    notifier_->setEnabled(false);
     ::close(g_wakeFds[0]);
     ::close(g_wakeFds[1]);
     g_wakeFds[0] = g_wakeFds[1] = -1;

@@ -21,10 +21,9 @@ TerminationWatcher::~TerminationWatcher() {
 }
 
 void TerminationWatcher::Request() {
-    if (m_requested) {
+    if (requested_)
         return;
-    }
-    m_requested = true;
+    requested_ = true;
     emit TerminationRequested();
 }
 

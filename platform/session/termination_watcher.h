@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QGuiApplication;
+class QSocketNotifier;
 
 namespace tessavundo {
 
@@ -30,7 +31,9 @@ private:
     void WatchSignals();
     void StopWatchingSignals();
 
-    bool m_requested = false;
+    bool requested_ = false;
+    // Reads the wake-ups the signal handler writes, where the platform has signals.
+    QSocketNotifier* notifier_ = nullptr;
 };
 
 } // namespace tessavundo

@@ -141,10 +141,9 @@ UnescapedValue UnescapeValue(QByteArrayView bytes) {
 // Arguments of "@Rect(1 2 3 4)" and the like, counted as Qt splits them.
 qsizetype ArgumentCount(QStringView text, qsizetype open) {
     qsizetype count = 0;
-    for (qsizetype i = open + 1; i < text.size(); ++i) {
+    for (qsizetype i = open + 1; i < text.size(); ++i)
         if (text[i] == u')' || text[i] == u' ')
             ++count;
-    }
     return count;
 }
 

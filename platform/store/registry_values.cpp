@@ -57,11 +57,10 @@ bool WriteText(HKEY key, const QString& name, const QString& text) {
 
 // Puts back what `name` held before this program wrote it, or removes it when it was absent.
 void Restore(HKEY key, const QString& name, const std::optional<RawValue>& earlier) {
-    if (earlier) {
+    if (earlier)
         WriteRawValue(key, name, earlier->type, earlier->data.data(), earlier->data.size());
-    } else {
+    else
         ::RegDeleteValueW(key, Wide(name));
-    }
 }
 
 } // namespace
@@ -69,46 +68,39 @@ void Restore(HKEY key, const QString& name, const std::optional<RawValue>& earli
 std::optional<QString> ReadRegistryText(const QString& keyPath, const QString& name) {
     HKEY handle = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, Wide(keyPath), 0, KEY_QUERY_VALUE, &handle) !=
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
         return std::nullopt;
-    }
     const OpenKey key(handle);
     const std::optional<RawValue> value = ReadRawValue(key.get(), name);
-    if (!value || value->type != REG_SZ) {
+    if (!value || value->type != REG_SZ)
         return std::nullopt;
-    }
     // Stored data need not end with its NUL, nor have an even length; the text ends at the first
     // NUL, as Windows's own readers end it.
     const auto* characters = reinterpret_cast<const char16_t*>(value->data.data());
     const qsizetype count = static_cast<qsizetype>(value->data.size() / sizeof(char16_t));
     qsizetype length = 0;
-    while (length < count && characters[length] != u'\0') {
+    while (length < count && characters[length] != u'\0')
         ++length;
-    }
     return QString::fromUtf16(characters, length);
 }
 
 bool WriteRegistryTexts(const QString& keyPath,
                         const QList<std::pair<QString, QString>>& namedTexts) {
-    for (const auto& [name, text] : namedTexts) {
-        if (text.contains(QChar(u'\0'))) {
+    for (const auto& [name, text] : namedTexts)
+        if (text.contains(QChar(u'\0')))
             return false;
-        }
-    }
     HKEY handle = nullptr;
     if (::RegCreateKeyExW(HKEY_CURRENT_USER, Wide(keyPath), 0, nullptr, REG_OPTION_NON_VOLATILE,
                           KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &handle,
-                          nullptr) != ERROR_SUCCESS) {
+                          nullptr) != ERROR_SUCCESS)
         return false;
-    }
     const OpenKey key(handle);
     std::vector<std::pair<QString, std::optional<RawValue>>> written;
     for (const auto& [name, text] : namedTexts) {
         std::optional<RawValue> earlier = ReadRawValue(key.get(), name);
         if (!WriteText(key.get(), name, text)) {
-            for (auto it = written.rbegin(); it != written.rend(); ++it) {
+            for (auto it = written.rbegin(); it != written.rend(); ++it)
                 Restore(key.get(), it->first, it->second);
-            }
             return false;
         }
         written.emplace_back(name, std::move(earlier));

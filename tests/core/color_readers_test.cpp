@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/color_readers.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -33,9 +34,8 @@ TEST(ReadRgbChannels, KeepsEveryPieceIncludingEmptyOnes) {
 }
 
 TEST(ReadRgbChannels, GivesNothingForEmptyText) {
-    for (const char* text : {"", "rgb(", "rgb()", ")1,2,3", "(", "rgb(()"}) {
+    for (const char* text : {"", "rgb(", "rgb()", ")1,2,3", "(", "rgb(()"})
         EXPECT_TRUE(ReadRgbChannels(text).empty()) << text;
-    }
 }
 
 struct NumberCase {
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ChannelNumberRead,
                                                     "\xC2\xA0"
                                                     "5",
                                                     ".", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(ChannelNumber, FailsBeyondDoubleRange) {
     EXPECT_FALSE(ChannelNumber("1" + std::string(400, '0'), "."));
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ByteCase{"small_negative_rounds_to_zero", "-0.4", 0},
                     ByteCase{"minus_half_rounds_to_zero", "-0.5", 0},
                     ByteCase{"empty", "", std::nullopt}, ByteCase{"letters", "a", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(ChannelByte, UsesGivenSeparator) {
     EXPECT_EQ(ChannelByte("2,5", ","), 2);
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HexDigitsCase{"negative", "-1", std::nullopt},
                     HexDigitsCase{"negative_rounds_to_zero", "-0.4", "00"},
                     HexDigitsCase{"empty", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct HexCase {
     const char* name;
@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                             "00",
                             std::nullopt},
                     HexCase{"only_hash", "#", std::nullopt}, HexCase{"empty", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace tessavundo

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/color.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Truncating division: -65536 / 256 is -256, whose
                     // low byte is 0, and -65536 / 65536 is -1.
                     SplitCase{"system_color_like", -65536, "rgb(0,0,255)", "#0000FF"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(FormatHexText, PadsEachChannelToTwoDigits) {
     EXPECT_EQ(FormatHexText({0, 9, 10}), "#00090A");

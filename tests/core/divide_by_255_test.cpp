@@ -72,17 +72,15 @@ TEST(DivideBy255, IsExactNextToRoundingMidpoints) {
 TEST(DivideBy255, IsExactAcrossTheRangeOfMidShades) {
     std::mt19937_64 generator(5);
     std::uniform_real_distribution<double> dividends(0.0, 255.0 * 256);
-    for (int i = 0; i < 1000000; ++i) {
+    for (int i = 0; i < 1000000; ++i)
         ExpectCorrectlyRounded(dividends(generator));
-    }
 }
 
 TEST(DivideBy255, KeepsSignsInfinitiesAndNaN) {
     constexpr double kInfinity = std::numeric_limits<double>::infinity();
     for (const double f : {0.0, -0.0, kInfinity, -kInfinity, 1e300, -1e300,
-                           std::numeric_limits<double>::quiet_NaN()}) {
+                           std::numeric_limits<double>::quiet_NaN()})
         ExpectCorrectlyRounded(f);
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/hue_scale.h"
+#include "tests/support/row_name.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         PureCase{"segment_4_middle", 1100, {76, 255, 0}},
         PureCase{"segment_5_middle", 1408, {255, 127, 0}}, PureCase{"below_scale", -5, {255, 0, 0}},
         PureCase{"above_scale", 2000, {255, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PureHueColor, NeighboursDifferByOneStepInOneChannel) {
     for (int p = 1; p < kHuePositionCount; ++p) {
@@ -76,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SegmentCase{"p1536", 1536, std::nullopt},
                     SegmentCase{"infinity", kInfinity, std::nullopt},
                     SegmentCase{"nan", std::numeric_limits<float>::quiet_NaN(), std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace tessavundo

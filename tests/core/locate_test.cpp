@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/locate.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +30,12 @@ TEST_P(Locate, PlacesPickerOnColor) {
     const auto location = LocateColor(example.text, example.decimalSeparator);
     ASSERT_TRUE(location);
     ASSERT_EQ(location->huePosition.has_value(), example.huePosition.has_value());
-    if (example.huePosition) {
-        EXPECT_FLOAT_EQ(*location->huePosition, *example.huePosition);
-    }
+    EXPECT_FLOAT_EQ(location->huePosition.value_or(0), example.huePosition.value_or(0));
     EXPECT_EQ(location->markerLeft, example.markerLeft);
     EXPECT_EQ(location->markerTop, example.markerTop);
     EXPECT_EQ(location->preview, example.preview);
     EXPECT_EQ(location->border, example.border);
 }
-
-constexpr PackedColor kWhite = 0xFFFFFF;
 
 INSTANTIATE_TEST_SUITE_P(
     Colors, Locate,
@@ -105,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         LocateCase{"gray_fractional", "rgb(100.4,100,100)", std::nullopt, -2, 152.6f,
                    Packed(100, 100, 100), Packed(155, 155, 155)},
         LocateCase{"gray_bottom_clamped", "rgb(-0.5,0,0)", std::nullopt, -2, 253, 0, kWhite}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 struct RejectedCase {
     const char* name;
@@ -128,10 +125,19 @@ INSTANTIATE_TEST_SUITE_P(Texts, LocateRejects,
                                          RejectedCase{"empty_text", ""},
                                          RejectedCase{"brackets_only", "rgb()"},
                                          RejectedCase{"exponent", "rgb(1e2,0,0)"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(LocateColor, IgnoresChannelsAfterThird) {
     EXPECT_EQ(LocateColor("rgb(10,20,30,junk)", ".")->huePosition, 640.0f);
+}
+
+// The preview takes the rounded channels; the marker's outline complements the exact ones,
+// rounded halves to even: 255 - 200.4 = 54.6 gives 55, where cutting off the fraction gave 54.
+TEST(LocateColor, OutlineComplementsTheExactChannels) {
+    const auto location = LocateColor("rgb(200.4,100,50.5)", ".");
+    ASSERT_TRUE(location);
+    EXPECT_EQ(location->preview, PackBytes(200, 100, 50));
+    EXPECT_EQ(location->border, PackBytes(55, 155, 204));
 }
 
 TEST(LocateColor, KeepsEveryWholeColorMarkerOnField) {

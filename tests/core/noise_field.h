@@ -36,7 +36,8 @@ private:
             std::vector<std::uint8_t> bytes(kShadeFieldBytes);
             std::mt19937 generator(1);
             for (std::size_t i = 0; i < kShadeFieldBytes; i += 4) {
-                const std::uint32_t word = generator();
+                // mt19937 yields 32-bit values in a wider type.
+                const auto word = static_cast<std::uint32_t>(generator());
                 std::memcpy(&bytes[i], &word, sizeof word);
             }
             return bytes;

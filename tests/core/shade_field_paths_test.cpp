@@ -91,9 +91,8 @@ protected:
 
 std::vector<float> WholePositions() {
     std::vector<float> positions;
-    for (int p = 0; p < 1536; ++p) {
+    for (int p = 0; p < 1536; ++p)
         positions.push_back(static_cast<float>(p));
-    }
     return positions;
 }
 
@@ -111,9 +110,8 @@ std::vector<float> BoundaryPositions() {
             above = std::nextafter(above, kInfinity);
             positions.insert(positions.end(), {below, above});
         }
-        for (const float fraction : {0.001f, 0.25f, 0.5f, 0.75f, 0.999f}) {
+        for (const float fraction : {0.001f, 0.25f, 0.5f, 0.75f, 0.999f})
             positions.insert(positions.end(), {boundary - fraction, boundary + fraction});
-        }
     }
     return positions;
 }
@@ -122,9 +120,8 @@ std::vector<float> FractionalPositions() {
     std::vector<float> positions;
     std::mt19937 generator(7);
     std::uniform_real_distribution<float> anywhere(0.0f, 1536.0f);
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 1500; ++i)
         positions.push_back(anywhere(generator));
-    }
     return positions;
 }
 
@@ -152,9 +149,8 @@ std::vector<float> OutOfRangePositions() {
                                     -std::numeric_limits<float>::quiet_NaN()};
     std::mt19937 generator(11);
     std::uniform_real_distribution<float> below(-3000.0f, 0.0f);
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 300; ++i)
         positions.push_back(below(generator));
-    }
     return positions;
 }
 
@@ -189,9 +185,8 @@ TEST_P(ShadeFieldPathTest, RoundsMidsDownNearEveryMultipleOf255) {
             dividends.insert(dividends.end(), {below, above});
         }
         for (const double offset : {1e-9, 1e-6, 1e-3, 0.5}) {
-            if (exact >= offset) {
+            if (exact >= offset)
                 dividends.push_back(exact - offset);
-            }
             dividends.push_back(exact + offset);
         }
     }
@@ -209,8 +204,8 @@ TEST_P(ShadeFieldPathTest, MarksNegativeAndNaNMidsAsNotStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ShadeFieldPathTest, testing::ValuesIn(kShadeFieldPaths),
-                         [](const auto& info) {
-                             return std::string(ShadeFieldPathName(info.param));
+                         [](const auto& row) {
+                             return std::string(ShadeFieldPathName(row.param));
                          });
 
 TEST(ShadeFieldPath, RendersInTheWidestSupportedPath) {

@@ -4,6 +4,7 @@
 #include "core/shade_field.h"
 #include "core/shade_field_reference.h"
 #include "tests/core/noise_field.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -73,9 +74,9 @@ TEST_P(ShadePixel, HasExpectedColor) {
 INSTANTIATE_TEST_SUITE_P(Examples, ShadePixel,
                          testing::Combine(testing::ValuesIn(kRenderers),
                                           testing::ValuesIn(kPixelCases)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    std::get<1>(info.param).name;
+                         [](const auto& row) {
+                             return std::string(std::get<0>(row.param).name) + "_" +
+                                    std::get<1>(row.param).name;
                          });
 
 class ShadeRenderer : public testing::TestWithParam<NamedRenderer> {};
@@ -94,9 +95,8 @@ TEST_P(ShadeRenderer, KeepsFourthByteOfEveryPixel) {
     NoiseField field;
     const auto before = field.bytes();
     GetParam().render(700, field.pixels());
-    for (std::size_t i = 3; i < kShadeFieldBytes; i += 4) {
+    for (std::size_t i = 3; i < kShadeFieldBytes; i += 4)
         ASSERT_EQ(field.bytes()[i], before[i]) << "byte " << i;
-    }
 }
 
 TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
@@ -114,18 +114,16 @@ TEST_P(ShadeRenderer, DrawsGrayLeftEdgeAndBlackBottomRow) {
 TEST_P(ShadeRenderer, HalfBelowSegmentStartGivesNoRedInRightColumn) {
     NoiseField field;
     GetParam().render(511.5f, field.pixels());
-    for (int y = 0; y < kShadeFieldSize; ++y) {
+    for (int y = 0; y < kShadeFieldSize; ++y)
         EXPECT_EQ(field.color(255, y).red, 0) << "row " << y;
-    }
 }
 
 TEST_P(ShadeRenderer, HoldsLastStoredMidAlongTopRowBelowScale) {
     NoiseField field;
     GetParam().render(-200, field.pixels());
     EXPECT_NE(field.color(141, 0).blue, 1);
-    for (int x = 142; x < kShadeFieldSize; ++x) {
+    for (int x = 142; x < kShadeFieldSize; ++x)
         EXPECT_EQ(field.color(x, 0).blue, 1) << "column " << x;
-    }
 }
 
 TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
@@ -134,17 +132,14 @@ TEST_P(ShadeRenderer, KeepsDeliveredMidWhenNoMidIsStored) {
     NoiseField field;
     const NoiseField delivered;
     GetParam().render(-std::numeric_limits<float>::infinity(), field.pixels());
-    for (int y = 0; y < kShadeFieldSize; ++y) {
-        for (int x = 0; x < kShadeFieldSize; ++x) {
+    for (int y = 0; y < kShadeFieldSize; ++y)
+        for (int x = 0; x < kShadeFieldSize; ++x)
             ASSERT_EQ(field.byte(x, y, 0), delivered.byte(x, y, 0)) << x << "," << y;
-        }
-    }
     EXPECT_EQ(field.byte(0, 0, 2), 255);
     EXPECT_EQ(field.byte(0, 0, 1), 255);
 }
 
-INSTANTIATE_TEST_SUITE_P(Renderers, ShadeRenderer, testing::ValuesIn(kRenderers),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Renderers, ShadeRenderer, testing::ValuesIn(kRenderers), RowName());
 
 TEST(ShadeFieldReference, TopRightPixelIsPureHueOfEveryWholePosition) {
     NoiseField field;

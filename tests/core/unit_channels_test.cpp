@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/unit_channels.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UnitCase{"half_way", 0.5, 0.5, 0.5, 128 + 128 * 256 + 128 * 65536},
                     UnitCase{"just_outside_the_range", 1.0000001, -0.0000001, 1, 255 + 255 * 65536},
                     UnitCase{"far_outside_the_range", 7, -3, 0, 255}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PackUnitChannels, AChannelThatIsNoNumberGivesNoColor) {
     const double nan = std::numeric_limits<double>::quiet_NaN();

@@ -25,10 +25,9 @@ QRgb FieldRgb(const std::vector<std::uint8_t>& field, int x, int y) {
 // The pure hue that stays in a pixel row of the bar: the last position drawn into it.
 QRgb BarRowRgb(int row) {
     int last = 0;
-    for (int p = 0; p < kHuePositionCount; ++p) {
+    for (int p = 0; p < kHuePositionCount; ++p)
         if (std::nearbyint(p * 256.0 / 1535) == row)
             last = p;
-    }
     const ChannelTriple hue = PureHueColor(last);
     return qRgb(hue.red, hue.green, hue.blue);
 }

@@ -54,10 +54,9 @@ void FirstRunTest::showsTheRedFieldAndTheRainbowBar() {
     // The rainbow bar: each pixel row shows the last position drawn into it.
     for (int row = 1; row < 256; ++row) {
         int last = 0;
-        for (int p = 0; p < kHuePositionCount; ++p) {
+        for (int p = 0; p < kHuePositionCount; ++p)
             if (std::nearbyint(p * 256.0 / 1535) == row)
                 last = p;
-        }
         const ChannelTriple hue = PureHueColor(last);
         QCOMPARE(shot.pixel(273 + 7, 9 + row), qRgb(hue.red, hue.green, hue.blue));
     }

@@ -39,12 +39,11 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
-        for (auto change = changes.begin(); change != changes.end(); ++change) {
+        for (auto change = changes.begin(); change != changes.end(); ++change)
             if (change.value().isEmpty())
                 environment.remove(change.key());
             else
                 environment.insert(change.key(), change.value());
-        }
         process_.setProcessEnvironment(environment);
     }
 

@@ -47,10 +47,9 @@ QString WindowPosition(const PickerSession& picker) {
     const QByteArray geometry =
         Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), picker.Window()});
     QStringList position;
-    for (const QByteArray& line : geometry.split('\n')) {
+    for (const QByteArray& line : geometry.split('\n'))
         if (line.startsWith("X=") || line.startsWith("Y="))
             position << QString::fromLatin1(line);
-    }
     return position.join(QLatin1Char(' '));
 }
 

@@ -30,12 +30,11 @@ void SetRightMonitor(bool present) {
 QPoint WindowPosition(const PickerSession& picker) {
     const QByteArray shell = Xdotool({"getwindowgeometry", "--shell", picker.Window()});
     QPoint position(-1, -1);
-    for (const QByteArray& line : shell.split('\n')) {
+    for (const QByteArray& line : shell.split('\n'))
         if (line.startsWith("X="))
             position.setX(line.mid(2).toInt());
         else if (line.startsWith("Y="))
             position.setY(line.mid(2).toInt());
-    }
     return position;
 }
 

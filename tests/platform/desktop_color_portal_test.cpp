@@ -26,7 +26,9 @@ struct Answers {
         , cancellations(&portal, &ColorPortal::PickCancelled)
         , unavailable(&portal, &ColorPortal::Unavailable) {}
 
-    int Count() const { return colors.count() + cancellations.count() + unavailable.count(); }
+    int Count() const {
+        return static_cast<int>(colors.count() + cancellations.count() + unavailable.count());
+    }
 
     QSignalSpy colors;
     QSignalSpy cancellations;
@@ -86,13 +88,13 @@ void DesktopColorPortalTest::answersArePassedOn_data() {
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("a color") << 0u << FakeDesktopPortal::ColorResults(0.2, 0.4, 0.6)
-                             << Outcome::Color << PackedColor{51 + 102 * 256 + 153 * 65536};
+                             << Outcome::Color << PackBytes(51, 102, 153);
     QTest::newRow("white") << 0u << FakeDesktopPortal::ColorResults(1, 1, 1) << Outcome::Color
                            << PackedColor{0xFFFFFF};
     // 254.745, 126.99 and 128.01 of 255.
     QTest::newRow("nearest byte, not the one below")
         << 0u << FakeDesktopPortal::ColorResults(0.999, 0.498, 0.502) << Outcome::Color
-        << PackedColor{255 + 127 * 256 + 128 * 65536};
+        << PackBytes(255, 127, 128);
     QTest::newRow("cancelled by the user")
         << 1u << FakeDesktopPortal::ColorResults(1, 0, 0) << Outcome::Cancelled << PackedColor{0};
     QTest::newRow("ended otherwise") << 2u << QVariantMap() << Outcome::Cancelled << PackedColor{0};

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "platform/screen/display_session.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlatformCase{"platform_argument_without_a_name", WaylandDesktop(), {"-platform"}, true},
         PlatformCase{
             "theme_argument_is_no_platform", WaylandDesktop(), {"-platformtheme", "gtk3"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace
 } // namespace tessavundo

@@ -40,12 +40,11 @@ void PictureBoxTest::farOffPointReadsNearestEdge() {
     box.SetScaleWidth(256);
     box.SetScaleHeight(256);
     QImage& image = box.PersistentImage();
-    for (int row = 0; row < image.height(); ++row) {
+    for (int row = 0; row < image.height(); ++row)
         for (int column = 0; column < image.width(); ++column)
             image.setPixel(column, row, qRgb(column, row, 7));
-    }
 
-    QCOMPARE(box.Point(x, y), edgePixel.x() + 256 * edgePixel.y() + 65536 * 7);
+    QCOMPARE(box.Point(x, y), PackBytes(edgePixel.x(), edgePixel.y(), 7));
 }
 
 QTEST_MAIN(PictureBoxTest)

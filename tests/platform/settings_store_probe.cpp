@@ -15,9 +15,8 @@
 int main(int argc, char** argv) {
     const QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 4) {
+    if (args.size() < 4)
         return 2;
-    }
     const QString section = "position";
     const std::unique_ptr<tessavundo::SettingsStore> store =
         args[1] == "-"

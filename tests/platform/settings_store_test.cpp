@@ -50,9 +50,8 @@ struct ProbeRun {
 ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& environment = {},
                   bool unprivileged = false) {
     QProcess process;
-    if (!environment.isEmpty()) {
+    if (!environment.isEmpty())
         process.setProcessEnvironment(environment);
-    }
     if (unprivileged && ::geteuid() == 0) {
         process.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
                                              SETTINGS_STORE_PROBE} +
@@ -60,9 +59,8 @@ ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& envir
     } else {
         process.start(SETTINGS_STORE_PROBE, arguments);
     }
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    }
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
 }
 
@@ -181,9 +179,8 @@ void SettingsStoreTest::nineValuesAsEarlierVersionsWroteThem() {
 void SettingsStoreTest::nineKeysShareOneSection() {
     QTemporaryDir dir;
     IniFileSettingsStore store = Store(dir.path());
-    for (const QString& key : kNineKeys) {
+    for (const QString& key : kNineKeys)
         QVERIFY(Save(store, key, key + "-first"));
-    }
     QVERIFY(Save(store, "color", "16711680"));
     QVERIFY(Save(Store(dir.path(), "elsewhere"), "color", "0"));
 
@@ -292,26 +289,25 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
     const QString blocker =
         relativeFolder.isEmpty() ? dir.filePath(kFileName) : dir.filePath("blocker");
     const bool folderInstead = content.isEmpty();
-    if (folderInstead) {
+    if (folderInstead)
         QVERIFY(QDir(dir.path()).mkdir(kFileName));
-    } else {
+    else
         WriteFile(blocker, content);
-    }
-    IniFileSettingsStore store = Store(dir.filePath(relativeFolder));
+}
+IniFileSettingsStore store = Store(dir.filePath(relativeFolder));
 
-    for (const QString& key : kNineKeys) {
-        // Whatever the file holds, nothing of it reads as the program's settings.
-        const auto value = store.GetSetting(key, "default");
-        QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
-    }
-    QVERIFY(!Save(store, "color", "255"));
+for (const QString& key : kNineKeys) {
+    // Whatever the file holds, nothing of it reads as the program's settings.
+    const auto value = store.GetSetting(key, "default");
+    QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
+}
+QVERIFY(!Save(store, "color", "255"));
 
-    QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
-    if (!folderInstead) {
-        QVERIFY(ReadFile(blocker) == content);
-    }
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QFileInfo(blocker).fileName()});
+QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
+if (!folderInstead)
+    QVERIFY(ReadFile(blocker) == content);
+QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+         QStringList{QFileInfo(blocker).fileName()});
 }
 
 void SettingsStoreTest::damagedStoreIsRepaired_data() {
@@ -386,9 +382,8 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
     QFETCH(int, folderMode);
     QFETCH(int, fileMode);
     QFETCH(QString, left);
-    if (::geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty()) {
+    if (::geteuid() == 0 && QStandardPaths::findExecutable("setpriv").isEmpty())
         QSKIP("Running as root, which ignores permissions, and setpriv is not installed");
-    }
     QTemporaryDir dir;
     const QString folder = dir.filePath("settings");
     const QString file = folder + "/" + kFileName;
@@ -406,9 +401,8 @@ void SettingsStoreTest::refusedWriteAsUnprivilegedUser() {
 
     SetMode(folder, 0755);
     SetMode(dir.path(), 0700);
-    if (fileMode >= 0) {
+    if (fileMode >= 0)
         QCOMPARE(ReadFile(file), content);
-    }
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              fileMode >= 0 ? QStringList{kFileName} : QStringList{});
 }

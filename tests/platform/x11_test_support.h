@@ -12,11 +12,9 @@ namespace tessavundo::test {
 
 // The first of the programs that is not installed, or an empty string.
 inline QString MissingTool(const QStringList& programs) {
-    for (const QString& program : programs) {
-        if (QStandardPaths::findExecutable(program).isEmpty()) {
+    for (const QString& program : programs)
+        if (QStandardPaths::findExecutable(program).isEmpty())
             return program;
-        }
-    }
     return QString();
 }
 

@@ -150,7 +150,7 @@ void EyedropperPortalTest::endingWhileTheDesktopPicks() {
     QVERIFY(window.Off());
     QCOMPARE(window.harness.portal.Cancels(), 1);
     QVERIFY(!window.harness.portal.Pending());
-    QCOMPARE(ClipboardText(), copiesHexText ? before.hexText : kClipboardBefore);
+    QCOMPARE(ClipboardText(), copiesHexText ? before.shown.hexText : kClipboardBefore);
     QCOMPARE(PickerState::Of(form), before);
 
     // The desktop answers all the same, too late: nothing changes.
@@ -159,7 +159,7 @@ void EyedropperPortalTest::endingWhileTheDesktopPicks() {
     window.harness.portal.ReportUnavailable();
     QVERIFY(window.Off());
     QCOMPARE(PickerState::Of(form), before);
-    QCOMPARE(ClipboardText(), copiesHexText ? before.hexText : kClipboardBefore);
+    QCOMPARE(ClipboardText(), copiesHexText ? before.shown.hexText : kClipboardBefore);
     QCOMPARE(form.Check1->toolTip(), EyedropperToolTip());
 }
 

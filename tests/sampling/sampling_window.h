@@ -38,10 +38,9 @@ struct SamplingWindow {
 
     // Starts, shows and activates the window; false when the platform never activates it.
     bool Open() {
-        form = &harness.Start();
-        form->show();
-        if (!QTest::qWaitForWindowActive(form))
+        if (!harness.StartWindow())
             return false;
+        form = harness.form.get();
         harness.screen.SetActiveWindow(form->winId());
         harness.screen.SetPixelFunction(ScreenPattern);
         QGuiApplication::clipboard()->setText(kClipboardBefore, QClipboard::Clipboard);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "settings/setting_values.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"letters", "xyz", ".", std::nullopt},
         IntegerCase{"trailing_junk", "255abc", ".", std::nullopt},
         IntegerCase{"quoted", "\"255\"", ".", std::nullopt}),
-    [](const testing::TestParamInfo<IntegerCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 struct SingleCase {
     const char* name;
@@ -71,20 +72,20 @@ TEST_P(SingleSettingRead, GivesValueOrFails) {
     EXPECT_EQ(ReadSingleSetting(GetParam().text, GetParam().separator), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SingleSettingRead,
-    testing::Values(SingleCase{"whole", "1920", ".", 1920.0f},
-                    SingleCase{"negative", "-300", ".", -300.0f},
-                    SingleCase{"blanks_around", " 1500 ", ".", 1500.0f},
-                    SingleCase{"comma_fraction", "1,5", ",", 1.5f},
-                    SingleCase{"kept_unrounded", "2.5", ".", 2.5f},
-                    SingleCase{"twenty_digits", "99999999999999999999", ".", 1e20f},
-                    SingleCase{"exponent", "1e10", ".", std::nullopt},
-                    SingleCase{"not_a_number", "NaN", ".", std::nullopt},
-                    SingleCase{"radix_prefix", "0x10", ".", std::nullopt},
-                    SingleCase{"group_separator", "1,920", ".", std::nullopt},
-                    SingleCase{"empty", "", ".", std::nullopt}),
-    [](const testing::TestParamInfo<SingleCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, SingleSettingRead,
+                         testing::Values(SingleCase{"whole", "1920", ".", 1920.0f},
+                                         SingleCase{"negative", "-300", ".", -300.0f},
+                                         SingleCase{"blanks_around", " 1500 ", ".", 1500.0f},
+                                         SingleCase{"comma_fraction", "1,5", ",", 1.5f},
+                                         SingleCase{"kept_unrounded", "2.5", ".", 2.5f},
+                                         SingleCase{"twenty_digits", "99999999999999999999", ".",
+                                                    1e20f},
+                                         SingleCase{"exponent", "1e10", ".", std::nullopt},
+                                         SingleCase{"not_a_number", "NaN", ".", std::nullopt},
+                                         SingleCase{"radix_prefix", "0x10", ".", std::nullopt},
+                                         SingleCase{"group_separator", "1,920", ".", std::nullopt},
+                                         SingleCase{"empty", "", ".", std::nullopt}),
+                         RowName());
 
 TEST(SingleSettingRange, FailsBeyondWhatASingleHolds) {
     const std::string huge = "1" + std::string(39, '0');

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // The window's start-up and shut-down on the real settings store, in temporary folders.
-#include "platform/clipboard.h"
 #include "platform/picture_box.h"
-#include "platform/portal/fake_color_portal.h"
 #include "platform/screen/fake_screen_source.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"

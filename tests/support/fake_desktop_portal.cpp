@@ -73,10 +73,9 @@ QVariantMap FakeDesktopPortal::ColorResults(double red, double green, double blu
 }
 
 void FakeDesktopPortal::RecordClose(const QString& path) {
-    for (Request& request : requests_) {
+    for (Request& request : requests_)
         if (request.path == path)
             ++request.closeCalls;
-    }
 }
 
 } // namespace tessavundo::testing

@@ -11,10 +11,16 @@
 #include "ui/form1.h"
 
 #include <QImage>
+#include <QString>
+#include <QTest>
 #include <memory>
 #include <vector>
 
 namespace tessavundo::testing {
+
+// rgb(200,100,50) as the settings store holds it: a shade inside the field, where most window
+// tests start.
+inline const QString kStoredShade = QStringLiteral("3302600");
 
 // A picker window on a settings store in memory, the real clipboard, a fake screen and a fake
 // desktop portal.
@@ -25,9 +31,21 @@ struct FormHarness {
     FakeColorPortal portal;
     std::unique_ptr<Form1> form;
 
+    // Builds the window, which runs start-up, without showing it.
     Form1& Start() {
         form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
         return *form;
+    }
+
+    // Starts the window with `storedColor` as the stored color (none: the first run), shows it
+    // and waits until it is the active window, as a user's click or key needs. False when it
+    // never becomes active.
+    [[nodiscard]] bool StartWindow(const QString& storedColor = QString()) {
+        if (!storedColor.isNull())
+            settings.Seed(QStringLiteral("color"), storedColor);
+        Start().show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
     }
 };
 

@@ -7,6 +7,7 @@
 #include "platform/picture_box.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
+#include "sampling/sample_outcome.h"
 #include "tests/support/form_harness.h"
 #include "ui/form1.h"
 
@@ -19,25 +20,25 @@
 namespace tessavundo::testing {
 
 // Everything of the picker state that the pointer, the keys and the entry fields can change,
-// for checks that an event changed exactly what it should and nothing else.
+// for checks that an event changed exactly what it should and nothing else: what the window
+// shows, in the record the eyedropper compares its samples with, and the field's image.
 struct PickerState {
-    float huePosition = 0;
-    float hueMarkerY1 = 0;
-    float hueMarkerY2 = 0;
-    float markerLeft = 0;
-    float markerTop = 0;
-    PackedColor markerBorder = 0;
-    PackedColor preview = 0;
-    QString rgbText;
-    QString hexText;
+    SampleOutcome shown;
     std::vector<std::uint8_t> field;
 
+    // Read from the controls here rather than through the window's own record, so that a
+    // fault in that record cannot hide a fault in what the window shows.
     static PickerState Of(Form1& form) {
-        return {form.HuePosition,           form.Line1->Y1(),
-                form.Line1->Y2(),           form.Shape1->Left(),
-                form.Shape1->Top(),         form.Shape1->BorderColor(),
-                form.Picture3->BackColor(), form.Text1->Text(),
-                form.Text2->Text(),         FieldBytes(form)};
+        const SampleOutcome shown{.preview = form.Picture3->BackColor(),
+                                  .rgbText = form.Text1->Text(),
+                                  .hexText = form.Text2->Text(),
+                                  .huePosition = form.HuePosition,
+                                  .hueMarkerY1 = form.Line1->Y1(),
+                                  .hueMarkerY2 = form.Line1->Y2(),
+                                  .fieldMarkerLeft = form.Shape1->Left(),
+                                  .fieldMarkerTop = form.Shape1->Top(),
+                                  .fieldMarkerBorder = form.Shape1->BorderColor()};
+        return {shown, FieldBytes(form)};
     }
 
     friend bool operator==(const PickerState&, const PickerState&) = default;
@@ -51,17 +52,18 @@ inline char* toString(const PickerState& state) {
             QCryptographicHash::Md5)
             .toHex()
             .left(8);
+    const SampleOutcome& shown = state.shown;
     const QString text =
         QStringLiteral("hue %1, bar marker %2/%3, field marker (%4, %5) border %6, preview %7, "
                        "\"%8\", \"%9\", field %10")
-            .arg(state.huePosition)
-            .arg(state.hueMarkerY1)
-            .arg(state.hueMarkerY2)
-            .arg(state.markerLeft)
-            .arg(state.markerTop)
-            .arg(state.markerBorder, 6, 16, QLatin1Char('0'))
-            .arg(state.preview, 6, 16, QLatin1Char('0'))
-            .arg(state.rgbText, state.hexText, QString::fromLatin1(digest));
+            .arg(shown.huePosition)
+            .arg(shown.hueMarkerY1)
+            .arg(shown.hueMarkerY2)
+            .arg(shown.fieldMarkerLeft)
+            .arg(shown.fieldMarkerTop)
+            .arg(shown.fieldMarkerBorder, 6, 16, QLatin1Char('0'))
+            .arg(shown.preview, 6, 16, QLatin1Char('0'))
+            .arg(shown.rgbText, shown.hexText, QString::fromLatin1(digest));
     return qstrdup(text.toUtf8().constData());
 }
 
@@ -69,7 +71,7 @@ inline char* toString(const PickerState& state) {
 inline PackedColor ExpectedFieldColor(Form1& form, float huePosition, int x, int y) {
     const std::vector<std::uint8_t> field = ExpectedField(form, huePosition);
     const std::uint8_t* pixel = &field[static_cast<std::size_t>((y * 256 + x) * 4)];
-    return pixel[2] + 256 * pixel[1] + 65536 * pixel[0];
+    return PackBytes(pixel[2], pixel[1], pixel[0]);
 }
 
 // The color of the field under the field marker, as the field shows it now.
@@ -78,7 +80,7 @@ inline PackedColor ColorUnderMarker(Form1& form) {
 }
 
 inline PackedColor Complement(PackedColor color) {
-    return 0xFFFFFF - color;
+    return kWhite - color;
 }
 
 inline QString RgbText(PackedColor color) {

@@ -63,10 +63,9 @@ public:
                        QStringLiteral("--nopidfile"), QStringLiteral("--print-address")});
         if (!daemon_.waitForStarted())
             return QStringLiteral("dbus-daemon did not start");
-        while (!daemon_.canReadLine()) {
+        while (!daemon_.canReadLine())
             if (!daemon_.waitForReadyRead(10000))
                 return QStringLiteral("dbus-daemon printed no address");
-        }
         address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
         return address_.isEmpty() ? QStringLiteral("dbus-daemon printed no address") : QString();
     }

@@ -18,20 +18,11 @@ using namespace tessavundo::testing;
 
 namespace {
 
-constexpr PackedColor kRed = 255;
-constexpr PackedColor kBlue = 16711680;
-constexpr PackedColor kWhite = 16777215;
-
 using History = std::array<PackedColor, 6>;
-
-std::array<PictureBox*, 6> Swatches(Form1& form) {
-    return {form.Picture4, form.Picture5, form.Picture6,
-            form.Picture7, form.Picture8, form.Picture9};
-}
 
 History HistoryOf(Form1& form) {
     History history;
-    const auto swatches = Swatches(form);
+    const auto swatches = form.Swatches();
     for (std::size_t i = 0; i < history.size(); ++i)
         history[i] = swatches[i]->BackColor();
     return history;
@@ -48,14 +39,6 @@ void TypeRgb(Form1& form, const QString& text) {
     QTest::keyClick(form.Text1, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(form.Text1->selectedText(), form.Text1->Text());
     QTest::keyClicks(form.Text1, text);
-}
-
-Form1& StartShown(FormHarness& harness) {
-    Form1& form = harness.Start();
-    form.show();
-    if (!QTest::qWaitForWindowActive(&form))
-        qWarning("the window did not become active");
-    return form;
 }
 
 } // namespace
@@ -78,7 +61,8 @@ private slots:
 void SwatchesTest::copiesPushFromTheLeft() {
     FormHarness harness;
     SeedHistory(harness, {1, 2, 3, 4, 5, 6});
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
 
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     QCOMPARE(HistoryOf(form), (History{kRed, 1, 2, 3, 4, 5}));
@@ -91,7 +75,8 @@ void SwatchesTest::copiesPushFromTheLeft() {
 
 void SwatchesTest::sevenPushesDropTheFirst() {
     FormHarness harness;
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     const QStringList colors = {"rgb(1,0,0)", "rgb(2,0,0)", "rgb(3,0,0)", "rgb(4,0,0)",
                                 "rgb(5,0,0)", "rgb(6,0,0)", "rgb(7,0,0)"};
     for (const QString& color : colors) {
@@ -103,7 +88,8 @@ void SwatchesTest::sevenPushesDropTheFirst() {
 
 void SwatchesTest::sameColorTwiceFillsTwoSwatches() {
     FormHarness harness;
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     QTest::mouseClick(form.Command4, Qt::LeftButton);
     const PackedColor initial = kWindowBackgroundColor;
@@ -130,7 +116,7 @@ void SwatchesTest::clickGivesTheColorBack_data() {
     QTest::newRow("system color splits to near-black")
         << ""
         << "rgb(5,1,1)"
-        << "#050101" << (5 + 256 * 1 + 65536 * 1) << 0.0f << 202.0f << 248.0f;
+        << "#050101" << PackBytes(5, 1, 1) << 0.0f << 202.0f << 248.0f;
 }
 
 void SwatchesTest::clickGivesTheColorBack() {
@@ -146,7 +132,8 @@ void SwatchesTest::clickGivesTheColorBack() {
     harness.settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
     if (!stored.isEmpty())
         harness.settings.Seed(QStringLiteral("col1"), stored);
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     const History before = HistoryOf(form);
 
     QTest::mouseClick(form.Picture4, Qt::LeftButton);
@@ -171,8 +158,9 @@ void SwatchesTest::everySwatchAnswersItsOwnClick() {
     FormHarness harness;
     const History history = {0x0000C8, 0x00C800, 0xC80000, 0x00C8C8, 0xC800C8, 0xC8C800};
     SeedHistory(harness, history);
-    Form1& form = StartShown(harness);
-    const auto swatches = Swatches(form);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
+    const auto swatches = form.Swatches();
     for (std::size_t i = 0; i < swatches.size(); ++i) {
         QTest::mouseClick(swatches[i], Qt::LeftButton);
         QCOMPARE(form.Picture3->BackColor(), history[i]);
@@ -182,17 +170,24 @@ void SwatchesTest::everySwatchAnswersItsOwnClick() {
 
 void SwatchesTest::doubleClickOnLastSwatchResets_data() {
     QTest::addColumn<bool>("throughWindowSystem");
-    QTest::newRow("X event sequence") << false;
+    // Once the rgb field has had the focus and lost it, the reset's own text writes no longer
+    // locate the color: the reset alone must put the marker in place.
+    QTest::addColumn<bool>("rgbFieldHadFocus");
+    QTest::newRow("X event sequence") << false << false;
     // Press, release, press, release on the window: Qt makes the double-click event itself.
-    QTest::newRow("through the window system") << true;
+    QTest::newRow("through the window system") << true << false;
+    QTest::newRow("after typing in the rgb field") << true << true;
 }
 
 void SwatchesTest::doubleClickOnLastSwatchResets() {
     QFETCH(bool, throughWindowSystem);
+    QFETCH(bool, rgbFieldHadFocus);
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
     SeedHistory(harness, {1, 2, 3, 4, 5, kBlue});
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    if (rgbFieldHadFocus)
+        TypeRgb(form, QStringLiteral("rgb(200,100,50)"));
     QSignalSpy clicks(form.Picture9, &PictureBox::Click);
     QSignalSpy doubleClicks(form.Picture9, &PictureBox::DblClick);
 
@@ -224,7 +219,8 @@ void SwatchesTest::doubleClickOnOtherSwatchOnlyTakesItsColor() {
     FormHarness harness;
     const History history = {1, 2, kBlue, 4, 5, 6};
     SeedHistory(harness, history);
-    Form1& form = StartShown(harness);
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     QSignalSpy clicks(form.Picture6, &PictureBox::Click);
 
     SendX11DoubleClick(form.Picture6);

@@ -152,9 +152,8 @@ void AccessibilityTest::everyShownControlHasANameAndTheRenderButtonIsHidden() {
 
 void AccessibilityTest::tabVisitsTheControlsInOrder() {
     FormHarness harness;
-    Form1& form = harness.Start();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     QCOMPARE(FocusedName(form), QStringLiteral("Shade field"));
 
     const QStringList expected = {"rgb field",  "Copy rgb text", "hex field",  "Copy hex text",
@@ -190,9 +189,8 @@ void AccessibilityTest::copyButtonsWorkFromTheKeyboard() {
 
     FormHarness harness;
     harness.settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
-    Form1& form = harness.Start();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
     QGuiApplication::clipboard()->clear();
 
     for (int tabs = 0; FocusedName(form) != button; ++tabs) {

@@ -2,11 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The copy buttons and the help button, clicked for real; the clipboard is read back through
 // QClipboard.
-#include "platform/line.h"
-#include "platform/shape.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
-#include "tests/support/form_harness.h"
+#include "tests/support/picker_state.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -21,7 +19,7 @@ using namespace tessavundo::testing;
 namespace {
 
 // rgb(12,34,56)
-const QString kStoredColor = QString::number(12 + 256 * 34 + 65536 * 56);
+const QString kStoredColor = QString::number(PackBytes(12, 34, 56));
 
 // A clipboard that takes nothing, like one held by another program.
 class RefusingClipboard : public Clipboard {
@@ -31,40 +29,12 @@ public:
     QStringList calls;
 };
 
-void StartShown(Form1& form) {
-    form.show();
-    if (!QTest::qWaitForWindowActive(&form))
-        qWarning("the window did not become active");
-}
-
 void PutHtmlOnClipboard() {
     auto* data = new QMimeData;
     data->setHtml(QStringLiteral("<b>before</b>"));
     data->setText(QStringLiteral("before"));
     QGuiApplication::clipboard()->setMimeData(data);
 }
-
-// What the picker shows besides the swatches; the copy and help buttons change none of it.
-struct PickerView {
-    QString rgbText;
-    QString hexText;
-    PackedColor preview;
-    float huePosition;
-    float markerLeft;
-    float markerTop;
-    std::vector<std::uint8_t> field;
-
-    explicit PickerView(Form1& form)
-        : rgbText(form.Text1->Text())
-        , hexText(form.Text2->Text())
-        , preview(form.Picture3->BackColor())
-        , huePosition(form.HuePosition)
-        , markerLeft(form.Shape1->Left())
-        , markerTop(form.Shape1->Top())
-        , field(FieldBytes(form)) {}
-
-    bool operator==(const PickerView&) const = default;
-};
 
 struct ShownMessage {
     bool found = false;
@@ -77,24 +47,26 @@ struct ShownMessage {
 // The message box is modal, so it is looked at from a timer inside its own event loop and then
 // closed with its OK button.
 void InspectNextMessageBox(ShownMessage& shown, int triesLeft = 200) {
-    QTimer::singleShot(10, [&shown, triesLeft] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (triesLeft > 0)
-                InspectNextMessageBox(shown, triesLeft - 1);
-            return;
-        }
-        shown.found = true;
-        shown.title = box->windowTitle();
-        shown.text = box->text();
-        shown.icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
-            shown.buttons << box->standardButton(button);
-        if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-            QTest::mouseClick(ok, Qt::LeftButton);
-        else
-            box->reject();
-    });
+    QTimer::singleShot(
+        10,
+        [&shown, triesLeft] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                if (triesLeft > 0)
+                    InspectNextMessageBox(shown, triesLeft - 1);
+                return;
+            }
+            shown.found = true;
+            shown.title = box->windowTitle();
+            shown.text = box->text();
+            shown.icon = box->icon();
+            for (QAbstractButton* button : box->buttons())
+                shown.buttons << box->standardButton(button);
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                QTest::mouseClick(ok, Qt::LeftButton);
+            else
+                box->reject();
+        });
 }
 
 } // namespace
@@ -126,11 +98,11 @@ void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
     QFETCH(QString, button);
     QFETCH(QString, copied);
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
     PutHtmlOnClipboard();
-    const PickerView before(form);
+    // The copy and help buttons change nothing the picker shows besides the swatches.
+    const PickerState before = PickerState::Of(form);
 
     QTest::mouseClick(form.findChild<QPushButton*>(button), Qt::LeftButton);
 
@@ -139,8 +111,8 @@ void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
     QCOMPARE(data->text(), copied);
     // What was there before is gone: plain text is the one format offered.
     QCOMPARE(data->formats(), QStringList{QStringLiteral("text/plain")});
-    QCOMPARE(form.Picture4->BackColor(), 12 + 256 * 34 + 65536 * 56);
-    QVERIFY(PickerView(form) == before);
+    QCOMPARE(form.Picture4->BackColor(), PackBytes(12, 34, 56));
+    QCOMPARE(PickerState::Of(form), before);
 }
 
 void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor_data() {
@@ -160,9 +132,8 @@ void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor() {
     QFETCH(QString, button);
     QFETCH(QString, typed);
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
     const PackedColor preview = form.Picture3->BackColor();
 
     auto* text = form.findChild<TextBox*>(field);
@@ -185,13 +156,14 @@ void CopyAndHelpTest::refusingClipboardStillPushes() {
     settings.Seed(QStringLiteral("color"), kStoredColor);
     settings.Seed(QStringLiteral("col1"), QStringLiteral("255"));
     Form1 form({settings, clipboard, screen, portal});
-    StartShown(form);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
 
     QTest::mouseClick(form.Command3, Qt::LeftButton);
     QTest::mouseClick(form.Command4, Qt::LeftButton);
 
-    const PackedColor color = 12 + 256 * 34 + 65536 * 56;
+    const PackedColor color = PackBytes(12, 34, 56);
     QCOMPARE(form.Picture4->BackColor(), color);
     QCOMPARE(form.Picture5->BackColor(), color);
     QCOMPARE(form.Picture6->BackColor(), 255);
@@ -202,10 +174,10 @@ void CopyAndHelpTest::refusingClipboardStillPushes() {
 
 void CopyAndHelpTest::helpShowsTheMessageAndChangesNothing() {
     FormHarness harness;
-    harness.settings.Seed(QStringLiteral("color"), kStoredColor);
-    Form1& form = harness.Start();
-    StartShown(form);
-    const PickerView before(form);
+    QVERIFY(harness.StartWindow(kStoredColor));
+    Form1& form = *harness.form;
+    // The copy and help buttons change nothing the picker shows besides the swatches.
+    const PickerState before = PickerState::Of(form);
     const QString expected = QString::fromLatin1(
         "Click the eyedropper button to enable the Pick Screen Color function.\x0D\x0A"
         "To pick the color your mouse is hovering press <RETURN>.\x0D\x0A"
@@ -225,7 +197,7 @@ void CopyAndHelpTest::helpShowsTheMessageAndChangesNothing() {
     QCOMPARE(shown.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
     QCOMPARE(shown.title, QStringLiteral("Tessavundo"));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(PickerView(form) == before);
+    QCOMPARE(PickerState::Of(form), before);
     QCOMPARE(form.Picture4->BackColor(), kWindowBackgroundColor);
 }
 

@@ -21,10 +21,6 @@ using namespace tessavundo::testing;
 
 namespace {
 
-PackedColor Rgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
 // rgb(200,100,50), where the window starts in every test.
 constexpr float kStartHue = 1449.6666f;
 
@@ -81,11 +77,8 @@ void EntryFieldsTest::cleanup() {
 void EntryFieldsTest::OpenWindow() {
     pointer_ = Pointer();
     harness_ = std::make_unique<FormHarness>();
-    harness_->settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
-    Form1& started = harness_->Start();
-    started.show();
-    QVERIFY(QTest::qWaitForWindowActive(&started));
-    QCOMPARE(started.HuePosition, kStartHue);
+    QVERIFY(harness_->StartWindow(kStoredShade));
+    QCOMPARE(form().HuePosition, kStartHue);
 }
 
 void EntryFieldsTest::SelectAllOf(QWidget& field) {
@@ -115,8 +108,8 @@ void EntryFieldsTest::typingRgbOneCharacterAtATime() {
     QCOMPARE(form().Text1->Text(), QString());
     QCOMPARE(form().Text2->Text(), QStringLiteral("#"));
     const PickerState cleared = PickerState::Of(form());
-    QCOMPARE(cleared.huePosition, kStartHue);
-    QCOMPARE(cleared.preview, Rgb(200, 100, 50));
+    QCOMPARE(cleared.shown.huePosition, kStartHue);
+    QCOMPARE(cleared.shown.preview, PackBytes(200, 100, 50));
 
     const QString typed = QStringLiteral("rgb(255,0,0)");
     const QStringList hexAfterEach = {"#",   "#",   "#",     "#",     "#02",     "#19",
@@ -130,11 +123,11 @@ void EntryFieldsTest::typingRgbOneCharacterAtATime() {
         if (sofar.size() < QStringLiteral("rgb(255,0,0").size()) {
             // Fewer than three channels: nothing but the hex field changes.
             PickerState expected = cleared;
-            expected.rgbText = sofar;
-            expected.hexText = hexAfterEach[i];
+            expected.shown.rgbText = sofar;
+            expected.shown.hexText = hexAfterEach[i];
             QCOMPARE(PickerState::Of(form()), expected);
         } else {
-            CheckLocated(0, 253, -2, Rgb(255, 0, 0), Rgb(0, 255, 255));
+            CheckLocated(0, 253, -2, PackBytes(255, 0, 0), PackBytes(0, 255, 255));
         }
     }
 }
@@ -151,24 +144,25 @@ void EntryFieldsTest::rgbFieldText_data() {
     QTest::addColumn<int>("border");
 
     QTest::newRow("no brackets") << "255,0,0"
-                                 << "#FF0000" << Rgb(255, 0, 0) << true << 0.0f << 253.0f << -2.0f
-                                 << Rgb(0, 255, 255);
-    QTest::newRow("blanks around channels")
-        << "rgb( 10 , 20 , 30 )"
-        << "#0A141E" << Rgb(10, 20, 30) << true << 640.0f << 168.0f << 223.0f << Rgb(245, 235, 225);
-    QTest::newRow("another prefix")
-        << "hsl(1,2,3)"
-        << "#010203" << Rgb(1, 2, 3) << true << 640.0f << 168.0f << 250.0f << Rgb(254, 253, 252);
+                                 << "#FF0000" << PackBytes(255, 0, 0) << true << 0.0f << 253.0f
+                                 << -2.0f << PackBytes(0, 255, 255);
+    QTest::newRow("blanks around channels") << "rgb( 10 , 20 , 30 )"
+                                            << "#0A141E" << PackBytes(10, 20, 30) << true << 640.0f
+                                            << 168.0f << 223.0f << PackBytes(245, 235, 225);
+    QTest::newRow("another prefix") << "hsl(1,2,3)"
+                                    << "#010203" << PackBytes(1, 2, 3) << true << 640.0f << 168.0f
+                                    << 250.0f << PackBytes(254, 253, 252);
     QTest::newRow("a fraction compares rounded, computes exact")
         << "rgb(12.5,0,0)"
-        << "#0C0000" << Rgb(12, 0, 0) << true << 0.0f << 253.0f << 240.5f << Rgb(242, 255, 255);
+        << "#0C0000" << PackBytes(12, 0, 0) << true << 0.0f << 253.0f << 240.5f
+        << PackBytes(242, 255, 255);
     // On the way, 'rgb(128,128,12' located a yellow at 1279.
     QTest::newRow("a gray keeps the hue") << "rgb(128,128,128)"
-                                          << "#808080" << Rgb(128, 128, 128) << true << 1279.0f
-                                          << -2.0f << 125.0f << Rgb(127, 127, 127);
+                                          << "#808080" << PackBytes(128, 128, 128) << true
+                                          << 1279.0f << -2.0f << 125.0f << PackBytes(127, 127, 127);
     QTest::newRow("a channel above 255 only reaches the preview")
         << "rgb(300,0,0)"
-        << "#12C0000" << Rgb(255, 0, 0) << false << 0.0f << 0.0f << 0.0f << 0;
+        << "#12C0000" << PackBytes(255, 0, 0) << false << 0.0f << 0.0f << 0.0f << 0;
     QTest::newRow("two channels") << "rgb(1,2)"
                                   << "#0102" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
     QTest::newRow("a letter") << "rgb(a,0,0)"
@@ -199,10 +193,10 @@ void EntryFieldsTest::rgbFieldText() {
     } else {
         // The bar, the field marker and the field stay where they were.
         PickerState expected = before;
-        expected.rgbText = typed;
-        expected.hexText = hex;
+        expected.shown.rgbText = typed;
+        expected.shown.hexText = hex;
         if (preview != -1)
-            expected.preview = preview;
+            expected.shown.preview = preview;
         QCOMPARE(PickerState::Of(form()), expected);
     }
 }
@@ -213,13 +207,13 @@ void EntryFieldsTest::pastingAndDeletingConvertToo() {
     PressKey(form(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(10,20,30)"));
     QCOMPARE(form().Text2->Text(), QStringLiteral("#0A141E"));
-    CheckLocated(640, 168, 223, Rgb(10, 20, 30), Rgb(245, 235, 225));
+    CheckLocated(640, 168, 223, PackBytes(10, 20, 30), PackBytes(245, 235, 225));
 
     PressKey(form(), Qt::Key_Backspace);
     PressKey(form(), Qt::Key_Backspace);
     QCOMPARE(form().Text2->Text(), QStringLiteral("#0A1403"));
     // Green above red above blue: 1024 + (10 - 3) / ((20 - 3) / 256).
-    CheckLocated(1129.4117f, 214, 233, Rgb(10, 20, 3), Rgb(245, 235, 252));
+    CheckLocated(1129.4117f, 214, 233, PackBytes(10, 20, 3), PackBytes(245, 235, 252));
 }
 
 void EntryFieldsTest::hexFieldText_data() {
@@ -313,7 +307,7 @@ void EntryFieldsTest::caretStaysWhereTheUserPutIt() {
     QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(25,0,0)"));
     QCOMPARE(form().Text1->SelStart(), 5);
     QCOMPARE(form().Text2->Text(), QStringLiteral("#190000"));
-    CheckLocated(0, 253, 228, Rgb(25, 0, 0), Rgb(230, 255, 255));
+    CheckLocated(0, 253, 228, PackBytes(25, 0, 0), PackBytes(230, 255, 255));
     Type(form(), QStringLiteral("0"));
     QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(205,0,0)"));
     QCOMPARE(form().Text1->SelStart(), 6);
@@ -419,11 +413,12 @@ void EntryFieldsTest::commaLocale() {
     QCOMPARE(form().Text2->Text(), hex);
     if (hex.size() == 7) {
         // Red 12, green 5, blue 0; the fourth channel is ignored.
-        CheckLocated(1535 - 5 / (12 / 256.0f), 253, 241, Rgb(12, 5, 0), Rgb(243, 250, 255));
+        CheckLocated(1535 - 5 / (12 / 256.0f), 253, 241, PackBytes(12, 5, 0),
+                     PackBytes(243, 250, 255));
     } else {
         PickerState expected = before;
-        expected.rgbText = typed;
-        expected.hexText = hex;
+        expected.shown.rgbText = typed;
+        expected.shown.hexText = hex;
         QCOMPARE(PickerState::Of(form()), expected);
     }
 }

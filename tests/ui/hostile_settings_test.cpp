@@ -214,8 +214,7 @@ void HostileSettingsTest::badValueCostsOnlyItsStep() {
         color = integer.value_or(0);
     QCOMPARE(form.Text1->Text(), QString::fromStdString(FormatRgbText(SplitColor(color))));
 
-    PictureBox* const swatches[] = {form.Picture4, form.Picture5, form.Picture6,
-                                    form.Picture7, form.Picture8, form.Picture9};
+    const auto swatches = form.Swatches();
     for (int i = 0; i < 6; ++i) {
         const QString swatchKey = QStringLiteral("col%1").arg(i + 1);
         PackedColor expected = kGoodValues.value(swatchKey).toInt();

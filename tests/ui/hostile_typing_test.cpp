@@ -30,10 +30,9 @@ std::string Separator() {
 QString HexFieldFor(const std::string& rgbText) {
     std::string hex = "#";
     const auto channels = ReadRgbChannels(rgbText);
-    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+    for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
         if (const auto digits = ChannelHexDigits(channels[i], Separator()))
             hex += *digits;
-    }
     return QString::fromStdString(hex);
 }
 
@@ -42,10 +41,10 @@ QString HexFieldFor(const std::string& rgbText) {
 void VerifyLocatedOrUnmoved(Form1& form, const PickerState& before) {
     const auto location = LocateColor(form.Text1->Text().toStdString(), Separator());
     if (!location) {
-        QCOMPARE(form.Shape1->Left(), before.markerLeft);
-        QCOMPARE(form.Shape1->Top(), before.markerTop);
-        QCOMPARE(form.Shape1->BorderColor(), before.markerBorder);
-        QCOMPARE(form.HuePosition, before.huePosition);
+        QCOMPARE(form.Shape1->Left(), before.shown.fieldMarkerLeft);
+        QCOMPARE(form.Shape1->Top(), before.shown.fieldMarkerTop);
+        QCOMPARE(form.Shape1->BorderColor(), before.shown.fieldMarkerBorder);
+        QCOMPARE(form.HuePosition, before.shown.huePosition);
         QVERIFY(FieldBytes(form) == before.field);
         return;
     }
@@ -53,7 +52,7 @@ void VerifyLocatedOrUnmoved(Form1& form, const PickerState& before) {
     QCOMPARE(form.Shape1->Left(), location->markerLeft);
     QCOMPARE(form.Shape1->Top(), location->markerTop);
     QCOMPARE(form.Shape1->BorderColor(), location->border);
-    QCOMPARE(form.HuePosition, location->huePosition.value_or(before.huePosition));
+    QCOMPARE(form.HuePosition, location->huePosition.value_or(before.shown.huePosition));
     QCOMPARE(form.Line1->Y1(), form.HuePosition);
 }
 
@@ -80,10 +79,7 @@ private:
 };
 
 void HostileTypingTest::init() {
-    Form1& form = harness_.Start();
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(harness_.StartWindow());
 }
 
 void HostileTypingTest::cleanup() {
@@ -106,7 +102,7 @@ void HostileTypingTest::VerifyStillWorks() {
     QTest::keyClick(form.Text1, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(form.Text1, QStringLiteral("rgb(200,100,50)"));
     QCOMPARE(form.Text2->Text(), QStringLiteral("#C86432"));
-    QCOMPARE(form.Picture3->BackColor(), 200 + 256 * 100 + 65536 * 50);
+    QCOMPARE(form.Picture3->BackColor(), PackBytes(200, 100, 50));
     QCOMPARE(form.Shape1->Left(), 189.0f);
     QCOMPARE(form.Shape1->Top(), 53.0f);
     QVERIFY(!form.grab().isNull());
@@ -173,7 +169,7 @@ void HostileTypingTest::pasteIntoHexField() {
     if (const auto channels = ReadHexChannels(form.Text2->Text().toStdString()))
         QCOMPARE(form.Text1->Text(), QString::fromStdString(FormatRgbText(*channels)));
     else
-        QCOMPARE(form.Text1->Text(), before.rgbText);
+        QCOMPARE(form.Text1->Text(), before.shown.rgbText);
     VerifyLocatedOrUnmoved(form, before);
     QVERIFY(!form.grab().isNull());
     VerifyStillWorks();
@@ -186,7 +182,7 @@ void HostileTypingTest::typedControlCharacters() {
     QTest::keyClicks(form.Text1, QStringLiteral("rgb(9"));
     // Keys whose text is a control character: the key handler sees each of them, the field
     // takes none.
-    for (const char16_t code : {0x00, 0x01, 0x07, 0x1B, 0x7F, 0x9B}) {
+    for (const char16_t code : {u'\x00', u'\x01', u'\x07', u'\x1B', u'\x7F', u'\x9B'}) {
         const QString character(QChar{code});
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, character);

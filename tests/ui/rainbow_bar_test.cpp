@@ -72,23 +72,20 @@ private:
 void RainbowBarTest::init() {
     pointer_ = Pointer();
     harness_ = std::make_unique<FormHarness>();
-    harness_->settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
-    Form1& started = harness_->Start();
-    started.show();
-    QVERIFY(QTest::qWaitForWindowActive(&started));
-    QCOMPARE(started.Shape1->Left(), float{kMarkerX - 2});
-    QCOMPARE(started.Shape1->Top(), float{kMarkerY - 2});
+    QVERIFY(harness_->StartWindow(kStoredShade));
+    QCOMPARE(form().Shape1->Left(), float{kMarkerX - 2});
+    QCOMPARE(form().Shape1->Top(), float{kMarkerY - 2});
 }
 
 PickerState RainbowBarTest::Published(PickerState state, float hue) {
     const PackedColor color = ExpectedFieldColor(form(), hue, kMarkerX, kMarkerY);
-    state.huePosition = hue;
-    state.hueMarkerY1 = hue;
-    state.hueMarkerY2 = hue;
-    state.markerBorder = Complement(color);
-    state.preview = color;
-    state.rgbText = RgbText(color);
-    state.hexText = HexText(color);
+    state.shown.huePosition = hue;
+    state.shown.hueMarkerY1 = hue;
+    state.shown.hueMarkerY2 = hue;
+    state.shown.fieldMarkerBorder = Complement(color);
+    state.shown.preview = color;
+    state.shown.rgbText = RgbText(color);
+    state.shown.hexText = HexText(color);
     state.field = ExpectedField(form(), hue);
     return state;
 }
@@ -125,7 +122,8 @@ void RainbowBarTest::leftPressChangesInOrder() {
     const PickerState before = PickerState::Of(form());
     std::optional<PickerState> atRgbWrite;
     std::optional<PickerState> atHexWrite;
-    connect(form().Text1, &TextBox::Change, this, [&] { atRgbWrite = PickerState::Of(form()); });
+    connect(
+        form().Text1, &TextBox::Change, this, [&] { atRgbWrite = PickerState::Of(form()); });
     connect(form().Text2, &TextBox::Change, this, [&] { atHexWrite = PickerState::Of(form()); });
 
     const float hue = BarPosition(100);
@@ -136,14 +134,14 @@ void RainbowBarTest::leftPressChangesInOrder() {
     // Writing the rgb field: the field is rendered and the preview set, while the marker's
     // border, the hex field and the hue marker still show the old color.
     PickerState expected = before;
-    expected.huePosition = hue;
+    expected.shown.huePosition = hue;
     expected.field = after.field;
-    expected.preview = after.preview;
-    expected.rgbText = after.rgbText;
+    expected.shown.preview = after.shown.preview;
+    expected.shown.rgbText = after.shown.rgbText;
     QCOMPARE(*atRgbWrite, expected);
     // Writing the hex field: the border has changed, the hue marker not yet.
-    expected.markerBorder = after.markerBorder;
-    expected.hexText = after.hexText;
+    expected.shown.fieldMarkerBorder = after.shown.fieldMarkerBorder;
+    expected.shown.hexText = after.shown.hexText;
     QCOMPARE(*atHexWrite, expected);
     QCOMPARE(PickerState::Of(form()), after);
     pointer_.Release(*form().Picture2, BarPixel(100));
@@ -182,9 +180,9 @@ void RainbowBarTest::dragMovesTheMarkerAndPublishesOnTheNextTick() {
     pointer_.Move(*form().Picture2, BarPixel(120));
     const float hue = BarPosition(120);
     PickerState moved = afterPress;
-    moved.huePosition = hue;
-    moved.hueMarkerY1 = hue;
-    moved.hueMarkerY2 = hue;
+    moved.shown.huePosition = hue;
+    moved.shown.hueMarkerY1 = hue;
+    moved.shown.hueMarkerY2 = hue;
     QCOMPARE(PickerState::Of(form()), moved);
     QVERIFY(form().Timer2->Enabled());
     QCOMPARE(ticks.count(), 0);
@@ -324,10 +322,10 @@ void RainbowBarTest::keysGoPastTheBottomEndUnchanged() {
     // same color is published again.
     Type(form(), QStringLiteral("+"));
     PickerState expected = atEnd;
-    expected.huePosition = expected.hueMarkerY1 = expected.hueMarkerY2 = 1536;
+    expected.shown.huePosition = expected.shown.hueMarkerY1 = expected.shown.hueMarkerY2 = 1536;
     QCOMPARE(PickerState::Of(form()), expected);
     Type(form(), QStringLiteral("+"));
-    expected.huePosition = expected.hueMarkerY1 = expected.hueMarkerY2 = 1537;
+    expected.shown.huePosition = expected.shown.hueMarkerY1 = expected.shown.hueMarkerY2 = 1537;
     QCOMPARE(PickerState::Of(form()), expected);
 
     Type(form(), QStringLiteral("--"));

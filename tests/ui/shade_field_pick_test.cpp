@@ -51,20 +51,17 @@ private:
 void ShadeFieldPickTest::init() {
     pointer_ = Pointer();
     harness_ = std::make_unique<FormHarness>();
-    harness_->settings.Seed(QStringLiteral("color"), QStringLiteral("3302600"));
-    Form1& started = harness_->Start();
-    started.show();
-    QVERIFY(QTest::qWaitForWindowActive(&started));
+    QVERIFY(harness_->StartWindow(kStoredShade));
 }
 
 PickerState ShadeFieldPickTest::Picked(PickerState state, int x, int y) {
-    const PackedColor color = ExpectedFieldColor(form(), state.huePosition, x, y);
-    state.rgbText = RgbText(color);
-    state.hexText = HexText(color);
-    state.preview = color;
-    state.markerLeft = static_cast<float>(x - 2);
-    state.markerTop = static_cast<float>(y - 2);
-    state.markerBorder = Complement(color);
+    const PackedColor color = ExpectedFieldColor(form(), state.shown.huePosition, x, y);
+    state.shown.rgbText = RgbText(color);
+    state.shown.hexText = HexText(color);
+    state.shown.preview = color;
+    state.shown.fieldMarkerLeft = static_cast<float>(x - 2);
+    state.shown.fieldMarkerTop = static_cast<float>(y - 2);
+    state.shown.fieldMarkerBorder = Complement(color);
     return state;
 }
 
@@ -153,7 +150,7 @@ void ShadeFieldPickTest::pickedColorInBothNotations_data() {
     QTest::addColumn<QString>("hexText");
     QTest::addColumn<int>("border");
     QTest::newRow("red 255, green 10, blue 0") << QPoint(255, 0) << "rgb(255,10,0)"
-                                               << "#FF0A00" << (0 + 256 * 245 + 65536 * 255);
+                                               << "#FF0A00" << PackBytes(0, 245, 255);
     QTest::newRow("black on the bottom row") << QPoint(100, 255) << "rgb(0,0,0)"
                                              << "#000000" << 0xFFFFFF;
     QTest::newRow("white in the top-left corner") << QPoint(0, 0) << "rgb(255,255,255)"

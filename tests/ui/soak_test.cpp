@@ -321,8 +321,7 @@ void SoakTest::PasteIntoField() {
 }
 
 void SoakTest::ClickSwatch() {
-    PictureBox* const swatches[] = {form_->Picture4, form_->Picture5, form_->Picture6,
-                                    form_->Picture7, form_->Picture8, form_->Picture9};
+    const auto swatches = form_->Swatches();
     PictureBox* swatch = swatches[Random(0, 5)];
     const ChannelTriple channels = SplitColor(swatch->BackColor());
     QTest::mouseClick(swatch, Qt::LeftButton, Qt::NoModifier, QPoint(Random(1, 15), Random(1, 15)));
@@ -457,10 +456,9 @@ void SoakTest::VerifyTypedRgbRules(bool changed) {
     if (changed) {
         std::string hex = "#";
         const auto channels = ReadRgbChannels(typed);
-        for (std::size_t i = 0; i < 3 && i < channels.size(); ++i) {
+        for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
             if (const auto digits = ChannelHexDigits(channels[i], Separator()))
                 hex += *digits;
-        }
         QVERIFY2(form_->Text2->Text() == QString::fromStdString(hex),
                  qPrintable(Context("the hex field converts the typed rgb text")));
     }

@@ -55,8 +55,7 @@ void StartupTest::storedColor_data() {
     QTest::newRow("only the low 24 bits count") << "16777471" << false << "rgb(255,0,0)"
                                                 << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
     QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)"
-                           << "#C86432" << 1449.6666f << 189.0f << 53.0f
-                           << (55 + 256 * 155 + 65536 * 205);
+                           << "#C86432" << 1449.6666f << 189.0f << 53.0f << PackBytes(55, 155, 205);
     QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)"
                                    << "#0000FF" << 512.0f << 253.0f << -2.0f << 0x00FFFF;
 }
@@ -94,8 +93,7 @@ void StartupTest::storedColor() {
 void StartupTest::firstRunShowsRedWithSystemColorSwatches() {
     FormHarness harness;
     Form1& form = harness.Start();
-    for (PictureBox* swatch :
-         {form.Picture4, form.Picture5, form.Picture6, form.Picture7, form.Picture8, form.Picture9})
+    for (PictureBox* swatch : form.Swatches())
         QCOMPARE(swatch->BackColor(), kWindowBackgroundColor);
     QCOMPARE(form.Picture3->BackColor(), 255);
     // The flag located the stored color during start-up and is clear once it is done.

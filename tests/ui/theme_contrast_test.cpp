@@ -85,11 +85,10 @@ void ThemeContrastTest::focusRing_data() {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<QString>("focused");
     for (const auto& [theme, palette] :
-         {std::pair{"light", LightPalette()}, std::pair{"dark", DarkPalette()}}) {
+         {std::pair{"light", LightPalette()}, std::pair{"dark", DarkPalette()}})
         for (const char* control : {"Picture2", "Picture1", "Picture3", "Picture4", "Picture9",
                                     "Text1", "Check1", "Command1"})
             QTest::addRow("%s, %s", theme, control) << palette << QString::fromLatin1(control);
-    }
 }
 
 void ThemeContrastTest::focusRing() {

@@ -67,19 +67,21 @@ struct HelpBox {
 
 // The help box is modal: it is read from a timer inside its own event loop, then closed.
 void ReadNextHelpBox(HelpBox& shown, int triesLeft = 200) {
-    QTimer::singleShot(10, [&shown, triesLeft] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            if (triesLeft > 0)
-                ReadNextHelpBox(shown, triesLeft - 1);
-            return;
-        }
-        shown.found = true;
-        shown.text = box->text();
-        for (QAbstractButton* button : box->buttons())
-            shown.buttons << button->text();
-        box->accept();
-    });
+    QTimer::singleShot(
+        10,
+        [&shown, triesLeft] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) {
+                if (triesLeft > 0)
+                    ReadNextHelpBox(shown, triesLeft - 1);
+                return;
+            }
+            shown.found = true;
+            shown.text = box->text();
+            for (QAbstractButton* button : box->buttons())
+                shown.buttons << button->text();
+            box->accept();
+        });
 }
 
 HelpBox ShowHelp(Form1& form) {
@@ -157,10 +159,9 @@ void TranslationTest::helpBoxFollowsTheLocale() {
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         return;
     }
-    for (int i = 0; i < lines.size(); ++i) {
+    for (int i = 0; i < lines.size(); ++i)
         if (!englishLines[i].isEmpty())
             QVERIFY2(lines[i] != englishLines[i], qPrintable(lines[i]));
-    }
     // "OK" is "OK" in German too; Qt's German shows in its other standard buttons.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }

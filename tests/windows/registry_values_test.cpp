@@ -37,9 +37,8 @@ protected:
     DWORD TypeOf(const QString& name) {
         DWORD type = REG_NONE;
         if (::RegGetValueW(HKEY_CURRENT_USER, Wide(keyPath_), Wide(name), RRF_RT_ANY, &type,
-                           nullptr, nullptr) != ERROR_SUCCESS) {
+                           nullptr, nullptr) != ERROR_SUCCESS)
             return REG_NONE;
-        }
         return type;
     }
 

@@ -13,10 +13,7 @@ using tessavundo::test::SolidWindow;
 
 namespace {
 
-constexpr PackedColor kRed = 255;
-constexpr PackedColor kBlue = 255 * 65536;
-constexpr PackedColor kGreen = 255 * 256;
-constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+constexpr PackedColor kRootColor = PackBytes(0x12, 0x34, 0x56); // #123456
 
 } // namespace
 
@@ -35,12 +32,10 @@ private:
 };
 
 void ScaledX11ScreenSourceTest::initTestCase() {
-    if (!test::IsOnX11()) {
+    if (!test::IsOnX11())
         QSKIP("needs an X server: run through ctest, which starts Xvfb with QT_QPA_PLATFORM=xcb");
-    }
-    if (const QString missing = test::MissingTool({"xsetroot", "xdotool"}); !missing.isEmpty()) {
+    if (const QString missing = test::MissingTool({"xsetroot", "xdotool"}); !missing.isEmpty())
         QSKIP(qPrintable(missing + " is not installed"));
-    }
     const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble();
     QVERIFY2(factor > 1, "set QT_SCALE_FACTOR above 1");
     QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), factor);
@@ -91,16 +86,14 @@ void ScaledX11ScreenSourceTest::clientRectMapsOntoItsPhysicalPixels() {
         return source_->GetPixel(dc, point.x(), point.y());
     };
     for (const QPoint corner :
-         {physical.topLeft(), physical.topRight(), physical.bottomLeft(), physical.bottomRight()}) {
+         {physical.topLeft(), physical.topRight(), physical.bottomLeft(), physical.bottomRight()})
         QTRY_COMPARE(pixel(corner), kGreen);
-    }
     for (const QPoint outside :
          {physical.topLeft() - QPoint(1, 0), physical.topLeft() - QPoint(0, 1),
-          physical.bottomRight() + QPoint(1, 0), physical.bottomRight() + QPoint(0, 1)}) {
+          physical.bottomRight() + QPoint(1, 0), physical.bottomRight() + QPoint(0, 1)})
         QCOMPARE(pixel(outside), kRootColor);
-    }
     source_->ReleaseDC(dc);
 }
 
 QTEST_MAIN(ScaledX11ScreenSourceTest)
-#include "tst_x11_screen_source_scaled.moc"
+#include "x11_screen_source_scaled_test.moc"

@@ -45,4 +45,4 @@ void XWaylandScreenSourceTest::neverReadsContinuously() {
 }
 
 QTEST_MAIN(XWaylandScreenSourceTest)
-#include "tst_xwayland_screen_source.moc"
+#include "xwayland_screen_source_test.moc"

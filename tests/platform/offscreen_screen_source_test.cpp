@@ -25,9 +25,8 @@ private:
 };
 
 void OffscreenScreenSourceTest::initTestCase() {
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
         QSKIP("tests the offscreen platform: run with QT_QPA_PLATFORM=offscreen");
-    }
     source_ = CreateScreenSource();
     QVERIFY(source_);
 }
@@ -36,9 +35,8 @@ void OffscreenScreenSourceTest::everyPixelIsUnreadable() {
     const ScreenDC dc = source_->GetWindowDC();
     QVERIFY(dc != 0);
     const QPoint pointer = source_->GetCursorPos();
-    for (const QPoint point : {QPoint(0, 0), QPoint(10, 10), QPoint(-5, 3), pointer}) {
+    for (const QPoint point : {QPoint(0, 0), QPoint(10, 10), QPoint(-5, 3), pointer})
         QCOMPARE(source_->GetPixel(dc, point.x(), point.y()), kInvalidColor);
-    }
     source_->ReleaseDC(dc);
 }
 
@@ -63,4 +61,4 @@ void OffscreenScreenSourceTest::cannotReadContinuously() {
 }
 
 QTEST_MAIN(OffscreenScreenSourceTest)
-#include "tst_offscreen_screen_source.moc"
+#include "offscreen_screen_source_test.moc"

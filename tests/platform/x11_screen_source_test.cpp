@@ -16,7 +16,7 @@ using tessavundo::test::SolidWindow;
 
 namespace {
 
-constexpr PackedColor kRootColor = 0x12 + 256 * 0x34 + 65536 * 0x56; // #123456
+constexpr PackedColor kRootColor = PackBytes(0x12, 0x34, 0x56); // #123456
 
 xcb_connection_t* ToolkitConnection() {
     return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
@@ -82,12 +82,10 @@ private:
 };
 
 void X11ScreenSourceTest::initTestCase() {
-    if (!test::IsOnX11()) {
+    if (!test::IsOnX11())
         QSKIP("needs an X server: run through ctest, which starts Xvfb with QT_QPA_PLATFORM=xcb");
-    }
-    if (const QString missing = test::MissingTool({"xsetroot"}); !missing.isEmpty()) {
+    if (const QString missing = test::MissingTool({"xsetroot"}); !missing.isEmpty())
         QSKIP(qPrintable(missing + " is not installed"));
-    }
     source_ = CreateScreenSource();
 }
 
@@ -98,9 +96,8 @@ void X11ScreenSourceTest::init() {
 void X11ScreenSourceTest::rootColorReadsBackExactly() {
     const ScreenDC dc = source_->GetWindowDC();
     // The corners of the 1280 x 800 screen are as readable as its middle.
-    for (const QPoint point : {QPoint(0, 0), QPoint(640, 400), QPoint(1279, 799)}) {
+    for (const QPoint point : {QPoint(0, 0), QPoint(640, 400), QPoint(1279, 799)})
         QCOMPARE(source_->GetPixel(dc, point.x(), point.y()), kRootColor);
-    }
     source_->ReleaseDC(dc);
 }
 
@@ -111,7 +108,7 @@ void X11ScreenSourceTest::windowColorReadsBackExactly_data() {
     QTest::newRow("red") << QColor(255, 0, 0) << PackedColor{255};
     QTest::newRow("green") << QColor(0, 255, 0) << PackedColor{255 * 256};
     QTest::newRow("blue") << QColor(0, 0, 255) << PackedColor{255 * 65536};
-    QTest::newRow("mixed") << QColor(1, 128, 254) << PackedColor{1 + 128 * 256 + 254 * 65536};
+    QTest::newRow("mixed") << QColor(1, 128, 254) << PackBytes(1, 128, 254);
 }
 
 void X11ScreenSourceTest::windowColorReadsBackExactly() {
@@ -317,4 +314,4 @@ void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland() {
 }
 
 QTEST_MAIN(X11ScreenSourceTest)
-#include "tst_x11_screen_source.moc"
+#include "x11_screen_source_test.moc"

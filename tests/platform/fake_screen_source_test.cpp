@@ -72,4 +72,4 @@ void FakeScreenSourceTest::rectanglesScaleFromTheOrigin() {
 }
 
 QTEST_APPLESS_MAIN(FakeScreenSourceTest)
-#include "tst_fake_screen_source.moc"
+#include "fake_screen_source_test.moc"
