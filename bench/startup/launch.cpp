@@ -103,7 +103,7 @@ std::optional<double> Launch::KillAndReadCpuMs() {
     if (!reaped)
         return std::nullopt;
     const auto ms = [](const timeval& time) {
-        return time.tv_sec * 1e3 + time.tv_usec / 1e3;
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
     };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }

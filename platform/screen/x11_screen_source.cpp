@@ -130,9 +130,8 @@ PackedColor X11ScreenSource::RootPixelReply(xcb_get_image_cookie_t cookie) {
     if (!reply || reply->depth != format_->depth ||
         xcb_get_image_data_length(reply.get()) < format_->bytesPerPixel)
         return kInvalidColor;
-}
-const std::uint32_t pixel = PixelValue(*format_, xcb_get_image_data(reply.get()));
-return format_->throughColormap ? ReadColormapEntry(pixel) : ChannelsColor(*format_, pixel);
+    const std::uint32_t pixel = PixelValue(*format_, xcb_get_image_data(reply.get()));
+    return format_->throughColormap ? ReadColormapEntry(pixel) : ChannelsColor(*format_, pixel);
 }
 
 // A second round trip, only on displays whose pixels are colormap indices. The colormap can

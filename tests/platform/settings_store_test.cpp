@@ -293,21 +293,20 @@ void SettingsStoreTest::hostileStoreIsLeftIntact() {
         QVERIFY(QDir(dir.path()).mkdir(kFileName));
     else
         WriteFile(blocker, content);
-}
-IniFileSettingsStore store = Store(dir.filePath(relativeFolder));
+    IniFileSettingsStore store = Store(dir.filePath(relativeFolder));
 
-for (const QString& key : kNineKeys) {
-    // Whatever the file holds, nothing of it reads as the program's settings.
-    const auto value = store.GetSetting(key, "default");
-    QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
-}
-QVERIFY(!Save(store, "color", "255"));
+    for (const QString& key : kNineKeys) {
+        // Whatever the file holds, nothing of it reads as the program's settings.
+        const auto value = store.GetSetting(key, "default");
+        QVERIFY(!value || *value == "default" || (key == "left" && *value == "1500"));
+    }
+    QVERIFY(!Save(store, "color", "255"));
 
-QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
-if (!folderInstead)
-    QVERIFY(ReadFile(blocker) == content);
-QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-         QStringList{QFileInfo(blocker).fileName()});
+    QCOMPARE(QFileInfo(blocker).isDir(), folderInstead);
+    if (!folderInstead)
+        QVERIFY(ReadFile(blocker) == content);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{QFileInfo(blocker).fileName()});
 }
 
 void SettingsStoreTest::damagedStoreIsRepaired_data() {

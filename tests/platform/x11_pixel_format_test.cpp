@@ -3,6 +3,7 @@
 
 // Root pixels of every X visual layout, widened to 8 bits per channel.
 #include "platform/screen/x11_pixel_format.h"
+#include "tests/support/row_name.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         WideningCase{"eight_bit", 0x5A, 8, 0x5A}, WideningCase{"ten_bit_padded_top", 1020, 10, 255},
         WideningCase{"ten_bit_half", 514, 10, 128}, WideningCase{"ten_bit_top", 1023, 10, 255},
         WideningCase{"sixteen_bit", 0x8000, 16, 0x80}),
-    [](const testing::TestParamInfo<WideningCase>& info) { return info.param.name; });
+    RowName());
 
 struct LayoutCase {
     const char* name;
@@ -74,66 +75,66 @@ TEST_P(PixelLayoutTest, ReadsTheChannelsByTheirMasks) {
 
 // A root of #FF8000, as the server stores it at each depth: X pads the 8-bit channels with
 // zero bits (red 0xFF00, green 0x8000) and keeps the top bits that fit.
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, PixelLayoutTest,
-    testing::Values(
-        // Red 31, green 32 of 63: 0xFC00, least significant byte first.
-        LayoutCase{"depth16_rgb565",
-                   TrueColor(16, 16, 0xF800, 0x07E0, 0x001F),
-                   {0x00, 0xFC},
-                   Rgb(0xFF, 0x82, 0x00)},
-        LayoutCase{"depth16_bgr565",
-                   TrueColor(16, 16, 0x001F, 0x07E0, 0xF800),
-                   {0x1F, 0x04},
-                   Rgb(0xFF, 0x82, 0x00)},
-        LayoutCase{"depth16_most_significant_byte_first",
-                   TrueColor(16, 16, 0xF800, 0x07E0, 0x001F, true),
-                   {0xFC, 0x00},
-                   Rgb(0xFF, 0x82, 0x00)},
-        // Red 31, green 16 of 31: 0x7E00; the unused top bit is padding.
-        LayoutCase{"depth15_rgb555",
-                   TrueColor(15, 16, 0x7C00, 0x03E0, 0x001F),
-                   {0x00, 0x7E},
-                   Rgb(0xFF, 0x84, 0x00)},
-        LayoutCase{"depth15_padding_bit_set",
-                   TrueColor(15, 16, 0x7C00, 0x03E0, 0x001F),
-                   {0x00, 0xFE},
-                   Rgb(0xFF, 0x84, 0x00)},
-        LayoutCase{"depth24_in_four_bytes",
-                   TrueColor(24, 32, 0xFF0000, 0x00FF00, 0x0000FF),
-                   {0x00, 0x80, 0xFF, 0x00},
-                   Rgb(0xFF, 0x80, 0x00)},
-        LayoutCase{"depth24_in_three_bytes",
-                   TrueColor(24, 24, 0xFF0000, 0x00FF00, 0x0000FF),
-                   {0x56, 0x34, 0x12},
-                   Rgb(0x12, 0x34, 0x56)},
-        LayoutCase{"depth24_bgr",
-                   TrueColor(24, 32, 0x0000FF, 0x00FF00, 0xFF0000),
-                   {0x12, 0x34, 0x56, 0x00},
-                   Rgb(0x12, 0x34, 0x56)},
-        LayoutCase{"depth24_most_significant_byte_first",
-                   TrueColor(24, 32, 0xFF0000, 0x00FF00, 0x0000FF, true),
-                   {0x00, 0x12, 0x34, 0x56},
-                   Rgb(0x12, 0x34, 0x56)},
-        // Red 1020 of 1023, green 512: 0x3FC80000.
-        LayoutCase{"depth30_rgb101010",
-                   TrueColor(30, 32, 0x3FF00000, 0x000FFC00, 0x000003FF),
-                   {0x00, 0x00, 0xC8, 0x3F},
-                   Rgb(0xFF, 0x80, 0x00)},
-        // Red 0, green 514, blue 1023: 0x00080BFF.
-        LayoutCase{"depth30_other_channels",
-                   TrueColor(30, 32, 0x3FF00000, 0x000FFC00, 0x000003FF),
-                   {0xFF, 0x0B, 0x08, 0x00},
-                   Rgb(0x00, 0x80, 0xFF)},
-        LayoutCase{"depth32_alpha_ignored",
-                   TrueColor(32, 32, 0xFF0000, 0x00FF00, 0x0000FF),
-                   {0x56, 0x34, 0x12, 0xFF},
-                   Rgb(0x12, 0x34, 0x56)},
-        LayoutCase{"direct_color_by_its_masks",
-                   X11Visual{XCB_VISUAL_CLASS_DIRECT_COLOR, 16, 16, false, 0xF800, 0x07E0, 0x001F},
-                   {0x00, 0xFC},
-                   Rgb(0xFF, 0x82, 0x00)}),
-    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Layouts, PixelLayoutTest,
+                         testing::Values(
+                             // Red 31, green 32 of 63: 0xFC00, least significant byte first.
+                             LayoutCase{"depth16_rgb565",
+                                        TrueColor(16, 16, 0xF800, 0x07E0, 0x001F),
+                                        {0x00, 0xFC},
+                                        Rgb(0xFF, 0x82, 0x00)},
+                             LayoutCase{"depth16_bgr565",
+                                        TrueColor(16, 16, 0x001F, 0x07E0, 0xF800),
+                                        {0x1F, 0x04},
+                                        Rgb(0xFF, 0x82, 0x00)},
+                             LayoutCase{"depth16_most_significant_byte_first",
+                                        TrueColor(16, 16, 0xF800, 0x07E0, 0x001F, true),
+                                        {0xFC, 0x00},
+                                        Rgb(0xFF, 0x82, 0x00)},
+                             // Red 31, green 16 of 31: 0x7E00; the unused top bit is padding.
+                             LayoutCase{"depth15_rgb555",
+                                        TrueColor(15, 16, 0x7C00, 0x03E0, 0x001F),
+                                        {0x00, 0x7E},
+                                        Rgb(0xFF, 0x84, 0x00)},
+                             LayoutCase{"depth15_padding_bit_set",
+                                        TrueColor(15, 16, 0x7C00, 0x03E0, 0x001F),
+                                        {0x00, 0xFE},
+                                        Rgb(0xFF, 0x84, 0x00)},
+                             LayoutCase{"depth24_in_four_bytes",
+                                        TrueColor(24, 32, 0xFF0000, 0x00FF00, 0x0000FF),
+                                        {0x00, 0x80, 0xFF, 0x00},
+                                        Rgb(0xFF, 0x80, 0x00)},
+                             LayoutCase{"depth24_in_three_bytes",
+                                        TrueColor(24, 24, 0xFF0000, 0x00FF00, 0x0000FF),
+                                        {0x56, 0x34, 0x12},
+                                        Rgb(0x12, 0x34, 0x56)},
+                             LayoutCase{"depth24_bgr",
+                                        TrueColor(24, 32, 0x0000FF, 0x00FF00, 0xFF0000),
+                                        {0x12, 0x34, 0x56, 0x00},
+                                        Rgb(0x12, 0x34, 0x56)},
+                             LayoutCase{"depth24_most_significant_byte_first",
+                                        TrueColor(24, 32, 0xFF0000, 0x00FF00, 0x0000FF, true),
+                                        {0x00, 0x12, 0x34, 0x56},
+                                        Rgb(0x12, 0x34, 0x56)},
+                             // Red 1020 of 1023, green 512: 0x3FC80000.
+                             LayoutCase{"depth30_rgb101010",
+                                        TrueColor(30, 32, 0x3FF00000, 0x000FFC00, 0x000003FF),
+                                        {0x00, 0x00, 0xC8, 0x3F},
+                                        Rgb(0xFF, 0x80, 0x00)},
+                             // Red 0, green 514, blue 1023: 0x00080BFF.
+                             LayoutCase{"depth30_other_channels",
+                                        TrueColor(30, 32, 0x3FF00000, 0x000FFC00, 0x000003FF),
+                                        {0xFF, 0x0B, 0x08, 0x00},
+                                        Rgb(0x00, 0x80, 0xFF)},
+                             LayoutCase{"depth32_alpha_ignored",
+                                        TrueColor(32, 32, 0xFF0000, 0x00FF00, 0x0000FF),
+                                        {0x56, 0x34, 0x12, 0xFF},
+                                        Rgb(0x12, 0x34, 0x56)},
+                             LayoutCase{"direct_color_by_its_masks",
+                                        X11Visual{XCB_VISUAL_CLASS_DIRECT_COLOR, 16, 16, false,
+                                                  0xF800, 0x07E0, 0x001F},
+                                        {0x00, 0xFC},
+                                        Rgb(0xFF, 0x82, 0x00)}),
+                         RowName());
 
 struct RefusedCase {
     const char* name;
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"depth_above_the_pixel", TrueColor(24, 16, 0xFF0000, 0x00FF00, 0x0000FF)},
         RefusedCase{"empty_mask", TrueColor(16, 16, 0xF800, 0, 0x001F)},
         RefusedCase{"split_mask", TrueColor(16, 16, 0xF0F0, 0x0F00, 0x000F)}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+    RowName());
 
 TEST(ColormapVisual, PixelsAreIndicesCutToTheDepth) {
     const auto format = PixelFormatOf(Indexed(XCB_VISUAL_CLASS_PSEUDO_COLOR, 8, 8));

@@ -354,7 +354,7 @@ void EntryFieldsTest::pastingFromTheContextMenuConverts() {
     QCOMPARE(form().RgbFieldFocused, std::int16_t{-1});
     QCOMPARE(form().Text1->Text(), QStringLiteral("rgb(10,20,30)"));
     QCOMPARE(form().Text2->Text(), QStringLiteral("#0A141E"));
-    CheckLocated(640, 168, 223, Rgb(10, 20, 30), Rgb(245, 235, 225));
+    CheckLocated(640, 168, 223, PackBytes(10, 20, 30), PackBytes(245, 235, 225));
 }
 
 void EntryFieldsTest::focusFlagsFollowTheFocus() {
