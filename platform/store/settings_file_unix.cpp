@@ -28,7 +28,7 @@ constexpr auto kLockWait = std::chrono::seconds(2);
 constexpr auto kLockRetry = std::chrono::milliseconds(10);
 constexpr mode_t kNewFolderMode = 0700;
 constexpr mode_t kNewFileMode = 0666;
-constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 constexpr int kTemporaryNameAttempts = 16;
 
 class FileDescriptor {
