@@ -4,13 +4,12 @@
 // QClipboard.
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
+#include "tests/support/message_box_reader.h"
 #include "tests/support/picker_state.h"
 
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QTimer>
 #include <QtTest>
 
 using namespace tessavundo;
@@ -34,39 +33,6 @@ void PutHtmlOnClipboard() {
     data->setHtml(QStringLiteral("<b>before</b>"));
     data->setText(QStringLiteral("before"));
     QGuiApplication::clipboard()->setMimeData(data);
-}
-
-struct ShownMessage {
-    bool found = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QMessageBox::StandardButton> buttons;
-};
-
-// The message box is modal, so it is looked at from a timer inside its own event loop and then
-// closed with its OK button.
-void InspectNextMessageBox(ShownMessage& shown, int triesLeft = 200) {
-    QTimer::singleShot(
-        10,
-        [&shown, triesLeft] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) {
-                if (triesLeft > 0)
-                    InspectNextMessageBox(shown, triesLeft - 1);
-                return;
-            }
-            shown.found = true;
-            shown.title = box->windowTitle();
-            shown.text = box->text();
-            shown.icon = box->icon();
-            for (QAbstractButton* button : box->buttons())
-                shown.buttons << box->standardButton(button);
-            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
-                QTest::mouseClick(ok, Qt::LeftButton);
-            else
-                box->reject();
-        });
 }
 
 } // namespace

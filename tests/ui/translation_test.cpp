@@ -5,15 +5,14 @@
 // standard buttons included; in English and C nothing changes.
 #include "platform/translations.h"
 #include "tests/support/form_harness.h"
+#include "tests/support/message_box_reader.h"
 #include "ui/control_descriptions.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace tessavundo;
@@ -59,34 +58,9 @@ QMap<QString, QString> WindowTexts(Form1& form) {
     return texts;
 }
 
-struct HelpBox {
-    bool found = false;
-    QString text;
-    QStringList buttons;
-};
-
-// The help box is modal: it is read from a timer inside its own event loop, then closed.
-void ReadNextHelpBox(HelpBox& shown, int triesLeft = 200) {
-    QTimer::singleShot(
-        10,
-        [&shown, triesLeft] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) {
-                if (triesLeft > 0)
-                    ReadNextHelpBox(shown, triesLeft - 1);
-                return;
-            }
-            shown.found = true;
-            shown.text = box->text();
-            for (QAbstractButton* button : box->buttons())
-                shown.buttons << button->text();
-            box->accept();
-        });
-}
-
-HelpBox ShowHelp(Form1& form) {
-    HelpBox shown;
-    ReadNextHelpBox(shown);
+ShownMessage ShowHelp(Form1& form) {
+    ShownMessage shown;
+    InspectNextMessageBox(shown);
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     return shown;
 }
@@ -109,7 +83,7 @@ private slots:
 private:
     FormHarness harness_;
     QMap<QString, QString> englishTexts_;
-    HelpBox englishHelp_;
+    ShownMessage englishHelp_;
     bool installed_ = false;
 };
 
@@ -145,15 +119,15 @@ void TranslationTest::everyTextFollowsTheLocale() {
 // The help text keeps its lines, an empty one before the credit, in every language; the OK
 // button is Qt's own and speaks the window's language.
 void TranslationTest::helpBoxFollowsTheLocale() {
-    const HelpBox help = ShowHelp(*harness_.form);
+    const ShownMessage help = ShowHelp(*harness_.form);
     QVERIFY(help.found);
     const QStringList lines = help.text.split(QStringLiteral("\r\n"));
     const QStringList englishLines = englishHelp_.text.split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 7);
     QVERIFY(lines[5].isEmpty());
     QVERIFY(!help.text.endsWith(QLatin1Char('\n')));
-    QCOMPARE(help.buttons.size(), 1);
-    QCOMPARE(help.buttons[0], QCoreApplication::translate("QPlatformTheme", "OK"));
+    QCOMPARE(help.buttonTexts.size(), 1);
+    QCOMPARE(help.buttonTexts[0], QCoreApplication::translate("QPlatformTheme", "OK"));
     if (!IsGerman()) {
         QCOMPARE(help.text, englishHelp_.text);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
