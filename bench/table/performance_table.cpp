@@ -73,7 +73,8 @@ std::optional<QJsonObject> RunStartupBench(const Paths& paths) {
          QString::number(kStartupRuns), QStringLiteral("--idle-runs"), QString::number(kIdleRuns),
          QStringLiteral("--idle-seconds"), QString::number(kIdleSeconds),
          QStringLiteral("tessavundo=") + build.filePath(QStringLiteral("tessavundo")),
-         QStringLiteral("empty=") + build.filePath(QStringLiteral("empty_widgets_window"))}));
+         QStringLiteral("empty=") + build.filePath(QStringLiteral("empty_widgets_window")),
+         QStringLiteral("text_field=") + build.filePath(QStringLiteral("text_field_window"))}));
 }
 
 void AddRenderRows(GoalTable& table, const QMap<QString, Timing>& core) {

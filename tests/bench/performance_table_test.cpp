@@ -6,6 +6,7 @@
 #include "bench/table/measurements.h"
 #include "bench/table/program_rows.h"
 
+#include <QJsonArray>
 #include <gtest/gtest.h>
 
 namespace tessavundo::table {
@@ -123,6 +124,37 @@ TEST(StartupRows, AreNotMeasuredWhenEitherProgramFailed) {
         {"name": "tessavundo", "error": "no window mapped within 20 s"},
         {"name": "empty", "startup_ms_median": 20}]})"));
     EXPECT_EQ(failed.NotMeasured(), 5);
+}
+
+TEST(StartupRows, CompareTheOneTextFieldProgramWithTheEmptyOneWithoutJudgingIt) {
+    auto report = StartupReport(24, 12, 23000, 10);
+    QJsonArray programs = (*report)[QLatin1String("programs")].toArray();
+    programs.append(QJsonObject{{QStringLiteral("name"), QStringLiteral("text_field")},
+                                {QStringLiteral("startup_ms_median"), 30},
+                                {QStringLiteral("startup_cpu_ms_median"), 15},
+                                {QStringLiteral("peak_kib_median"), 23040}});
+    report->insert(QStringLiteral("programs"), programs);
+    GoalTable table;
+    AddStartupRows(table, report);
+    EXPECT_EQ(table.Misses(), 0);
+    const QString markdown = table.Markdown();
+    EXPECT_TRUE(markdown.contains(
+        QStringLiteral("| Start-up to first mapped window, the empty program with one text "
+                       "field | 30.0 ms | (for comparison) | 1.50x the empty program |")))
+        << markdown.toStdString();
+    EXPECT_TRUE(markdown.contains(QStringLiteral("one text field | 15.0 ms | (for comparison) "
+                                                 "| 1.50x the empty program |")));
+    EXPECT_TRUE(markdown.contains(QStringLiteral("| 22.5 MiB | (for comparison) | 1.15x the "
+                                                 "empty program |")));
+
+    // A comparison program that failed to start adds no row.
+    programs[programs.size() - 1] =
+        QJsonObject{{QStringLiteral("name"), QStringLiteral("text_field")},
+                    {QStringLiteral("error"), QStringLiteral("no window")}};
+    report->insert(QStringLiteral("programs"), programs);
+    GoalTable withoutIt;
+    AddStartupRows(withoutIt, report);
+    EXPECT_FALSE(withoutIt.Markdown().contains(QStringLiteral("one text field")));
 }
 
 TEST(EyedropperRows, JudgeBothSharesOfACore) {
