@@ -46,10 +46,10 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
     return process.readAllStandardOutput();
 }
 
-// Runs a command on an X server of its own, inside a session bus of its own as every desktop
-// session has one. The figures then depend neither on the bus of whoever runs the table (or a
-// screen reader listening on it) nor, where there is none, on D-Bus finding one through the
-// X server, which alone adds a second display connection to the start of every window.
+// Runs a command on an X server of its own and with a session bus of its own, as a desktop
+// session has. The figures then depend neither on the bus of whoever runs the table (or a
+// screen reader listening on it) nor, where there is none, on D-Bus looking for one through
+// the X server, which adds a second display connection to the start of every window.
 QByteArray RunOnPrivateDesktop(const Paths& paths, const QStringList& command) {
     return Run(QDir(paths.source).filePath(QStringLiteral("tests/e2e/with-xvfb")),
                QStringList{QStringLiteral("dbus-run-session"), QStringLiteral("--")} + command);
