@@ -24,11 +24,6 @@ enum class Ending {
 enum class ClipboardAfter { Untouched, HexText, RgbText };
 
 // A screen point well away from the window, whatever the platform's placement.
-QPoint AwayFromWindow(const Form1& form) {
-    const QRect frame = form.frameGeometry();
-    return QPoint(frame.right() + 40, frame.bottom() + 30);
-}
-
 } // namespace
 
 class EyedropperEndingTest : public QObject {
@@ -92,11 +87,9 @@ void EyedropperEndingTest::waysToEnd() {
     SamplingWindow window;
     QVERIFY(window.Open());
     Form1& form = *window.form;
-    const QPoint pointer = AwayFromWindow(form);
+    const QPoint pointer = window.AwayFromWindow();
     const PackedColor sample = ScreenPattern(pointer);
-    window.PointAtScreen(pointer);
-    window.ClickToggle();
-    QTRY_VERIFY(window.Shows(sample));
+    QVERIFY(window.StartSamplingAt(pointer, sample));
     QVERIFY(window.Sampling());
     QCOMPARE(QApplication::focusWidget(), form.Check1);
 
@@ -165,10 +158,8 @@ void EyedropperEndingTest::enterCopiesTheRgbTextAndSamplingGoesOn() {
     QVERIFY(window.Open());
     Form1& form = *window.form;
     const PackedColor swatchBefore = form.Picture4->BackColor();
-    const QPoint first = AwayFromWindow(form);
-    window.PointAtScreen(first);
-    window.ClickToggle();
-    QTRY_VERIFY(window.Shows(ScreenPattern(first)));
+    const QPoint first = window.AwayFromWindow();
+    QVERIFY(window.StartSamplingAt(first, ScreenPattern(first)));
 
     QTest::keyClick(form.Check1, Qt::Key_Return);
     QCOMPARE(ClipboardText(), RgbText(ScreenPattern(first)));
@@ -243,11 +234,9 @@ void EyedropperEndingTest::keysWithModifiersOnThePressedToggle() {
     SamplingWindow window;
     QVERIFY(window.Open());
     Form1& form = *window.form;
-    const QPoint pointer = AwayFromWindow(form);
+    const QPoint pointer = window.AwayFromWindow();
     const PackedColor sample = ScreenPattern(pointer);
-    window.PointAtScreen(pointer);
-    window.ClickToggle();
-    QTRY_VERIFY(window.Shows(sample));
+    QVERIFY(window.StartSamplingAt(pointer, sample));
 
     QList<int> codes;
     connect(form.Check1, &Toggle::KeyPress, this,
@@ -283,7 +272,7 @@ void EyedropperEndingTest::keysOnTheRaisedToggle() {
 
     // Space presses the toggle, and on the pressed toggle lets it up again; each start takes
     // a screen context and each end gives it back.
-    const QPoint pointer = AwayFromWindow(form);
+    const QPoint pointer = window.AwayFromWindow();
     window.PointAtScreen(pointer);
     for (int round = 1; round <= 3; ++round) {
         QTest::keyClick(form.Check1, Qt::Key_Space);
@@ -302,11 +291,9 @@ void EyedropperEndingTest::closingWhileSamplingKeepsTheFieldColor() {
     SamplingWindow window;
     QVERIFY(window.Open());
     Form1& form = *window.form;
-    const QPoint pointer = AwayFromWindow(form);
+    const QPoint pointer = window.AwayFromWindow();
     window.harness.screen.SetPixel(pointer, 0x2A7F3C);
-    window.PointAtScreen(pointer);
-    window.ClickToggle();
-    QTRY_VERIFY(window.Shows(0x2A7F3C));
+    QVERIFY(window.StartSamplingAt(pointer, 0x2A7F3C));
     const PackedColor fieldColor =
         form.Picture1->Point(form.Shape1->Left() + 2, form.Shape1->Top() + 2);
 

@@ -268,9 +268,7 @@ void EyedropperPortalTest::aReadableScreenNeverAsksTheDesktop() {
     SamplingWindow window;
     QVERIFY(window.Open());
     const QPoint pointer = window.form->frameGeometry().bottomRight() + QPoint(20, 20);
-    window.PointAtScreen(pointer);
-    window.ClickToggle();
-    QTRY_VERIFY(window.Shows(ScreenPattern(pointer)));
+    QVERIFY(window.StartSamplingAt(pointer, ScreenPattern(pointer)));
     QTest::keyClick(window.form->Check1, Qt::Key_Escape);
     QVERIFY(window.Off());
     QCOMPARE(window.harness.portal.Requests(), 0);

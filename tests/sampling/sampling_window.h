@@ -59,6 +59,20 @@ struct SamplingWindow {
 
     void ClickToggle() { QTest::mouseClick(form->Check1, Qt::LeftButton); }
 
+    // A screen pixel below and to the right of the window's frame.
+    QPoint AwayFromWindow() const {
+        const QRect frame = form->frameGeometry();
+        return QPoint(frame.right() + 40, frame.bottom() + 30);
+    }
+
+    // Points at a screen pixel, presses the toggle and waits until the window shows `color`,
+    // the pixel's color; false when it never does.
+    bool StartSamplingAt(QPoint screen, PackedColor color) {
+        PointAtScreen(screen);
+        ClickToggle();
+        return QTest::qWaitFor([&] { return Shows(color); });
+    }
+
     bool Sampling() const { return form->Check1->Value() == 1 && form->Timer1->Enabled(); }
     bool Off() const { return form->Check1->Value() == 0 && !form->Timer1->Enabled(); }
 
