@@ -8,7 +8,13 @@ namespace tessavundo {
 
 class Clipboard {
 public:
+    Clipboard() = default;
     virtual ~Clipboard() = default;
+    // An interface, used through references and owning pointers: never copied or moved.
+    Clipboard(const Clipboard&) = delete;
+    Clipboard& operator=(const Clipboard&) = delete;
+    Clipboard(Clipboard&&) = delete;
+    Clipboard& operator=(Clipboard&&) = delete;
     virtual void Clear() = 0;
     // Plain text only.
     virtual void SetText(const QString& text) = 0;

@@ -7,22 +7,22 @@ namespace tessavundo {
 std::int16_t ButtonCode(Qt::MouseButtons buttons) {
     std::int16_t code = 0;
     if (buttons & Qt::LeftButton)
-        code |= 1;
+        code |= kLeftButton;
     if (buttons & Qt::RightButton)
-        code |= 2;
+        code |= kRightButton;
     if (buttons & Qt::MiddleButton)
-        code |= 4;
+        code |= kMiddleButton;
     return code;
 }
 
 std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
     std::int16_t code = 0;
     if (modifiers & Qt::ShiftModifier)
-        code |= 1;
+        code |= kShiftMask;
     if (modifiers & Qt::ControlModifier)
-        code |= 2;
+        code |= kControlMask;
     if (modifiers & Qt::AltModifier)
-        code |= 4;
+        code |= kAltMask;
     return code;
 }
 
@@ -49,7 +49,7 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event) {
 std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event) {
     // The keys on which the toolkit's buttons press themselves, whatever modifiers are held.
     if (event.key() == Qt::Key_Space || event.key() == Qt::Key_Select)
-        return std::int16_t{32};
+        return kKeySpace;
     return KeyAscii(event);
 }
 
@@ -57,9 +57,9 @@ std::optional<std::int16_t> KeyCode(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return std::int16_t{13};
+        return kKeyEnter;
     case Qt::Key_Space:
-        return std::int16_t{32};
+        return kKeySpace;
     default:
         return std::nullopt;
     }

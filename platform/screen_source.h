@@ -34,7 +34,13 @@ enum class ScreenReading {
 // toolkit's own connection; tests give the window a fake screen.
 class ScreenSource {
 public:
+    ScreenSource() = default;
     virtual ~ScreenSource() = default;
+    // An interface, used through references and owning pointers: never copied or moved.
+    ScreenSource(const ScreenSource&) = delete;
+    ScreenSource& operator=(const ScreenSource&) = delete;
+    ScreenSource(ScreenSource&&) = delete;
+    ScreenSource& operator=(ScreenSource&&) = delete;
 
     // The pointer position in physical screen pixels (the desktop's own coordinates, which can
     // be negative on a multi-monitor desktop).

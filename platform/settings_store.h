@@ -13,7 +13,13 @@ namespace tessavundo {
 // is made: text values addressed by key.
 class SettingsStore {
 public:
+    SettingsStore() = default;
     virtual ~SettingsStore() = default;
+    // An interface, used through references and owning pointers: never copied or moved.
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+    SettingsStore(SettingsStore&&) = delete;
+    SettingsStore& operator=(SettingsStore&&) = delete;
 
     // The stored text, or `defaultText` when the key does not exist. Empty when the store
     // holds the key in a form that is not one text (so the caller's conversion fails).

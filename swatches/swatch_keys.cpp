@@ -1,18 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
+#include "platform/input_codes.h"
 #include "ui/form1.h"
 
 namespace tessavundo {
 
 namespace {
 
-constexpr std::int16_t kEnterKey = 13;
-constexpr std::int16_t kSpaceKey = 32;
-constexpr std::int16_t kShiftMask = 1;
-
 // Space and Enter press a focused swatch as a click does, whatever modifier is held.
 bool IsPressKey(std::int16_t keyCode) {
-    return keyCode == kEnterKey || keyCode == kSpaceKey;
+    return keyCode == kKeyEnter || keyCode == kKeySpace;
 }
 
 } // namespace
@@ -47,7 +44,7 @@ void Form1::Picture9_KeyDown(std::int16_t keyCode, std::int16_t shift) {
     if (!IsPressKey(keyCode))
         return;
     Picture9_Click();
-    if (keyCode == kEnterKey && (shift & kShiftMask))
+    if (keyCode == kKeyEnter && (shift & kShiftMask))
         Picture9_DblClick();
 }
 

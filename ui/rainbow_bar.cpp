@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
+#include "platform/input_codes.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
@@ -26,7 +27,7 @@ float ClampHuePosition(float y) {
 
 void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y) {
     Timer2->SetEnabled(false);
-    if (button != 1)
+    if (button != kLeftButton)
         return;
     HuePosition = ClampHuePosition(y);
     Command2_Click();
@@ -39,7 +40,7 @@ void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y
 // Dragging only moves the marker and arms the timer; the field is rendered on its next tick,
 // so a fast pointer never queues up renders.
 void Form1::Picture2_MouseMove(std::int16_t button, std::int16_t, float, float y) {
-    if (button != 1)
+    if (button != kLeftButton)
         return;
     HuePosition = ClampHuePosition(y);
     Line1->SetY1(HuePosition);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
+#include "platform/input_codes.h"
 #include "platform/picture_box.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
@@ -26,7 +27,7 @@ int FieldCoordinate(float value) {
 } // namespace
 
 void Form1::Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y) {
-    if (button != 1)
+    if (button != kLeftButton)
         return;
     PickFieldColor(x, y);
 }

@@ -243,7 +243,9 @@ void DesktopColorPortalTest::answerAlreadyOnItsWayWhenReplaced() {
     QThread::msleep(300);
     client_->PickColor(kParent);
     QTRY_COMPARE(portal_->Requests().size(), 2);
-    QTRY_COMPARE(portal_->Requests()[0].closeCalls, 1);
+    // Closed once, or twice where the first request's reply came in only after it was dropped
+    // (on a busy machine).
+    QTRY_VERIFY(portal_->Requests()[0].closeCalls >= 1);
     QCOMPARE(answers.Count(), 0);
 
     // Only the second request's own answer counts.
