@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <cstdint>
+#include <string>
 
 namespace tessavundo {
 
@@ -17,6 +18,8 @@ public:
 
     QString Text() const { return text(); }
     void SetText(const QString& text) { setText(text); }
+    // The color core's texts are UTF-8; they become the toolkit's here, at the boundary.
+    void SetText(const std::string& text) { setText(QString::fromStdString(text)); }
     int SelStart() const { return cursorPosition(); }
     void SetSelStart(int position) { setCursorPosition(position); }
 

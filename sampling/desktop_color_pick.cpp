@@ -21,8 +21,8 @@ void Form1::ColorPortal_ColorPicked(PackedColor color) {
     Check1->setToolTip(EyedropperToolTip());
     if (Picture3->SetBackColor(color)) {
         const ChannelTriple channels = SplitColor(Picture3->BackColor());
-        Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
-        Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+        Text1->SetText(FormatRgbText(channels));
+        Text2->SetText(FormatHexText(channels));
         std::int16_t enter = kKeyEnter;
         Text1_KeyPress(enter);
     }

@@ -102,8 +102,8 @@ void Form1::Timer1_Timer() {
     if (!Picture3->SetBackColor(color))
         return;
     const ChannelTriple channels = SplitColor(Picture3->BackColor());
-    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
-    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    Text1->SetText(FormatRgbText(channels));
+    Text2->SetText(FormatHexText(channels));
     std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     lastSample_ = CurrentSampleOutcome(color);

@@ -27,8 +27,8 @@ void Form1::PushSwatches() {
 // themselves stay as they are. The system color is split like any number.
 void Form1::TakeSwatchColor(const PictureBox& swatch) {
     const ChannelTriple channels = SplitColor(swatch.BackColor());
-    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
-    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    Text1->SetText(FormatRgbText(channels));
+    Text2->SetText(FormatHexText(channels));
     std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
 }

@@ -26,7 +26,7 @@ void Form1::Text1_Change() {
     for (std::size_t i = 0; i < 3 && i < channels.size(); ++i)
         if (const auto digits = ChannelHexDigits(channels[i], separator))
             hex += *digits;
-    Text2->SetText(QString::fromStdString(hex));
+    Text2->SetText(hex);
 
     if (channels.size() >= 3) {
         const auto red = ChannelInteger(channels[0], separator);
@@ -48,7 +48,7 @@ void Form1::Text2_Change() {
         return;
     const int caret = Text2->SelStart();
     if (const auto channels = ReadHexChannels(Text2->Text().toStdString()))
-        Text1->SetText(QString::fromStdString(FormatRgbText(*channels)));
+        Text1->SetText(FormatRgbText(*channels));
     std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
     Text2->SetSelStart(caret);

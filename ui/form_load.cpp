@@ -71,8 +71,8 @@ void Form1::Form_Load() {
     const ChannelTriple channels = SplitColor(color);
     if (channels.red == channels.green && channels.green == channels.blue)
         Command2_Click();
-    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
-    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    Text1->SetText(FormatRgbText(channels));
+    Text2->SetText(FormatHexText(channels));
     std::int16_t enter = kKeyEnter;
     Text1_KeyPress(enter);
 

@@ -77,9 +77,9 @@ void Form1::Picture2_KeyPress(std::int16_t& keyAscii) {
 void Form1::ReadOutFieldColor() {
     Picture3->SetBackColor(Picture1->Point(Shape1->Left() + 2, Shape1->Top() + 2));
     const ChannelTriple channels = SplitColor(Picture3->BackColor());
-    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
+    Text1->SetText(FormatRgbText(channels));
     Shape1->SetBorderColor(ComplementColor(channels));
-    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    Text2->SetText(FormatHexText(channels));
 }
 
 } // namespace tessavundo

@@ -41,8 +41,8 @@ void Form1::PickFieldColor(float pointerX, float pointerY) {
     const int y = FieldCoordinate(pointerY);
     const PackedColor color = Picture1->Point(static_cast<float>(x), static_cast<float>(y));
     const ChannelTriple channels = SplitColor(color);
-    Text1->SetText(QString::fromStdString(FormatRgbText(channels)));
-    Text2->SetText(QString::fromStdString(FormatHexText(channels)));
+    Text1->SetText(FormatRgbText(channels));
+    Text2->SetText(FormatHexText(channels));
     Picture3->SetBackColor(color);
     Shape1->SetLeft(static_cast<float>(x - 2));
     Shape1->SetTop(static_cast<float>(y - 2));
