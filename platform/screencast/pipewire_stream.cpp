@@ -59,8 +59,6 @@ public:
     }
 
 private:
-    static void OnCoreError(void* self, std::uint32_t id, int seq, int res, const char* message);
-    static void OnGlobalRemoved(void* self, std::uint32_t id);
     static void OnStateChanged(void* self, pw_stream_state old, pw_stream_state state,
                                const char* error);
     static void OnParamChanged(void* self, std::uint32_t id, const spa_pod* param);
@@ -74,18 +72,6 @@ private:
     void Release();
     void End() { state_.store(StreamState::Ended, std::memory_order_release); }
 
-    static constexpr pw_core_events kCoreEvents = [] {
-        pw_core_events events{};
-        events.version = PW_VERSION_CORE_EVENTS;
-        events.error = &PipeWireStream::OnCoreError;
-        return events;
-    }();
-    static constexpr pw_registry_events kRegistryEvents = [] {
-        pw_registry_events events{};
-        events.version = PW_VERSION_REGISTRY_EVENTS;
-        events.global_remove = &PipeWireStream::OnGlobalRemoved;
-        return events;
-    }();
     static constexpr pw_stream_events kStreamEvents = [] {
         pw_stream_events events{};
         events.version = PW_VERSION_STREAM_EVENTS;
@@ -99,12 +85,8 @@ private:
     pw_thread_loop* loop_ = nullptr;
     pw_context* context_ = nullptr;
     pw_core* core_ = nullptr;
-    pw_registry* registry_ = nullptr;
     pw_stream* stream_ = nullptr;
-    spa_hook coreListener_{};
-    spa_hook registryListener_{};
     spa_hook streamListener_{};
-    std::uint32_t nodeId_ = 0;
 
     // The loop's thread only.
     spa_video_info_raw format_{};
@@ -128,14 +110,8 @@ PipeWireStream::~PipeWireStream() {
                 spa_hook_remove(&streamListener_);
                 pw_stream_destroy(stream_);
             }
-            if (registry_ != nullptr) {
-                spa_hook_remove(&registryListener_);
-                pw_proxy_destroy(reinterpret_cast<pw_proxy*>(registry_));
-            }
-            if (core_ != nullptr) {
-                spa_hook_remove(&coreListener_);
+            if (core_ != nullptr)
                 pw_core_disconnect(core_);
-            }
         }
         // Joins the loop's thread, so no callback runs after this.
         pw_thread_loop_stop(loop_);
@@ -148,7 +124,6 @@ PipeWireStream::~PipeWireStream() {
 }
 
 bool PipeWireStream::Open(int remoteFd, std::uint32_t nodeId, std::string& error) {
-    nodeId_ = nodeId;
     loop_ = pw_thread_loop_new("tessavundo-cast", nullptr);
     if (loop_ != nullptr)
         context_ = pw_context_new(pw_thread_loop_get_loop(loop_), nullptr, 0);
@@ -165,12 +140,6 @@ bool PipeWireStream::Open(int remoteFd, std::uint32_t nodeId, std::string& error
         error = std::string("no PipeWire to connect to: ") + std::strerror(errno);
         return false;
     }
-    pw_core_add_listener(core_, &coreListener_, &kCoreEvents, this);
-    // The node's removal is the surest sign that the producer is gone: a stream whose peer
-    // vanished may simply sit paused.
-    registry_ = pw_core_get_registry(core_, PW_VERSION_REGISTRY, 0);
-    pw_registry_add_listener(registry_, &registryListener_, &kRegistryEvents, this);
-
     stream_ = pw_stream_new(core_, "Tessavundo eyedropper",
                             pw_properties_new(PW_KEY_MEDIA_TYPE, "Video", PW_KEY_MEDIA_CATEGORY,
                                               "Capture", PW_KEY_MEDIA_ROLE, "Screen", nullptr));
@@ -181,7 +150,8 @@ bool PipeWireStream::Open(int remoteFd, std::uint32_t nodeId, std::string& error
     pw_stream_add_listener(stream_, &streamListener_, &kStreamEvents, this);
 
     std::array<std::uint8_t, kParamBufferBytes> storage{};
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(storage.data(), storage.size());
+    spa_pod_builder builder{};
+    spa_pod_builder_init(&builder, storage.data(), storage.size());
     const spa_pod* offer = BuildFormatOffer(builder);
     // Without DONT_RECONNECT the session manager would link the stream to some other video
     // source once the monitor's node is gone, and the eyedropper would read the wrong screen.
@@ -195,22 +165,11 @@ bool PipeWireStream::Open(int remoteFd, std::uint32_t nodeId, std::string& error
     return true;
 }
 
-void PipeWireStream::OnCoreError(void* self, std::uint32_t id, int /*seq*/, int /*res*/,
-                                 const char* /*message*/) {
-    // An error on the core itself is the connection failing (the daemon gone, the portal's
-    // remote closed); errors on other objects are reported through the stream's state.
-    if (id == PW_ID_CORE)
-        static_cast<PipeWireStream*>(self)->End();
-}
-
-void PipeWireStream::OnGlobalRemoved(void* self, std::uint32_t id) {
-    auto* stream = static_cast<PipeWireStream*>(self);
-    if (id == stream->nodeId_)
-        stream->End();
-}
-
 void PipeWireStream::OnStateChanged(void* self, pw_stream_state /*old*/, pw_stream_state state,
                                     const char* /*error*/) {
+    // The stream reports every end here: the producer's node removed (the session manager then
+    // unlinks the stream and, as it may not reconnect, drops it), a failed negotiation, and the
+    // connection to the daemon lost.
     if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
         static_cast<PipeWireStream*>(self)->End();
 }
@@ -230,7 +189,8 @@ void PipeWireStream::TakeFormat(const spa_pod* param) {
         return;
     }
     std::array<std::uint8_t, kParamBufferBytes> storage{};
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(storage.data(), storage.size());
+    spa_pod_builder builder{};
+    spa_pod_builder_init(&builder, storage.data(), storage.size());
     std::vector<const spa_pod*> params = BuildBufferParams(builder);
     pw_stream_update_params(stream_, params.data(), static_cast<std::uint32_t>(params.size()));
 }

@@ -15,7 +15,7 @@ namespace tessavundo {
 namespace {
 
 struct ReadableFormat {
-    spa_video_format format;
+    spa_video_format format = SPA_VIDEO_FORMAT_UNKNOWN;
     ChannelOffsets channels;
 };
 
@@ -29,11 +29,13 @@ constexpr std::array kReadableFormats = {
     ReadableFormat{SPA_VIDEO_FORMAT_xBGR, {3, 2, 1}},
 };
 
-constexpr int kLargestFrameSide = 16384;
+constexpr std::uint32_t kDefaultWidth = 1280;
+constexpr std::uint32_t kDefaultHeight = 800;
+constexpr std::uint32_t kLargestFrameSide = 16384;
 // A fixed framerate of 0/1 ("as the producer likes") makes mutter send no frame at all, so the
 // offer is a range; 60 a second is more than a 1 ms tick can tell apart from the pointer's own
 // motion, and more would only cost the compositor copies.
-constexpr int kMostFramesPerSecond = 60;
+constexpr std::uint32_t kMostFramesPerSecond = 60;
 
 // The pointer arrives as cursor metadata. Mutter draws its cursor into a bitmap of up to 384x384
 // pixels and, when the room the consumer offers for the bitmap is smaller, leaves the cursor
@@ -71,12 +73,12 @@ const spa_pod* BuildFormatOffer(spa_pod_builder& builder) {
         spa_pod_builder_id(&builder, readable.format);
     spa_pod_builder_pop(&builder, &choice);
 
-    const spa_rectangle defaultSize = SPA_RECTANGLE(1280, 800);
-    const spa_rectangle smallestSize = SPA_RECTANGLE(1, 1);
-    const spa_rectangle largestSize = SPA_RECTANGLE(kLargestFrameSide, kLargestFrameSide);
-    const spa_fraction defaultRate = SPA_FRACTION(kMostFramesPerSecond, 1);
-    const spa_fraction slowestRate = SPA_FRACTION(0, 1);
-    const spa_fraction fastestRate = SPA_FRACTION(kMostFramesPerSecond, 1);
+    const spa_rectangle defaultSize{kDefaultWidth, kDefaultHeight};
+    const spa_rectangle smallestSize{1, 1};
+    const spa_rectangle largestSize{kLargestFrameSide, kLargestFrameSide};
+    const spa_fraction defaultRate{kMostFramesPerSecond, 1};
+    const spa_fraction slowestRate{0, 1};
+    const spa_fraction fastestRate{kMostFramesPerSecond, 1};
     spa_pod_builder_add(&builder, SPA_FORMAT_VIDEO_size,
                         SPA_POD_CHOICE_RANGE_Rectangle(&defaultSize, &smallestSize, &largestSize),
                         SPA_FORMAT_VIDEO_framerate,
@@ -89,18 +91,25 @@ std::vector<const spa_pod*> BuildBufferParams(spa_pod_builder& builder) {
     // for one pixel, so they are not offered and the compositor copies into shared memory.
     const int mappable = (1 << SPA_DATA_MemPtr) | (1 << SPA_DATA_MemFd);
     std::vector<const spa_pod*> params;
-    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_add_object(
-        &builder, SPA_TYPE_OBJECT_ParamBuffers, SPA_PARAM_Buffers, SPA_PARAM_BUFFERS_dataType,
-        SPA_POD_CHOICE_FLAGS_Int(mappable))));
-    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_add_object(
-        &builder, SPA_TYPE_OBJECT_ParamMeta, SPA_PARAM_Meta, SPA_PARAM_META_type,
-        SPA_POD_Id(SPA_META_Header), SPA_PARAM_META_size, SPA_POD_Int(sizeof(spa_meta_header)))));
-    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_add_object(
-        &builder, SPA_TYPE_OBJECT_ParamMeta, SPA_PARAM_Meta, SPA_PARAM_META_type,
-        SPA_POD_Id(SPA_META_Cursor), SPA_PARAM_META_size,
-        SPA_POD_CHOICE_RANGE_Int(CursorMetaSize(kCursorBitmapSide),
-                                 CursorMetaSize(kCursorBitmapSide),
-                                 CursorMetaSize(kLargestCursorBitmapSide)))));
+    spa_pod_frame object{};
+    spa_pod_builder_push_object(&builder, &object, SPA_TYPE_OBJECT_ParamBuffers, SPA_PARAM_Buffers);
+    spa_pod_builder_add(&builder, SPA_PARAM_BUFFERS_dataType, SPA_POD_CHOICE_FLAGS_Int(mappable),
+                        0);
+    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_pop(&builder, &object)));
+
+    spa_pod_builder_push_object(&builder, &object, SPA_TYPE_OBJECT_ParamMeta, SPA_PARAM_Meta);
+    spa_pod_builder_add(&builder, SPA_PARAM_META_type, SPA_POD_Id(SPA_META_Header),
+                        SPA_PARAM_META_size, SPA_POD_Int(sizeof(spa_meta_header)), 0);
+    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_pop(&builder, &object)));
+
+    spa_pod_builder_push_object(&builder, &object, SPA_TYPE_OBJECT_ParamMeta, SPA_PARAM_Meta);
+    spa_pod_builder_add(&builder, SPA_PARAM_META_type, SPA_POD_Id(SPA_META_Cursor),
+                        SPA_PARAM_META_size,
+                        SPA_POD_CHOICE_RANGE_Int(CursorMetaSize(kCursorBitmapSide),
+                                                 CursorMetaSize(kCursorBitmapSide),
+                                                 CursorMetaSize(kLargestCursorBitmapSide)),
+                        0);
+    params.push_back(static_cast<const spa_pod*>(spa_pod_builder_pop(&builder, &object)));
     return params;
 }
 
