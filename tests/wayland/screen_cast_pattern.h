@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <spa/param/video/raw.h>
 #include <string_view>
 
@@ -28,6 +29,11 @@ inline constexpr std::array kPatternFormats = {
     PatternFormat{"xRGB", SPA_VIDEO_FORMAT_xRGB, 1, 2, 3},
     PatternFormat{"xBGR", SPA_VIDEO_FORMAT_xBGR, 3, 2, 1},
 };
+
+// Names a format in a test's failure message.
+inline void PrintTo(const PatternFormat& format, std::ostream* out) {
+    *out << format.name;
+}
 
 inline std::optional<PatternFormat> PatternFormatNamed(std::string_view name) {
     for (const PatternFormat& format : kPatternFormats)

@@ -183,29 +183,26 @@ TEST_F(ScreenCastStreamTest, APointerOutsideTheFrameReadsAsUnreadable) {
     }
 }
 
-TEST_F(ScreenCastStreamTest, AStreamThatStopsEnds) {
+// The producer ends the stream by disconnecting it (its node goes, as when a desktop closes the
+// screen-cast session) or by leaving at once, as a compositor that crashes.
+class EachEnd : public ScreenCastStreamTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EachEnd, EndsTheStreamAndKeepsTheLastSample) {
     auto stream = Connect({"BGRx", "64", "48"});
     ASSERT_NE(stream, nullptr);
     producer_->Send("frame 1 2 3");
     ASSERT_THAT(WaitForPointer(*stream, 2, 3, PatternColor(1, 2, 3)),
                 IsPointer(2, 3, PatternColor(1, 2, 3)));
-    producer_->Send("stop");
+    producer_->Send(GetParam());
     EXPECT_TRUE(WaitForState(*stream, StreamState::Ended));
     EXPECT_THAT(stream->Latest(), IsPointer(2, 3, PatternColor(1, 2, 3)))
         << "the last sample stays readable";
-}
-
-TEST_F(ScreenCastStreamTest, AProducerThatVanishesEnds) {
-    auto stream = Connect({"BGRx", "64", "48"});
-    ASSERT_NE(stream, nullptr);
-    producer_->Send("frame 1 2 3");
-    ASSERT_THAT(WaitForPointer(*stream, 2, 3, PatternColor(1, 2, 3)),
-                IsPointer(2, 3, PatternColor(1, 2, 3)));
-    producer_->Send("exit");
-    EXPECT_TRUE(WaitForState(*stream, StreamState::Ended));
     // Closing an ended stream returns (the test's timeout would catch a hang).
     stream.reset();
 }
+
+INSTANTIATE_TEST_SUITE_P(ProducerEnds, EachEnd, ::testing::Values("stop", "exit"),
+                         [](const auto& row) { return std::string(row.param); });
 
 TEST(ScreenCastStreamWithoutPipeWire, SaysWhyThereIsNoStream) {
     const std::filesystem::path empty = std::filesystem::temp_directory_path() /
