@@ -105,6 +105,8 @@ public:
     }
 
     QDBusConnection& Bus() { return connection_; }
+    // For a program that is to ask this stack's portal.
+    QString BusAddress() const { return bus_.Address(); }
 
     // What the backend does from its next call on (see test_portal_backend.py). Replaced in one
     // rename, so that the backend never reads half a file.
