@@ -46,6 +46,14 @@ struct CastWindow : SamplingWindow {
 
     bool CastOneMonitor() { return Cast({{kDesktop, kDesktop.size()}}); }
 
+    // Casts one monitor whose pointer is at `point`, and waits until the window shows its pixel.
+    bool SampleOneMonitorAt(QPoint point) {
+        if (!CastOneMonitor())
+            return false;
+        cast().Stream(0).Publish(point, ScreenPattern(point));
+        return QTest::qWaitFor([&] { return Shows(ScreenPattern(point)); });
+    }
+
     // Nothing of the screen cast is left: no session, none pending, no stream.
     bool Closed() {
         return !cast().Pending() && cast().Monitors().empty() && cast().LiveStreams() == 0;
@@ -164,10 +172,8 @@ void EyedropperScreenCastTest::everyEndClosesTheSession() {
     CastWindow window;
     QVERIFY(window.Open());
     Form1& form = *window.form;
-    QVERIFY(window.CastOneMonitor());
     const QPoint away = window.AwayFromWindow();
-    window.cast().Stream(0).Publish(away, ScreenPattern(away));
-    QTRY_VERIFY(window.Shows(ScreenPattern(away)));
+    QVERIFY(window.SampleOneMonitorAt(away));
     QCOMPARE(window.cast().LiveStreams(), 1);
 
     switch (ending) {
@@ -245,10 +251,8 @@ void EyedropperScreenCastTest::anEndedStreamFallsBackToOneColor() {
     CastWindow window;
     QVERIFY(window.Open());
     Form1& form = *window.form;
-    QVERIFY(window.CastOneMonitor());
     const QPoint away = window.AwayFromWindow();
-    window.cast().Stream(0).Publish(away, ScreenPattern(away));
-    QTRY_VERIFY(window.Shows(ScreenPattern(away)));
+    QVERIFY(window.SampleOneMonitorAt(away));
 
     window.cast().Stream(0).End();
 
