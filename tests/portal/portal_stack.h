@@ -41,9 +41,13 @@ public:
         }
     }
 
+    // Where the stack runs: a bus and a PipeWire of its own, or the session's (a desktop
+    // session started by the test's runner, whose compositor the backend asks for streams).
+    enum class Session { Private, Given };
+
     // Starts everything; an empty text on success, else why the test cannot run.
     // `cursorModes` is what the backend's screen cast offers (7 all, 3 without METADATA).
-    QString Start(int cursorModes = 7) {
+    QString Start(int cursorModes = 7, Session session = Session::Private) {
         for (const QString& program :
              {kFrontend, kPermissionStore, QStringLiteral("/usr/bin/python3")})
             if (!QFile::exists(program))
@@ -52,7 +56,10 @@ public:
             return QStringLiteral("pipewire is not installed");
         if (!dir_.isValid())
             return QStringLiteral("no temporary folder");
-        if (QString error = bus_.Start(); !error.isEmpty())
+        const bool given = session == Session::Given;
+        if (given && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            return QStringLiteral("no session bus given");
+        if (QString error = given ? QString() : bus_.Start(); !error.isEmpty())
             return error;
         for (const char* folder : {"run", "portals", "home/data", "home/state"})
             QDir().mkpath(dir_.filePath(QLatin1String(folder)));
@@ -70,9 +77,11 @@ public:
         Configure({});
 
         environment_ = QProcessEnvironment::systemEnvironment();
-        environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus_.Address());
-        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                            dir_.filePath(QStringLiteral("run")));
+        if (!given)
+            environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus_.Address());
+        if (!given)
+            environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"),
+                                dir_.filePath(QStringLiteral("run")));
         environment_.insert(QStringLiteral("HOME"), dir_.filePath(QStringLiteral("home")));
         environment_.insert(QStringLiteral("XDG_DATA_HOME"),
                             dir_.filePath(QStringLiteral("home/data")));
@@ -86,27 +95,32 @@ public:
         environment_.remove(QStringLiteral("DISPLAY"));
         environment_.remove(QStringLiteral("WAYLAND_DISPLAY"));
 
-        connection_ = bus_.Connect(QStringLiteral("portal-test"));
+        connection_ =
+            given ? QDBusConnection::sessionBus() : bus_.Connect(QStringLiteral("portal-test"));
         if (!connection_.isConnected())
             return QStringLiteral("cannot connect to the private bus");
-        Launch(QStandardPaths::findExecutable(QStringLiteral("pipewire")), {});
-        Launch(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TEST_PORTAL_BACKEND)});
+        if (!given)
+            Launch(QStandardPaths::findExecutable(QStringLiteral("pipewire")), {});
+        QProcess& backend =
+            Launch(QStringLiteral("/usr/bin/python3"), {QStringLiteral(TEST_PORTAL_BACKEND)});
         if (!WaitForName(kBackendName))
-            return QStringLiteral("the test backend did not start: ") + Output(1);
+            return QStringLiteral("the test backend did not start: ") + Output(backend);
         Launch(kPermissionStore, {QStringLiteral("--replace")});
         if (!WaitForName(QStringLiteral("org.freedesktop.impl.portal.PermissionStore")))
             return QStringLiteral("xdg-permission-store did not start");
-        if (!WaitForFile(dir_.filePath(QStringLiteral("run/pipewire-0"))))
-            return QStringLiteral("pipewire did not start: ") + Output(0);
-        Launch(kFrontend, {});
+        if (!given && !WaitForFile(dir_.filePath(QStringLiteral("run/pipewire-0"))))
+            return QStringLiteral("pipewire did not start: ") + Output(processes_.front());
+        QProcess& frontend = Launch(kFrontend, {});
         if (!WaitForName(QStringLiteral("org.freedesktop.portal.Desktop")))
-            return QStringLiteral("xdg-desktop-portal did not start: ") + Output(3);
+            return QStringLiteral("xdg-desktop-portal did not start: ") + Output(frontend);
         return {};
     }
 
     QDBusConnection& Bus() { return connection_; }
     // For a program that is to ask this stack's portal.
-    QString BusAddress() const { return bus_.Address(); }
+    QString BusAddress() const {
+        return environment_.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    }
 
     // What the backend does from its next call on (see test_portal_backend.py). Replaced in one
     // rename, so that the backend never reads half a file.
@@ -143,17 +157,17 @@ private:
     QString ConfigPath() const { return dir_.filePath(QStringLiteral("backend.json")); }
     QString LogPath() const { return dir_.filePath(QStringLiteral("backend.log")); }
 
-    void Launch(const QString& program, const QStringList& arguments) {
+    QProcess& Launch(const QString& program, const QStringList& arguments) {
         QProcess& process = processes_.emplace_back();
         process.setProcessEnvironment(environment_);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process.start(program, arguments);
+        return process;
     }
 
-    QString Output(std::size_t index) {
-        auto process = std::next(processes_.begin(), static_cast<std::ptrdiff_t>(index));
-        return QString::fromLocal8Bit(process->readAll().right(2000));
+    static QString Output(QProcess& process) {
+        return QString::fromLocal8Bit(process.readAll().right(2000));
     }
 
     bool WaitForName(const QString& name) {

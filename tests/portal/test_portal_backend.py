@@ -11,6 +11,9 @@ TESSAVUNDO_BACKEND_CONFIG says at the moment of each call:
   no_close        requests and sessions know no Close, as xdg-desktop-portal-wlr's
   streams         [[node, x, y, width, height], ...]
   color           [red, green, blue], each 0 to 1, for PickColor; "hang" never answers
+  stream_source   "mutter": Start records the primary monitor through mutter's own
+                  org.gnome.Mutter.ScreenCast on the same bus, the pointer as metadata, and
+                  answers with mutter's PipeWire node (streams is then not used)
 Every call is appended to the file TESSAVUNDO_BACKEND_LOG, one JSON object a line.
 TESSAVUNDO_BACKEND_CURSOR_MODES sets AvailableCursorModes (7 by default; wlroots offers 3).
 """
@@ -31,6 +34,9 @@ ACCESS = "org.freedesktop.impl.portal.Access"
 REQUEST = "org.freedesktop.impl.portal.Request"
 SESSION = "org.freedesktop.impl.portal.Session"
 PROPERTIES = "org.freedesktop.DBus.Properties"
+MUTTER_CAST = "org.gnome.Mutter.ScreenCast"
+# Mutter's cursor mode for the pointer sent beside the frames.
+MUTTER_CURSOR_METADATA = 2
 
 
 def config():
@@ -190,18 +196,52 @@ class Backend(dbus.service.Object):
         if mode == "fail" or (restored and settings.get("reject_restore")):
             self.answer(request, ok, 2, {})
             return
+        if settings.get("stream_source") == "mutter":
+            self.start_mutter(str(session), lambda streams: self.started(request, ok, streams))
+            return
+        self.started(request, ok, settings.get("streams", [[57, 0, 0, 1280, 800]]))
+
+    def started(self, request, ok, stream_list):
         streams = dbus.Array([
             dbus.Struct([dbus.UInt32(node), dbus.Dictionary({
                 "position": dbus.Struct([dbus.Int32(x), dbus.Int32(y)], signature="ii"),
                 "size": dbus.Struct([dbus.Int32(w), dbus.Int32(h)], signature="ii"),
                 "source_type": dbus.UInt32(1)}, signature="sv")], signature="ua{sv}")
-            for node, x, y, w, h in settings.get("streams", [[57, 0, 0, 1280, 800]])
+            for node, x, y, w, h in stream_list
         ], signature="(ua{sv})")
         # What the desktop needs to share the same monitors again without asking.
         restore = dbus.Struct(["tessavundo-test", dbus.UInt32(1),
                                dbus.String("monitors", variant_level=1)], signature="suv")
         self.answer(request, ok, 0, {"streams": streams, "persist_mode": dbus.UInt32(2),
                                      "restore_data": restore})
+
+    def start_mutter(self, session, answer):
+        """Records mutter's primary monitor; answers once mutter names the PipeWire node."""
+        cast = self.bus.get_object(MUTTER_CAST, "/org/gnome/Mutter/ScreenCast")
+        cast_path = cast.CreateSession(dbus.Dictionary({}, signature="sv"),
+                                       dbus_interface=MUTTER_CAST)
+        cast_session = self.bus.get_object(MUTTER_CAST, cast_path)
+        stream_path = cast_session.RecordMonitor(
+            "", dbus.Dictionary({"cursor-mode": dbus.UInt32(MUTTER_CURSOR_METADATA)},
+                                signature="sv"), dbus_interface=MUTTER_CAST + ".Session")
+        stream = self.bus.get_object(MUTTER_CAST, stream_path)
+
+        def added(node):
+            parameters = stream.Get(MUTTER_CAST + ".Stream", "Parameters",
+                                    dbus_interface=PROPERTIES)
+            x, y = parameters.get("position", (0, 0))
+            width, height = parameters.get("size", (0, 0))
+            log("mutter.PipeWireStreamAdded", node=node)
+            answer([[int(node), int(x), int(y), int(width), int(height)]])
+
+        self.bus.add_signal_receiver(added, "PipeWireStreamAdded", MUTTER_CAST + ".Stream",
+                                     MUTTER_CAST, stream_path)
+        portal_session = self.sessions.get(session)
+        if portal_session is not None:
+            portal_session.on_close = lambda: (
+                cast_session.Stop(dbus_interface=MUTTER_CAST + ".Session"),
+                log("mutter.Stop"), self.sessions.pop(session, None))
+        cast_session.Start(dbus_interface=MUTTER_CAST + ".Session")
 
 
 def main():
