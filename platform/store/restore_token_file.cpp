@@ -47,9 +47,10 @@ void RestoreTokenFile::Write(const QString& token) const {
     if (path_.empty())
         return;
     const QByteArray bytes = token.toLatin1();
-    const QByteArray content = IsTokenText(bytes) ? bytes + '\n' : QByteArray();
     // A token that is not kept means one more dialog, nothing else: the failure is not reported.
-    (void)SettingsFile(path_).Replace([&](const SettingsFile::Content&) { return content; });
+    (void)SettingsFile(path_).Replace([&](const SettingsFile::Content&) {
+        return IsTokenText(bytes) ? bytes + '\n' : QByteArray();
+    });
 }
 
 } // namespace tessavundo
