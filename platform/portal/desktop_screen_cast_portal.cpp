@@ -311,7 +311,10 @@ void DesktopScreenCastPortal::DropRequest() {
 }
 
 QString DesktopScreenCastPortal::NextToken() {
-    return QStringLiteral("tessavundo_cast%1").arg(++tokenCount_);
+    // Counted for the whole process: a session of one client on the same bus connection must
+    // never take the path of another's that the portal has not closed yet.
+    static std::uint64_t tokenCount = 0;
+    return QStringLiteral("tessavundo_cast%1").arg(++tokenCount);
 }
 
 } // namespace tessavundo

@@ -75,7 +75,6 @@ private:
     // Whether the portal can share monitors with the pointer, once asked.
     std::optional<bool> capable_;
     QString parentWindow_;
-    std::uint64_t tokenCount_ = 0;
     // Each start and stop begins a new run; answers of an older run are no answers.
     std::uint64_t run_ = 0;
     bool running_ = false;
