@@ -5,6 +5,7 @@
 #include "platform/input_codes.h"
 #include "platform/line.h"
 #include "platform/picture_box.h"
+#include "platform/screen/screen_cast_screen_source.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
 #include "platform/timer.h"
@@ -15,14 +16,13 @@ namespace tessavundo {
 
 // The toggle going down starts sampling with a fresh screen context; going up stops it and
 // gives the context back, so that no more than one is ever held. Where the screen cannot be
-// read continuously, the toggle going down asks the desktop for one color instead, and going
-// up drops that request.
+// read continuously, the toggle going down asks the desktop for its screen cast or for one
+// color instead, and going up closes the screen cast or drops that request.
 void Form1::Check1_Click() {
     lastSample_.reset();
     if (Check1->Value() == 1) {
         if (!services_.screen.CanReadContinuously()) {
-            portalRequestPending_ = true;
-            services_.portal.PickColor(winId());
+            StartDesktopSampling();
             return;
         }
         if (ScreenDC != 0)
@@ -32,8 +32,9 @@ void Form1::Check1_Click() {
     } else {
         Timer1->SetEnabled(false);
         if (ScreenDC != 0)
-            services_.screen.ReleaseDC(ScreenDC);
+            SamplingScreen().ReleaseDC(ScreenDC);
         ScreenDC = 0;
+        StopScreenCast();
         if (portalRequestPending_) {
             portalRequestPending_ = false;
             services_.portal.Cancel();
@@ -74,11 +75,22 @@ void Form1::EndSamplingWithCopy() {
 }
 
 void Form1::Timer1_Timer() {
-    if (services_.screen.GetActiveWindow() != winId()) {
+    ScreenSource& screen = SamplingScreen();
+    if (screen.GetActiveWindow() != winId()) {
         EndSamplingWithCopy();
         return;
     }
-    CursorPoint = services_.screen.GetCursorPos();
+    if (castScreen_ && castScreen_->Ended()) {
+        // The desktop stopped sharing the screen (the user ended it in the desktop's own
+        // indicator, say): one color from the desktop's picker ends this sampling run instead.
+        Timer1->SetEnabled(false);
+        castScreen_->ReleaseDC(ScreenDC);
+        ScreenDC = 0;
+        StopScreenCast();
+        AskDesktopForColor();
+        return;
+    }
+    CursorPoint = screen.GetCursorPos();
 
     // The shade field, the rainbow bar and the gap between them, edges included, are where
     // the user picks by hand; the pointer there samples nothing. The rectangle is taken from
@@ -86,7 +98,7 @@ void Form1::Timer1_Timer() {
     const QRect exclusion(
         mapToGlobal(Picture1->pos()),
         mapToGlobal(QPoint(Picture2->x() + Picture2->width(), Picture1->y() + Picture1->height())));
-    if (services_.screen.ToPhysicalPixels(exclusion).contains(CursorPoint))
+    if (screen.ToPhysicalPixels(exclusion).contains(CursorPoint))
         return;
 
     const PackedColor color = GetColorFromCursorPos();
@@ -110,7 +122,7 @@ void Form1::Timer1_Timer() {
 }
 
 PackedColor Form1::GetColorFromCursorPos() {
-    return services_.screen.GetPixel(ScreenDC, CursorPoint.x(), CursorPoint.y());
+    return SamplingScreen().GetPixel(ScreenDC, CursorPoint.x(), CursorPoint.y());
 }
 
 SampleOutcome Form1::CurrentSampleOutcome(PackedColor pixel) const {

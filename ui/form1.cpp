@@ -8,6 +8,7 @@
 #include "platform/line.h"
 #include "platform/picture_box.h"
 #include "platform/png_icon.h"
+#include "platform/screen/screen_cast_screen_source.h"
 #include "platform/screen_metrics.h"
 #include "platform/shape.h"
 #include "platform/text_box.h"
@@ -85,7 +86,10 @@ Form1::Form1(FormServices services, QWidget* parent)
     Picture1->setFocus(Qt::OtherFocusReason);
 }
 
-Form1::~Form1() = default;
+// A window destroyed without being closed still leaves no screen shared.
+Form1::~Form1() {
+    StopScreenCast();
+}
 
 void Form1::CreateControls() {
     auto pictureBox = [this](const char* name, QRect geometry) {
@@ -191,6 +195,10 @@ void Form1::ConnectControls() {
     connect(&services_.portal, &ColorPortal::PickCancelled, this,
             &Form1::ColorPortal_PickCancelled);
     connect(&services_.portal, &ColorPortal::Unavailable, this, &Form1::ColorPortal_Unavailable);
+    if (services_.screenCast != nullptr) {
+        connect(services_.screenCast, &ScreenCastPortal::Started, this, &Form1::ScreenCast_Started);
+        connect(services_.screenCast, &ScreenCastPortal::Failed, this, &Form1::ScreenCast_Failed);
+    }
 
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
     connect(Picture5, &PictureBox::Click, this, &Form1::Picture5_Click);

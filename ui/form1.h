@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/color.h"
+#include "platform/screen_cast_portal.h"
 #include "platform/screen_source.h"
 #include "sampling/sample_outcome.h"
 
@@ -22,6 +23,7 @@ class ColorPortal;
 class FocusRing;
 class Line;
 class PictureBox;
+class ScreenCastScreenSource;
 class SettingsStore;
 class Shape;
 class TextBox;
@@ -35,6 +37,9 @@ struct FormServices {
     ScreenSource& screen;
     // Asked for one color at a time where the screen cannot be read continuously.
     ColorPortal& portal;
+    // Where the screen cannot be read, the desktop's screen cast is asked first, if the platform
+    // has one: it lets the eyedropper sample continuously all the same.
+    ScreenCastPortal* screenCast = nullptr;
 };
 
 // The picker window. Every behaviour is one of its routines, named after the control and the
@@ -106,6 +111,10 @@ public:
     void ColorPortal_ColorPicked(PackedColor color);
     void ColorPortal_PickCancelled();
     void ColorPortal_Unavailable();
+    // The desktop's screen cast, where the toggle going down asked for one:
+    // sampling/screen_cast_sampling.cpp.
+    void ScreenCast_Started();
+    void ScreenCast_Failed(ScreenCastFailure failure);
 
     // Swatches: swatches/swatches.cpp.
     void Picture4_Click();
@@ -169,6 +178,14 @@ private:
     // The eyedropper's end by a key, the focus, another window or the desktop's color: the hex
     // text is copied.
     void EndSamplingWithCopy();
+    // The toggle is down and the screen cannot be read directly: the desktop's screen cast is
+    // asked for, or where there is none, one color.
+    void StartDesktopSampling();
+    void AskDesktopForColor();
+    // Closes the desktop's screen cast, started or pending, at once.
+    void StopScreenCast();
+    // The screen the ticks read: the screen cast while one runs.
+    ScreenSource& SamplingScreen();
     void TakeSwatchColor(const PictureBox& swatch);
     void PushSwatches();
     // Neither maximized nor full screen, at its own fixed size.
@@ -187,6 +204,10 @@ private:
     std::optional<SampleOutcome> lastSample_;
     // The desktop has been asked for a color and has not answered yet.
     bool portalRequestPending_ = false;
+    // The desktop has been asked for its screen cast and has not answered yet.
+    bool screenCastPending_ = false;
+    // The screen cast's monitors as a screen, while sampling runs on them.
+    std::unique_ptr<ScreenCastScreenSource> castScreen_;
 };
 
 } // namespace tessavundo

@@ -3,6 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/font_warm_up.h"
 #include "platform/portal/create_color_portal.h"
+#include "platform/portal/create_screen_cast_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
 #include "platform/session/termination_watcher.h"
@@ -46,7 +47,9 @@ int main(int argc, char* argv[]) {
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
     const auto portal = tessavundo::CreateColorPortal();
-    tessavundo::Form1 form({*settings, clipboard, *screen, *portal});
+    // Asked only where the screen cannot be read, so elsewhere it never touches the bus.
+    const auto screenCast = tessavundo::CreateScreenCastPortal();
+    tessavundo::Form1 form({*settings, clipboard, *screen, *portal, screenCast.get()});
 
     // A terminate request or the end of the desktop session closes the window the usual way,
     // so the settings are saved exactly as when the user closes it.

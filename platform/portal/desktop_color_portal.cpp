@@ -3,6 +3,7 @@
 #include "platform/portal/desktop_color_portal.h"
 
 #include "core/unit_channels.h"
+#include "platform/portal/portal_request.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>
@@ -16,19 +17,11 @@ namespace tessavundo {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kDesktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString& kService = kPortalService;
+const QString& kDesktopPath = kPortalDesktopPath;
 const QString kScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString& kRequestInterface = kPortalRequestInterface;
 const char* const kResponseSlot = SLOT(Response(uint, QVariantMap, QDBusMessage));
-
-// The portal puts a request at .../request/SENDER/TOKEN, SENDER being the caller's unique bus
-// name without its colon and with every dot made an underscore.
-QString RequestPath(const QString& uniqueName, const QString& token) {
-    QString sender = uniqueName.startsWith(QLatin1Char(':')) ? uniqueName.mid(1) : uniqueName;
-    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return kDesktopPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
-}
 
 // results["color"] is a structure of three doubles from 0 to 1.
 std::optional<PackedColor> PickedColor(const QVariantMap& results) {

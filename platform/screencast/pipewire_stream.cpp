@@ -219,7 +219,8 @@ void PipeWireStream::OnProcess(void* self) {
     }
     if (changed && stream->pointer_ && stream->held_ != nullptr) {
         const auto [x, y] = *stream->pointer_;
-        stream->slot_.Publish(x, y, FramePixel(stream->frame_, x, y));
+        stream->slot_.Publish(x, y, FramePixel(stream->frame_, x, y), stream->frame_.width,
+                              stream->frame_.height);
     }
 }
 

@@ -22,6 +22,11 @@ struct CursorSample {
     PackedColor color = -1;
     // Grows with every sample published, so that a reader can tell a new sample from the last.
     std::uint64_t sequence = 0;
+    // The size of the frame the sample was read from, in the stream's pixels; 0 while no frame's
+    // size is known. Against the monitor's size in the desktop's layout it gives the monitor's
+    // scale.
+    int frameWidth = 0;
+    int frameHeight = 0;
 };
 
 enum class StreamState {

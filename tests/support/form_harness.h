@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"
 #include "tests/support/fake_color_portal.h"
+#include "tests/support/fake_screen_cast_portal.h"
 #include "tests/support/fake_screen_source.h"
 #include "tests/support/memory_settings_store.h"
 #include "ui/form1.h"
@@ -23,17 +24,20 @@ namespace tessavundo::testing {
 inline const QString kStoredShade = QStringLiteral("3302600");
 
 // A picker window on a settings store in memory, the real clipboard, a fake screen and a fake
-// desktop portal.
+// desktop portal, and where a test asks for it, a fake screen cast of the desktop.
 struct FormHarness {
     MemorySettingsStore settings;
     SystemClipboard clipboard;
     FakeScreenSource screen;
     FakeColorPortal portal;
+    FakeScreenCastPortal screenCast;
+    bool offersScreenCast = false;
     std::unique_ptr<Form1> form;
 
     // Builds the window, which runs start-up, without showing it.
     Form1& Start() {
-        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal});
+        form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal,
+                                                    offersScreenCast ? &screenCast : nullptr});
         return *form;
     }
 

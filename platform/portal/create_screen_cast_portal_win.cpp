@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+#include "platform/portal/create_screen_cast_portal.h"
+
+namespace tessavundo {
+
+std::unique_ptr<ScreenCastPortal> CreateScreenCastPortal() {
+    return nullptr;
+}
+
+} // namespace tessavundo
