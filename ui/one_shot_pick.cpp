@@ -7,6 +7,7 @@
 #include "platform/screen/create_click_grab.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/standard_streams.h"
 #include "ui/standard_streams.h"
 
 #include <QCoreApplication>
@@ -22,8 +23,13 @@ QString ColorLine(PackedColor color, PickFormat format) {
     return QString::fromStdString(text) + QLatin1Char('\n');
 }
 
-// The answer of a pick is only as good as its line on the standard output.
+// The answer of a pick is only as good as its line on the standard output. A standard output
+// the program was started without takes nothing anybody reads.
 int PrintColor(PackedColor color, PickFormat format) {
+    if (StandardOutputWasClosed()) {
+        Complain(QStringLiteral("cannot write the color: the standard output is closed"));
+        return kExitFailure;
+    }
     if (Print(stdout, ColorLine(color, format)))
         return kExitSuccess;
     Complain(QStringLiteral("cannot write the color to the standard output"));
@@ -47,7 +53,7 @@ int AskDesktopPortal(PickFormat format) {
     return QCoreApplication::exec();
 }
 
-int PickWithClick(ScreenSource& screen, PickFormat format) {
+int PickWithClick(PickFormat format) {
     const auto grab = CreateClickGrab();
     if (!grab) {
         Complain(QStringLiteral("picking with a click is not offered on this platform"));
@@ -57,20 +63,16 @@ int PickWithClick(ScreenSource& screen, PickFormat format) {
         Complain(QStringLiteral("cannot pick: %1").arg(problem));
         return kExitFailure;
     }
+    // The grab has given the desktop back by the time any of these runs: printing may wait
+    // on a full pipe or a stopped terminal for as long as it likes.
+    QObject::connect(grab.get(), &ClickGrab::Picked, [format](PackedColor color) {
+        QCoreApplication::exit(PrintColor(color, format));
+    });
     QObject::connect(
-        grab.get(), &ClickGrab::Clicked,
-        [&screen, format](QPoint position) {
-            const ScreenDC dc = screen.GetWindowDC();
-            const PackedColor color = screen.GetPixel(dc, position.x(), position.y());
-            screen.ReleaseDC(dc);
-            if (color == kInvalidColor) {
-                Complain(QStringLiteral("cannot read the screen pixel at %1,%2")
-                             .arg(position.x())
-                             .arg(position.y()));
-                QCoreApplication::exit(kExitFailure);
-                return;
-            }
-            QCoreApplication::exit(PrintColor(color, format));
+        grab.get(), &ClickGrab::Failed,
+        [](const QString& problem) {
+            Complain(problem);
+            QCoreApplication::exit(kExitFailure);
         });
     QObject::connect(grab.get(), &ClickGrab::Cancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
@@ -93,7 +95,7 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format) {
     // XWayland, or a server that refuses to show its screen.
     if (!screen->CanReadContinuously())
         return AskDesktopPortal(format);
-    return PickWithClick(*screen, format);
+    return PickWithClick(format);
 }
 
 } // namespace tessavundo

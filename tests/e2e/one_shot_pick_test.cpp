@@ -12,8 +12,11 @@
 
 #include <QDir>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
+#include <utility>
 #include <xcb/xcb.h>
 
 using namespace tessavundo::e2e;
@@ -46,6 +49,13 @@ public:
                 environment.insert(change.key(), change.value());
         process_.setProcessEnvironment(environment);
     }
+
+    // Runs in the picker's process before the program starts: to close or replace its streams.
+    void PrepareChild(const std::function<void()>& prepare) {
+        process_.setChildProcessModifier(prepare);
+    }
+
+    bool Running() const { return process_.state() == QProcess::Running; }
 
     void Start(const QStringList& arguments) {
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), arguments);
@@ -100,6 +110,18 @@ QMap<QString, QString> WaylandSessionOn(const QString& busAddress) {
             {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress}};
 }
 
+// Where xdotool finds the pointer, in the root's pixels.
+QPoint PointerPosition() {
+    QPoint position(-1, -1);
+    for (const QByteArray& line :
+         Xdotool({QStringLiteral("getmouselocation"), QStringLiteral("--shell")}).split('\n'))
+        if (line.startsWith("X="))
+            position.setX(line.mid(2).toInt());
+        else if (line.startsWith("Y="))
+            position.setY(line.mid(2).toInt());
+    return position;
+}
+
 QList<QByteArray> Lines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -126,6 +148,11 @@ private slots:
     void pickIsCancelled_data();
     void pickIsCancelled();
     void pickRefusesAGrabHeldElsewhere();
+    void pickWithStandardOutputClosed();
+    void pickGivesTheDesktopBackBeforePrinting();
+    void pickReadsTheScreenOfTheClick();
+    void pickSteersByThePixelFromTheKeyboard_data();
+    void pickSteersByThePixelFromTheKeyboard();
     void pickAsksThePortalOnWayland_data();
     void pickAsksThePortalOnWayland();
 
@@ -133,7 +160,9 @@ private:
     // Starts a pick, waits for its grab, does `act` and returns what the picker printed.
     Outcome Pick(PickerRun& run, const QStringList& arguments, const std::function<void()>& act);
     bool WaitForGrab();
+    bool PointerIsFree();
     void PaintRoot(const QStringList& xsetrootArguments);
+    void PaintChecker();
 
     // Held for the whole test: Xvfb resets the screen when its last client leaves, which
     // would take xsetroot's background away between its exit and the pick.
@@ -183,8 +212,38 @@ bool OneShotPickTest::WaitForGrab() {
         10000);
 }
 
+// Another program can take the pointer: the picker has let it go.
+bool OneShotPickTest::PointerIsFree() {
+    return QTest::qWaitFor(
+        [this] {
+            const auto reply = Own(xcb_grab_pointer_reply(
+                connection_,
+                xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                                 XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+                nullptr));
+            const bool free = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+            xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
+            xcb_flush(connection_);
+            return free;
+        },
+        5000);
+}
+
 void OneShotPickTest::PaintRoot(const QStringList& xsetrootArguments) {
     Run(QStringLiteral("xsetroot"), xsetrootArguments);
+}
+
+// A checkerboard of single physical pixels on the root: where x + y is even #102030, else
+// #405060.
+void OneShotPickTest::PaintChecker() {
+    const QString bitmap = files_.filePath(QStringLiteral("checker.xbm"));
+    QFile file(bitmap);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#define checker_width 2\n#define checker_height 2\n"
+               "static unsigned char checker_bits[] = {\n   0x01, 0x02};\n");
+    file.close();
+    PaintRoot({QStringLiteral("-bitmap"), bitmap, QStringLiteral("-fg"), QStringLiteral("#102030"),
+               QStringLiteral("-bg"), QStringLiteral("#405060")});
 }
 
 void OneShotPickTest::helpAndVersionNeedNoDisplay() {
@@ -333,14 +392,7 @@ void OneShotPickTest::pickReadsPhysicalPixelsAtAnyScale() {
     QFETCH(QString, scale);
     QFETCH(QPoint, click);
     QFETCH(QByteArray, printed);
-    const QString bitmap = files_.filePath(QStringLiteral("checker.xbm"));
-    QFile file(bitmap);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#define checker_width 2\n#define checker_height 2\n"
-               "static unsigned char checker_bits[] = {\n   0x01, 0x02};\n");
-    file.close();
-    PaintRoot({QStringLiteral("-bitmap"), bitmap, QStringLiteral("-fg"), QStringLiteral("#102030"),
-               QStringLiteral("-bg"), QStringLiteral("#405060")});
+    PaintChecker();
 
     PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
     const Outcome outcome = Pick(run, {}, [click] {
@@ -387,6 +439,139 @@ void OneShotPickTest::pickRefusesAGrabHeldElsewhere() {
     QCOMPARE(outcome.out, QByteArray());
     QCOMPARE(Lines(outcome.err).size(), 1);
     QVERIFY2(outcome.err.contains("another program holds"), outcome.err);
+}
+
+// Without a standard output the line cannot be printed, and nothing of it may reach the X
+// connection, which would take the closed stream's number.
+void OneShotPickTest::pickWithStandardOutputClosed() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    PickerRun run;
+    run.PrepareChild([] { ::close(STDOUT_FILENO); });
+    const Outcome outcome = Pick(run, {}, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(Lines(outcome.err).size(), 1);
+    QVERIFY2(outcome.err.contains("standard output is closed"), outcome.err);
+    QVERIFY(PointerIsFree());
+    QCOMPARE(run.SettingsFiles(), QStringList());
+}
+
+// A pipe already full, that nobody reads yet: the picker waits to print, but the desktop is
+// free meanwhile; once the pipe is read the color arrives.
+void OneShotPickTest::pickGivesTheDesktopBackBeforePrinting() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    int ends[2] = {-1, -1};
+    QCOMPARE(::pipe2(ends, O_NONBLOCK), 0);
+    const QByteArray filler(4096, 'x');
+    qsizetype filled = 0;
+    while (::write(ends[1], filler.constData(), static_cast<std::size_t>(filler.size())) > 0)
+        filled += filler.size();
+    // The picker's end blocks, as a shell's pipe does.
+    ::fcntl(ends[1], F_SETFL, 0);
+    PickerRun run;
+    const int writeEnd = ends[1];
+    run.PrepareChild([writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+    run.Start({QStringLiteral("--pick")});
+    ::close(ends[1]);
+    QVERIFY(WaitForGrab());
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QVERIFY(PointerIsFree());
+    QVERIFY2(run.Running(), "the picker did not wait for the pipe");
+
+    QByteArray read;
+    ::fcntl(ends[0], F_SETFL, 0);
+    char buffer[4096];
+    for (ssize_t got = 0; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+        read.append(buffer, got);
+    ::close(ends[0]);
+    const Outcome outcome = run.Finish();
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(read.size(), filled + 8);
+    QCOMPARE(read.right(8), QByteArray("#123456\n"));
+}
+
+// Run on a display of two X screens (--screens 2): each root its own color, and the click on
+// the second reads the second.
+void OneShotPickTest::pickReadsTheScreenOfTheClick() {
+    if (xcb_setup_roots_length(xcb_get_setup(connection_)) < 2)
+        QSKIP("the display has one X screen; run under with-xvfb --screens 2");
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString firstScreen = display + QStringLiteral(".0");
+    const QString secondScreen = display + QStringLiteral(".1");
+    PaintRoot({QStringLiteral("-display"), firstScreen, QStringLiteral("-solid"),
+               QStringLiteral("#112233")});
+    PaintRoot({QStringLiteral("-display"), secondScreen, QStringLiteral("-solid"),
+               QStringLiteral("#AABBCC")});
+    for (const auto& [screen, printed] :
+         {std::pair{QStringLiteral("1"), QByteArray("#AABBCC\n")},
+          std::pair{QStringLiteral("0"), QByteArray("#112233\n")}}) {
+        PickerRun run({{QStringLiteral("DISPLAY"), firstScreen}});
+        const Outcome outcome = Pick(run, {}, [screen] {
+            Xdotool({QStringLiteral("mousemove"), QStringLiteral("--screen"), screen,
+                     QStringLiteral("640"), QStringLiteral("400"), QStringLiteral("click"),
+                     QStringLiteral("1")});
+        });
+        QCOMPARE(outcome.out, printed);
+        QCOMPARE(outcome.exitCode, 0);
+    }
+}
+
+void OneShotPickTest::pickSteersByThePixelFromTheKeyboard_data() {
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QPoint>("end");
+    QTest::addColumn<QByteArray>("printed");
+    // Over the one-pixel checkerboard: even sums of x and y show the foreground.
+    for (const char* scale : {"1", "1.5", "2"}) {
+        const QString factor = QString::fromLatin1(scale);
+        QTest::addRow("scale %s, one right, Return", scale)
+            << factor << QPoint(100, 200) << QStringList{"Right", "Return"} << QPoint(101, 200)
+            << QByteArray("#405060\n");
+        QTest::addRow("scale %s, one down and one left, Space", scale)
+            << factor << QPoint(101, 200) << QStringList{"Down", "Left", "space"}
+            << QPoint(100, 201) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten right and one up, Enter", scale)
+            << factor << QPoint(100, 200) << QStringList{"shift+Right", "Up", "KP_Enter"}
+            << QPoint(110, 199) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten down, Return", scale)
+            << factor << QPoint(101, 200) << QStringList{"shift+Down", "Return"} << QPoint(101, 210)
+            << QByteArray("#405060\n");
+    }
+    QTest::newRow("kept on the screen") << QString::fromLatin1("1") << QPoint(3, 5)
+                                        << QStringList{"shift+Left", "shift+Up", "Left", "Return"}
+                                        << QPoint(0, 0) << QByteArray("#102030\n");
+    QTest::newRow("kept on the screen, far corner")
+        << QString::fromLatin1("2") << QPoint(1275, 795)
+        << QStringList{"shift+Right", "shift+Down", "Down", "Return"} << QPoint(1279, 799)
+        << QByteArray("#102030\n");
+}
+
+// The arrows move the pointer by physical pixels whatever the scale, Shift by ten; the key
+// picks where the pointer then is.
+void OneShotPickTest::pickSteersByThePixelFromTheKeyboard() {
+    QFETCH(QString, scale);
+    QFETCH(QPoint, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QPoint, end);
+    QFETCH(QByteArray, printed);
+    PaintChecker();
+    Xdotool({QStringLiteral("mousemove"), QString::number(start.x()), QString::number(start.y())});
+    PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
+    QPoint landed;
+    const Outcome outcome = Pick(run, {}, [&keys, &landed] {
+        for (const QString& key : keys.mid(0, keys.size() - 1))
+            Xdotool({QStringLiteral("key"), key});
+        landed = PointerPosition();
+        Xdotool({QStringLiteral("key"), keys.last()});
+    });
+    QCOMPARE(landed, end);
+    QCOMPARE(outcome.out, printed);
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(PointerIsFree());
 }
 
 void OneShotPickTest::pickAsksThePortalOnWayland_data() {
