@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/screen/x11_click_grab.h"
 
+#include "platform/screen/x11_magnifier.h"
 #include "platform/screen/x11_root_block.h"
 #include "platform/screen/x11_toolkit_connection.h"
 
@@ -24,6 +25,8 @@ constexpr xcb_button_t kLeftButton = 1;
 constexpr xcb_button_t kRightButton = 3;
 // Shift moves the pointer this many pixels for one arrow press.
 constexpr int kTenfoldStep = 10;
+constexpr std::uint16_t kPointerEvents =
+    XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_POINTER_MOTION;
 
 // The keys of the pick by their keysyms; the keypad's arrows as well, for keypads without
 // Num Lock.
@@ -99,6 +102,7 @@ X11ClickGrab::X11ClickGrab() {
     }
     root_ = screen->root;
     crosshair_ = CreateCrosshair(connection_);
+    magnifier_ = std::make_unique<X11Magnifier>(connection_, *screen);
     keys_ = KeyActions(connection_);
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
@@ -109,6 +113,8 @@ X11ClickGrab::~X11ClickGrab() {
     QCoreApplication::instance()->removeNativeEventFilter(this);
     Ungrab();
     xcb_free_cursor(connection_, crosshair_);
+    if (magnified_ != XCB_CURSOR_NONE)
+        xcb_free_cursor(connection_, magnified_);
     xcb_flush(connection_);
 }
 
@@ -123,6 +129,7 @@ QString X11ClickGrab::Grab() {
         }
         std::this_thread::sleep_for(kGrabRetryInterval);
     }
+    ScheduleMagnifier(QueryPointer());
     return QString();
 }
 
@@ -140,7 +147,7 @@ bool X11ClickGrab::TryGrab() {
     }
     const auto reply = Own(xcb_grab_pointer_reply(
         connection_,
-        xcb_grab_pointer(connection_, 0, root_, XCB_EVENT_MASK_BUTTON_PRESS, XCB_GRAB_MODE_ASYNC,
+        xcb_grab_pointer(connection_, 0, root_, kPointerEvents, XCB_GRAB_MODE_ASYNC,
                          XCB_GRAB_MODE_ASYNC, XCB_WINDOW_NONE, crosshair_, XCB_CURRENT_TIME),
         nullptr));
     pointerGrabbed_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
@@ -164,6 +171,31 @@ const xcb_screen_t* X11ClickGrab::ScreenOf(xcb_window_t root) const {
         if (screens.data->root == root)
             return screens.data;
     return nullptr;
+}
+
+// Motion comes in bursts; the view is drawn once for the newest position of a burst.
+void X11ClickGrab::ScheduleMagnifier(const PointerPlace& place) {
+    pointer_ = place;
+    if (magnifierPending_ || !magnifier_->Available())
+        return;
+    magnifierPending_ = true;
+    QMetaObject::invokeMethod(this, &X11ClickGrab::ShowMagnifier, Qt::QueuedConnection);
+}
+
+// Where the view cannot be drawn the crosshair stays.
+void X11ClickGrab::ShowMagnifier() {
+    magnifierPending_ = false;
+    const xcb_screen_t* screen = ScreenOf(pointer_.root);
+    if (answered_ || !pointerGrabbed_ || !screen)
+        return;
+    const xcb_cursor_t cursor = magnifier_->CursorAt(*screen, pointer_.position);
+    if (cursor == XCB_CURSOR_NONE)
+        return;
+    xcb_change_active_pointer_grab(connection_, cursor, XCB_CURRENT_TIME, kPointerEvents);
+    if (magnified_ != XCB_CURSOR_NONE)
+        xcb_free_cursor(connection_, magnified_);
+    magnified_ = cursor;
+    xcb_flush(connection_);
 }
 
 X11ClickGrab::PointerPlace X11ClickGrab::QueryPointer() {
@@ -201,6 +233,7 @@ void X11ClickGrab::MovePointer(QPoint step) {
     xcb_warp_pointer(connection_, XCB_WINDOW_NONE, place.root, 0, 0, 0, 0,
                      static_cast<std::int16_t>(target.x()), static_cast<std::int16_t>(target.y()));
     xcb_flush(connection_);
+    ScheduleMagnifier({place.root, target});
 }
 
 void X11ClickGrab::OnKey(KeyAction action, bool tenfold) {
@@ -244,6 +277,11 @@ bool X11ClickGrab::nativeEventFilter(const QByteArray& eventType, void* message,
             Ungrab();
             emit Cancelled();
         }
+        return true;
+    }
+    case XCB_MOTION_NOTIFY: {
+        const auto* motion = reinterpret_cast<const xcb_motion_notify_event_t*>(event);
+        ScheduleMagnifier({motion->root, QPoint(motion->root_x, motion->root_y)});
         return true;
     }
     case XCB_KEY_PRESS: {

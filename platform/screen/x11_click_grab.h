@@ -7,9 +7,12 @@
 #include <QAbstractNativeEventFilter>
 #include <QHash>
 #include <QPoint>
+#include <memory>
 #include <xcb/xcb.h>
 
 namespace tessavundo {
+
+class X11Magnifier;
 
 // The pointer and the keyboard grabbed on the root window through the toolkit's own X
 // connection, whose events reach this object through the toolkit's native event filter. The
@@ -44,10 +47,18 @@ private:
     void PickAt(const PointerPlace& place);
     void MovePointer(QPoint step);
     const xcb_screen_t* ScreenOf(xcb_window_t root) const;
+    void ScheduleMagnifier(const PointerPlace& place);
+    void ShowMagnifier();
 
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = XCB_WINDOW_NONE;
     xcb_cursor_t crosshair_ = XCB_CURSOR_NONE;
+    std::unique_ptr<X11Magnifier> magnifier_;
+    // The magnifier the grab shows now, if any; freed once replaced.
+    xcb_cursor_t magnified_ = XCB_CURSOR_NONE;
+    // Where the pointer was last seen, for the magnifier's next update.
+    PointerPlace pointer_;
+    bool magnifierPending_ = false;
     QHash<xcb_keycode_t, KeyAction> keys_;
     bool keyboardGrabbed_ = false;
     bool pointerGrabbed_ = false;

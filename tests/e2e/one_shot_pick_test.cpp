@@ -18,6 +18,7 @@
 #include <unistd.h>
 #include <utility>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 using namespace tessavundo::e2e;
 using tessavundo::testing::PrivateSessionBus;
@@ -153,6 +154,8 @@ private slots:
     void pickReadsTheScreenOfTheClick();
     void pickSteersByThePixelFromTheKeyboard_data();
     void pickSteersByThePixelFromTheKeyboard();
+    void pickShowsTheMagnifiedPixels_data();
+    void pickShowsTheMagnifiedPixels();
     void pickAsksThePortalOnWayland_data();
     void pickAsksThePortalOnWayland();
 
@@ -161,6 +164,7 @@ private:
     Outcome Pick(PickerRun& run, const QStringList& arguments, const std::function<void()>& act);
     bool WaitForGrab();
     bool PointerIsFree();
+    QImage CursorImage(QPoint* hotSpot);
     void PaintRoot(const QStringList& xsetrootArguments);
     void PaintChecker();
 
@@ -227,6 +231,23 @@ bool OneShotPickTest::PointerIsFree() {
             return free;
         },
         5000);
+}
+
+// The pointer's image as the server shows it now, and its hot spot.
+QImage OneShotPickTest::CursorImage(QPoint* hotSpot) {
+    const auto version = Own(xcb_xfixes_query_version_reply(
+        connection_, xcb_xfixes_query_version(connection_, 4, 0), nullptr));
+    const auto reply = Own(xcb_xfixes_get_cursor_image_reply(
+        connection_, xcb_xfixes_get_cursor_image(connection_), nullptr));
+    if (!version || !reply)
+        return {};
+    *hotSpot = QPoint(reply->xhot, reply->yhot);
+    QImage image(reply->width, reply->height, QImage::Format_ARGB32_Premultiplied);
+    const std::uint32_t* pixels = xcb_xfixes_get_cursor_image_cursor_image(reply.get());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, pixels[y * image.width() + x]);
+    return image;
 }
 
 void OneShotPickTest::PaintRoot(const QStringList& xsetrootArguments) {
@@ -572,6 +593,69 @@ void OneShotPickTest::pickSteersByThePixelFromTheKeyboard() {
     QCOMPARE(outcome.out, printed);
     QCOMPARE(outcome.exitCode, 0);
     QVERIFY(PointerIsFree());
+}
+
+void OneShotPickTest::pickShowsTheMagnifiedPixels_data() {
+    QTest::addColumn<QString>("scale");
+    for (const char* scale : {"1", "1.5", "2"})
+        QTest::newRow(scale) << QString::fromLatin1(scale);
+}
+
+// While picking, the pointer is the enlarged view of the checkerboard around it: one cell a
+// physical pixel, the hot spot in the centre cell, which holds the pixel under the pointer,
+// and the view follows the arrows. The pick itself still reads the screen, not the view.
+void OneShotPickTest::pickShowsTheMagnifiedPixels() {
+    QFETCH(QString, scale);
+    PaintChecker();
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("100"), QStringLiteral("200")});
+    PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
+    QList<QImage> views;
+    QList<QPoint> hotSpots;
+    const Outcome outcome = Pick(run, {}, [this, &views, &hotSpots] {
+        for (const QString& step : {QString(), QStringLiteral("Right")}) {
+            if (!step.isEmpty())
+                Xdotool({QStringLiteral("key"), step});
+            QPoint hotSpot;
+            QImage view;
+            // The view is drawn once the picker's event loop runs; the checks below say what
+            // was wrong with the last one seen.
+            const bool shown = QTest::qWaitFor(
+                [&] {
+                    view = CursorImage(&hotSpot);
+                    return view.width() >= 45 &&
+                           view.pixel(hotSpot) == (step.isEmpty() ? 0xFF102030u : 0xFF405060u);
+                },
+                5000);
+            if (!shown)
+                qWarning("the view never showed the pixel under the pointer");
+            views.append(view);
+            hotSpots.append(hotSpot);
+        }
+        Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    });
+    QCOMPARE(outcome.out, QByteArray("#405060\n"));
+    QCOMPARE(views.size(), 2);
+    for (int i = 0; i < views.size(); ++i) {
+        const QImage& view = views[i];
+        QVERIFY2(view.width() == view.height() && view.width() % 15 == 0 && view.width() >= 45,
+                 qPrintable(QStringLiteral("%1x%2").arg(view.width()).arg(view.height())));
+        const int zoom = view.width() / 15;
+        const QPoint hotSpot = hotSpots[i];
+        // The centre cell's corners, inside its frame, and the hot spot in it.
+        QCOMPARE(QPoint(hotSpot.x() / zoom, hotSpot.y() / zoom), QPoint(7, 7));
+        const QRgb centre = i == 0 ? 0xFF102030u : 0xFF405060u;
+        const QRgb other = i == 0 ? 0xFF405060u : 0xFF102030u;
+        const QRect cell(7 * zoom, 7 * zoom, zoom, zoom);
+        for (const QPoint& point : {cell.topLeft(), cell.bottomRight(), cell.center()})
+            QCOMPARE(QString::number(view.pixel(point), 16), QString::number(centre, 16));
+        // Its neighbours hold the neighbouring pixels: the other color on each side, the same
+        // one diagonally, three cells out as well.
+        for (const QPoint& offset : {QPoint(1, 0), QPoint(-3, 0), QPoint(0, 1), QPoint(0, -1)})
+            QCOMPARE(QString::number(view.pixel(cell.center() + offset * zoom), 16),
+                     QString::number(other, 16));
+        QCOMPARE(QString::number(view.pixel(cell.center() + QPoint(zoom, zoom) * 2), 16),
+                 QString::number(centre, 16));
+    }
 }
 
 void OneShotPickTest::pickAsksThePortalOnWayland_data() {
