@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <memory>
@@ -123,6 +124,15 @@ QPoint PointerPosition() {
     return position;
 }
 
+// A process has ended once it is gone or only waits to be reaped.
+bool Ended(pid_t pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
 QList<QByteArray> Lines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -156,6 +166,9 @@ private slots:
     void pickSteersByThePixelFromTheKeyboard();
     void pickShowsTheMagnifiedPixels_data();
     void pickShowsTheMagnifiedPixels();
+    void pickCopiesToTheClipboard_data();
+    void pickCopiesToTheClipboard();
+    void pickCopiesToTheClipboardManager();
     void pickAsksThePortalOnWayland_data();
     void pickAsksThePortalOnWayland();
 
@@ -165,6 +178,7 @@ private:
     bool WaitForGrab();
     bool PointerIsFree();
     QImage CursorImage(QPoint* hotSpot);
+    pid_t ClipboardOwnerPid();
     void PaintRoot(const QStringList& xsetrootArguments);
     void PaintChecker();
 
@@ -248,6 +262,30 @@ QImage OneShotPickTest::CursorImage(QPoint* hotSpot) {
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, pixels[y * image.width() + x]);
     return image;
+}
+
+// The process that owns the clipboard, as its window names it (_NET_WM_PID); 0 if none does.
+pid_t OneShotPickTest::ClipboardOwnerPid() {
+    const auto atom = [this](const char* name) {
+        const auto reply = Own(xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr));
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    const auto owner = Own(xcb_get_selection_owner_reply(
+        connection_, xcb_get_selection_owner(connection_, atom("CLIPBOARD")), nullptr));
+    if (!owner || owner->owner == XCB_WINDOW_NONE)
+        return 0;
+    const auto property =
+        Own(xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, owner->owner,
+                                                    atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1),
+                                   nullptr));
+    if (!property || xcb_get_property_value_length(property.get()) != 4)
+        return 0;
+    return static_cast<pid_t>(
+        *static_cast<const std::uint32_t*>(xcb_get_property_value(property.get())));
 }
 
 void OneShotPickTest::PaintRoot(const QStringList& xsetrootArguments) {
@@ -656,6 +694,82 @@ void OneShotPickTest::pickShowsTheMagnifiedPixels() {
         QCOMPARE(QString::number(view.pixel(cell.center() + QPoint(zoom, zoom) * 2), 16),
                  QString::number(centre, 16));
     }
+}
+
+void OneShotPickTest::pickCopiesToTheClipboard_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("copied");
+    QTest::newRow("hex") << QStringList{"--copy"} << QByteArray("#123456");
+    QTest::newRow("rgb") << QStringList{"--format", "rgb", "--copy"} << QByteArray("rgb(18,52,86)");
+}
+
+// The command ends at once, the color stays on the clipboard, served by a process of its own
+// that ends when another program takes the clipboard; nothing is printed or saved.
+void OneShotPickTest::pickCopiesToTheClipboard() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, copied);
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    PickerRun run;
+    const Outcome outcome = Pick(run, arguments, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray());
+    QCOMPARE(outcome.err, QByteArray());
+    QVERIFY(PointerIsFree());
+    const pid_t server = ClipboardOwnerPid();
+    QVERIFY2(server > 0, "nobody names itself the clipboard's owner");
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             copied);
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                  QStringLiteral("-t"), QStringLiteral("TARGETS")})
+                 .contains("UTF8_STRING"),
+             true);
+    QVERIFY(!Ended(server));
+
+    QProcess taker;
+    taker.start(QStringLiteral("xclip"),
+                {QStringLiteral("-i"), QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                 QStringLiteral("clipboard")});
+    QVERIFY(taker.waitForStarted());
+    taker.write("taken");
+    taker.closeWriteChannel();
+    QVERIFY2(QTest::qWaitFor([server] { return Ended(server); }, 5000),
+             "the clipboard's server outlived its selection");
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             QByteArray("taken"));
+    taker.kill();
+    taker.waitForFinished();
+    QCOMPARE(run.SettingsFiles(), QStringList());
+}
+
+// With a clipboard manager, it saves the color and the background process ends at once.
+void OneShotPickTest::pickCopiesToTheClipboardManager() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    QProcess manager;
+    manager.start(QStringLiteral(FAKE_CLIPBOARD_MANAGER), QStringList());
+    QVERIFY(manager.waitForReadyRead(5000));
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("ready"));
+    PickerRun run;
+    const Outcome outcome = Pick(run, {QStringLiteral("--copy")}, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(QTest::qWaitFor([&manager] { return manager.canReadLine(); }, 5000));
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("saved #123456"));
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             QByteArray("#123456"));
+    const pid_t owner = ClipboardOwnerPid();
+    QVERIFY2(owner == 0 || owner == static_cast<pid_t>(manager.processId()),
+             "the picker still serves the clipboard");
+    manager.kill();
+    manager.waitForFinished();
 }
 
 void OneShotPickTest::pickAsksThePortalOnWayland_data() {
