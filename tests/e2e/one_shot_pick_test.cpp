@@ -361,6 +361,7 @@ void OneShotPickTest::wrongOptionsAreRefused_data() {
                                 << QByteArray("not 'cmyk'");
     QTest::newRow("a file") << QStringList{"a.png"} << QByteArray("unexpected argument 'a.png'");
     QTest::newRow("beside help") << QStringList{"--help", "-x"} << QByteArray("'-x'");
+    QTest::newRow("copy alone") << QStringList{"--copy"} << QByteArray("--copy goes with --pick");
 }
 
 // With and without a display: one line that names the mistake, then the way to help.
