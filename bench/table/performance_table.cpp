@@ -166,6 +166,32 @@ std::optional<QJsonObject> RunSampleRate(const Paths& paths) {
     return runs[0].toObject();
 }
 
+// One update of the one-shot pick's magnifier on a real X server: CPU time, median.
+std::optional<Timing> RunMagnifierBench(const Paths& paths) {
+    Say(QStringLiteral("running the magnifier under Xvfb ..."));
+    const QMap<QString, Timing> timings = ReadBenchmarkJson(
+        RunOnPrivateDesktop(paths, {QStringLiteral("env"), QStringLiteral("QT_QPA_PLATFORM=xcb"),
+                                    QDir(paths.build).filePath(QStringLiteral("screen_read_bench")),
+                                    QStringLiteral("--benchmark_filter=BM_MagnifierUpdate"),
+                                    QStringLiteral("--benchmark_format=json"),
+                                    QStringLiteral("--benchmark_repetitions=%1").arg(kRepetitions),
+                                    QStringLiteral("--benchmark_report_aggregates_only=true")}));
+    const QString name = QStringLiteral("BM_MagnifierUpdate");
+    if (!timings.contains(name))
+        return std::nullopt;
+    return timings[name];
+}
+
+void AddMagnifierRow(GoalTable& table, const std::optional<Timing>& update) {
+    const QString figure =
+        QStringLiteral("--pick: one magnifier update after a pointer move (CPU, median)");
+    if (update)
+        table.AddBelow(figure, update->microseconds / 1000, 2, false, QStringLiteral("ms"));
+    else
+        table.AddNotMeasured(figure, QStringLiteral("< 2 ms"),
+                             QStringLiteral("screen_read_bench gave no result"));
+}
+
 // The one-shot pick under Xvfb against the empty program, both started alternately.
 std::optional<QJsonObject> RunPickBench(const Paths& paths) {
     Say(QStringLiteral("running pick_bench under Xvfb ..."));
@@ -287,6 +313,7 @@ int main(int argc, char* argv[]) {
     AddEyedropperRows(table, RunSampleRate(*paths));
     AddStartupRows(table, RunStartupBench(*paths));
     AddPickRows(table, RunPickBench(*paths));
+    AddMagnifierRow(table, RunMagnifierBench(*paths));
 
     const QString machine = DescribeMachine();
     QTextStream out(stdout);
