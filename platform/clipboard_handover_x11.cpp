@@ -199,9 +199,8 @@ void SelectionOwner::Serve() {
 // the toolkit's X connection goes when the program does.
 void Detach(int keep) {
     setsid();
-    if (chdir("/") != 0) {
-        // The root folder is always there; staying elsewhere only keeps that folder busy.
-    }
+    // Failing, it only keeps the folder it was started in busy a while longer.
+    [[maybe_unused]] const int moved = chdir("/");
     const int null = open("/dev/null", O_RDWR);
     for (const int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
         if (null >= 0 && null != stream)
