@@ -175,6 +175,7 @@ private slots:
 private:
     // Starts a pick, waits for its grab, does `act` and returns what the picker printed.
     Outcome Pick(PickerRun& run, const QStringList& arguments, const std::function<void()>& act);
+    std::uint8_t TryGrabPointer();
     bool WaitForGrab();
     bool PointerIsFree();
     QImage CursorImage(QPoint* hotSpot);
@@ -211,40 +212,29 @@ Outcome OneShotPickTest::Pick(PickerRun& run, const QStringList& arguments,
     return run.Finish();
 }
 
-// The picker holds the pointer once a grab of the test's own is refused. A grab of ours that
-// succeeds meanwhile is let go at once; the picker tries again for a while.
+// What the server answers a grab of the pointer by the test; a grab that succeeds is let go
+// at once.
+std::uint8_t OneShotPickTest::TryGrabPointer() {
+    const auto reply = Own(xcb_grab_pointer_reply(
+        connection_,
+        xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                         XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+    return reply ? reply->status : std::uint8_t{XCB_GRAB_STATUS_INVALID_TIME};
+}
+
+// The picker holds the pointer once a grab of the test's own is refused; the picker tries
+// again for a while when ours came first.
 bool OneShotPickTest::WaitForGrab() {
-    return QTest::qWaitFor(
-        [this] {
-            const auto reply = Own(xcb_grab_pointer_reply(
-                connection_,
-                xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                                 XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
-                nullptr));
-            if (reply && reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED)
-                return true;
-            xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
-            xcb_flush(connection_);
-            return false;
-        },
-        10000);
+    return QTest::qWaitFor([this] { return TryGrabPointer() == XCB_GRAB_STATUS_ALREADY_GRABBED; },
+                           10000);
 }
 
 // Another program can take the pointer: the picker has let it go.
 bool OneShotPickTest::PointerIsFree() {
-    return QTest::qWaitFor(
-        [this] {
-            const auto reply = Own(xcb_grab_pointer_reply(
-                connection_,
-                xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                                 XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
-                nullptr));
-            const bool free = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-            xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
-            xcb_flush(connection_);
-            return free;
-        },
-        5000);
+    return QTest::qWaitFor([this] { return TryGrabPointer() == XCB_GRAB_STATUS_SUCCESS; }, 5000);
 }
 
 // The pointer's image as the server shows it now, and its hot spot.
