@@ -58,6 +58,7 @@ private:
     void InternAtoms();
     xcb_timestamp_t ServerTime();
     void Answer(const xcb_selection_request_event_t& request);
+    bool Convert(const xcb_selection_request_event_t& request, xcb_atom_t property);
     bool IsText(xcb_atom_t target) const;
 
     std::string text_;
@@ -137,31 +138,35 @@ bool SelectionOwner::IsText(xcb_atom_t target) const {
            target == atoms_[kTextPlainUtf8] || target == atoms_[kTextPlain];
 }
 
-void SelectionOwner::Answer(const xcb_selection_request_event_t& request) {
-    // Old clients name no property; the target stands in for it.
-    const xcb_atom_t property =
-        request.property == XCB_ATOM_NONE ? request.target : request.property;
-    bool answered = true;
-    if (request.selection != atoms_[kClipboard]) {
-        answered = false;
-    } else if (request.target == atoms_[kTargets]) {
+// Writes the clipboard in the form `target` asks for; false for a form it does not come in.
+bool SelectionOwner::Convert(const xcb_selection_request_event_t& request, xcb_atom_t property) {
+    if (request.target == atoms_[kTargets]) {
         const std::array<xcb_atom_t, 7> targets = {
             atoms_[kTargets],       atoms_[kTimestamp], atoms_[kUtf8String], XCB_ATOM_STRING,
             atoms_[kTextPlainUtf8], atoms_[kText],      atoms_[kTextPlain]};
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property,
                             XCB_ATOM_ATOM, 32, targets.size(), targets.data());
-    } else if (request.target == atoms_[kTimestamp]) {
+        return true;
+    }
+    if (request.target == atoms_[kTimestamp]) {
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property,
                             XCB_ATOM_INTEGER, 32, 1, &ownedSince_);
-    } else if (IsText(request.target)) {
-        // A color's text is plain ASCII, the same bytes in every one of these encodings.
-        const xcb_atom_t type =
-            request.target == atoms_[kText] ? atoms_[kUtf8String] : request.target;
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, type,
-                            8, static_cast<std::uint32_t>(text_.size()), text_.data());
-    } else {
-        answered = false;
+        return true;
     }
+    if (!IsText(request.target))
+        return false;
+    // A color's text is plain ASCII, the same bytes in every one of these encodings.
+    const xcb_atom_t type = request.target == atoms_[kText] ? atoms_[kUtf8String] : request.target;
+    xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, request.requestor, property, type, 8,
+                        static_cast<std::uint32_t>(text_.size()), text_.data());
+    return true;
+}
+
+void SelectionOwner::Answer(const xcb_selection_request_event_t& request) {
+    // Old clients name no property; the target stands in for it.
+    const xcb_atom_t property =
+        request.property == XCB_ATOM_NONE ? request.target : request.property;
+    const bool answered = request.selection == atoms_[kClipboard] && Convert(request, property);
     xcb_selection_notify_event_t notify{};
     notify.response_type = XCB_SELECTION_NOTIFY;
     notify.time = request.time;

@@ -30,6 +30,11 @@ template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> Take(Repl
     return {reply, &std::free};
 }
 
+// The index of a cell in a view's pixels, row by row.
+std::size_t CellIndex(int row, int column) {
+    return static_cast<std::size_t>(row) * X11Magnifier::kCells + static_cast<std::size_t>(column);
+}
+
 QColor ToQColor(PackedColor color) {
     const ChannelTriple channels = SplitColor(color);
     return {channels.red, channels.green, channels.blue};
@@ -85,8 +90,6 @@ X11Magnifier::X11Magnifier(xcb_connection_t* connection, const xcb_screen_t& scr
         zoom_ = FittingZoom(connection, root_);
 }
 
-X11Magnifier::~X11Magnifier() = default;
-
 QImage X11Magnifier::Compose(const std::vector<std::optional<PackedColor>>& pixels,
                              PackedColor centreColor) const {
     const int side = kCells * zoom_;
@@ -95,7 +98,7 @@ QImage X11Magnifier::Compose(const std::vector<std::optional<PackedColor>>& pixe
     QPainter painter(&image);
     for (int row = 0; row < kCells; ++row)
         for (int column = 0; column < kCells; ++column)
-            if (const auto& pixel = pixels[static_cast<std::size_t>(row * kCells + column)])
+            if (const auto& pixel = pixels[CellIndex(row, column)])
                 painter.fillRect(column * zoom_, row * zoom_, zoom_, zoom_, ToQColor(*pixel));
     // Black inside white around the centre cell, outside its own pixels.
     const int middle = kCells / 2;
@@ -133,15 +136,15 @@ xcb_cursor_t X11Magnifier::CursorAt(const xcb_screen_t& screen, QPoint centre) {
     const std::vector<PackedColor> block = ReadRootBlock(connection_, screen, onScreen);
     if (block.empty())
         return XCB_CURSOR_NONE;
-    std::vector<std::optional<PackedColor>> pixels(kCells * kCells);
+    std::vector<std::optional<PackedColor>> pixels(CellIndex(kCells, 0));
     for (int y = 0; y < onScreen.height(); ++y)
         for (int x = 0; x < onScreen.width(); ++x) {
             const QPoint cell = onScreen.topLeft() + QPoint(x, y) - view.topLeft();
-            pixels[static_cast<std::size_t>(cell.y() * kCells + cell.x())] =
-                block[static_cast<std::size_t>(y * onScreen.width() + x)];
+            pixels[CellIndex(cell.y(), cell.x())] =
+                block[static_cast<std::size_t>(y) * static_cast<std::size_t>(onScreen.width()) +
+                      static_cast<std::size_t>(x)];
         }
-    const PackedColor centreColor =
-        pixels[static_cast<std::size_t>(middle * kCells + middle)].value_or(kBlack);
+    const PackedColor centreColor = pixels[CellIndex(middle, middle)].value_or(kBlack);
     const QImage image = Compose(pixels, centreColor);
 
     const xcb_pixmap_t pixmap = xcb_generate_id(connection_);

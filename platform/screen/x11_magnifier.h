@@ -23,7 +23,6 @@ public:
     static constexpr int kCells = 15;
 
     explicit X11Magnifier(xcb_connection_t* connection, const xcb_screen_t& screen);
-    ~X11Magnifier();
     X11Magnifier(const X11Magnifier&) = delete;
     X11Magnifier& operator=(const X11Magnifier&) = delete;
 

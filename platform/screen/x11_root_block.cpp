@@ -57,16 +57,18 @@ std::vector<PackedColor> ReadRootBlock(xcb_connection_t* connection, const xcb_s
     if (!image || image->depth != format->depth)
         return {};
     // Rows are padded to the server's scan-line unit; the reply holds whole rows only.
-    const int length = xcb_get_image_data_length(image.get());
-    const int stride = length / rect.height();
-    if (stride < rect.width() * format->bytesPerPixel)
+    const auto width = static_cast<std::size_t>(rect.width());
+    const auto height = static_cast<std::size_t>(rect.height());
+    const auto pixelSize = static_cast<std::size_t>(format->bytesPerPixel);
+    const auto stride = static_cast<std::size_t>(xcb_get_image_data_length(image.get())) / height;
+    if (stride < width * pixelSize)
         return {};
     const std::uint8_t* data = xcb_get_image_data(image.get());
     std::vector<std::uint32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(rect.width() * rect.height()));
-    for (int y = 0; y < rect.height(); ++y)
-        for (int x = 0; x < rect.width(); ++x)
-            pixels.push_back(PixelValue(*format, data + y * stride + x * format->bytesPerPixel));
+    pixels.reserve(width * height);
+    for (std::size_t y = 0; y < height; ++y)
+        for (std::size_t x = 0; x < width; ++x)
+            pixels.push_back(PixelValue(*format, data + y * stride + x * pixelSize));
     std::vector<PackedColor> colors(pixels.size(), kBlack);
     if (format->throughColormap) {
         if (!LookUpColormap(connection, screen.default_colormap, pixels, colors))
