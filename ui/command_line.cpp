@@ -54,7 +54,8 @@ QString TypedOption(const QStringList& arguments, const QStringList& unknownName
 }
 
 CommandLine Refused(const QString& problem) {
-    return CommandLine{CommandAction::kRefuse, PickFormat::kHex, problem};
+    return CommandLine{CommandAction::kRefuse, PickFormat::kHex, PickDestination::kStandardOutput,
+                       problem};
 }
 
 } // namespace
@@ -69,7 +70,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption pick(QStringLiteral("pick"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"));
-    parser.addOptions({help, version, pick, format});
+    const QCommandLineOption copy(QStringLiteral("copy"));
+    parser.addOptions({help, version, pick, format, copy});
     for (const char* name : kToolkitOptionsWithValue)
         parser.addOption(
             QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
@@ -100,6 +102,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!parser.isSet(pick))
             return Refused(QStringLiteral("--format goes with --pick"));
     }
+    if (parser.isSet(copy)) {
+        if (!parser.isSet(pick))
+            return Refused(QStringLiteral("--copy goes with --pick"));
+        commandLine.destination = PickDestination::kClipboard;
+    }
     if (parser.isSet(help))
         commandLine.action = CommandAction::kShowHelp;
     else if (parser.isSet(version))
@@ -119,9 +126,13 @@ QString UsageText() {
         "  -h, --help           print this help and exit\n"
         "  -v, --version        print the version and exit\n"
         "      --pick           pick one pixel of the screen, print its color and exit:\n"
-        "                       a left click picks, Esc or a right click cancels\n"
+        "                       a left click, Return or Space picks, the arrow keys\n"
+        "                       move the pointer by one pixel (ten with Shift), Esc\n"
+        "                       or a right click cancels\n"
         "      --format FORMAT  how --pick prints the color: hex for #RRGGBB (the\n"
         "                       default) or rgb for rgb(r,g,b)\n"
+        "      --copy           with --pick, put the color on the clipboard instead of\n"
+        "                       printing it\n"
         "\n"
         "Exit status: 0 when done, 1 when the pick was cancelled, 2 for a wrong option\n"
         "or when no pixel can be picked.\n"

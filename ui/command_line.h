@@ -23,9 +23,17 @@ enum class PickFormat {
     kRgb, // rgb(r,g,b)
 };
 
+// Where --pick puts the color.
+enum class PickDestination {
+    kStandardOutput,
+    // --copy: the clipboard, kept there after the program has ended.
+    kClipboard,
+};
+
 struct CommandLine {
     CommandAction action = CommandAction::kOpenWindow;
     PickFormat format = PickFormat::kHex;
+    PickDestination destination = PickDestination::kStandardOutput;
     // Why the command line was refused, one line without the program's name.
     QString problem;
 };

@@ -6,6 +6,7 @@
 #include "platform/portal/create_screen_cast_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/standard_streams.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
 #include "platform/translations.h"
@@ -17,6 +18,7 @@
 #include <QLocale>
 
 int main(int argc, char* argv[]) {
+    tessavundo::ReopenClosedStandardStreams();
     // Help, the version, a one-shot pick and a mistyped option end here, with no window and
     // without touching the settings.
     if (const auto exitCode = tessavundo::RunCommandLine(argc, argv))

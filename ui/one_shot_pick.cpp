@@ -3,10 +3,12 @@
 #include "ui/one_shot_pick.h"
 
 #include "core/color.h"
+#include "platform/clipboard_handover.h"
 #include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_click_grab.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/standard_streams.h"
 #include "ui/standard_streams.h"
 
 #include <QCoreApplication>
@@ -15,26 +17,47 @@
 namespace tessavundo {
 namespace {
 
-QString ColorLine(PackedColor color, PickFormat format) {
+// What the pick does with the color it finds.
+struct PickAnswer {
+    PickFormat format = PickFormat::kHex;
+    PickDestination destination = PickDestination::kStandardOutput;
+};
+
+QString ColorText(PackedColor color, PickFormat format) {
     const ChannelTriple channels = SplitColor(color);
-    const std::string text =
-        format == PickFormat::kRgb ? FormatRgbText(channels) : FormatHexText(channels);
-    return QString::fromStdString(text) + QLatin1Char('\n');
+    return QString::fromStdString(format == PickFormat::kRgb ? FormatRgbText(channels)
+                                                             : FormatHexText(channels));
 }
 
-// The answer of a pick is only as good as its line on the standard output.
+// The answer of a pick is only as good as its line on the standard output. A standard output
+// the program was started without takes nothing anybody reads.
 int PrintColor(PackedColor color, PickFormat format) {
-    if (Print(stdout, ColorLine(color, format)))
+    if (StandardOutputWasClosed()) {
+        Complain(QStringLiteral("cannot write the color: the standard output is closed"));
+        return kExitFailure;
+    }
+    if (Print(stdout, ColorText(color, format) + QLatin1Char('\n')))
         return kExitSuccess;
     Complain(QStringLiteral("cannot write the color to the standard output"));
     return kExitFailure;
 }
 
-int AskDesktopPortal(PickFormat format) {
+int AnswerColor(PackedColor color, PickAnswer answer) {
+    if (answer.destination == PickDestination::kStandardOutput)
+        return PrintColor(color, answer.format);
+    if (const QString problem = HandOverToClipboard(ColorText(color, answer.format));
+        !problem.isEmpty()) {
+        Complain(problem);
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int AskDesktopPortal(PickAnswer answer) {
     const auto portal = CreateColorPortal();
     QObject::connect(
         portal.get(), &ColorPortal::ColorPicked,
-        [format](PackedColor color) { QCoreApplication::exit(PrintColor(color, format)); });
+        [answer](PackedColor color) { QCoreApplication::exit(AnswerColor(color, answer)); });
     QObject::connect(portal.get(), &ColorPortal::PickCancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
     QObject::connect(portal.get(), &ColorPortal::Unavailable, [] {
@@ -47,7 +70,7 @@ int AskDesktopPortal(PickFormat format) {
     return QCoreApplication::exec();
 }
 
-int PickWithClick(ScreenSource& screen, PickFormat format) {
+int PickWithClick(PickAnswer answer) {
     const auto grab = CreateClickGrab();
     if (!grab) {
         Complain(QStringLiteral("picking with a click is not offered on this platform"));
@@ -57,20 +80,16 @@ int PickWithClick(ScreenSource& screen, PickFormat format) {
         Complain(QStringLiteral("cannot pick: %1").arg(problem));
         return kExitFailure;
     }
+    // The grab has given the desktop back by the time any of these runs: printing may wait
+    // on a full pipe or a stopped terminal for as long as it likes.
+    QObject::connect(grab.get(), &ClickGrab::Picked, [answer](PackedColor color) {
+        QCoreApplication::exit(AnswerColor(color, answer));
+    });
     QObject::connect(
-        grab.get(), &ClickGrab::Clicked,
-        [&screen, format](QPoint position) {
-            const ScreenDC dc = screen.GetWindowDC();
-            const PackedColor color = screen.GetPixel(dc, position.x(), position.y());
-            screen.ReleaseDC(dc);
-            if (color == kInvalidColor) {
-                Complain(QStringLiteral("cannot read the screen pixel at %1,%2")
-                             .arg(position.x())
-                             .arg(position.y()));
-                QCoreApplication::exit(kExitFailure);
-                return;
-            }
-            QCoreApplication::exit(PrintColor(color, format));
+        grab.get(), &ClickGrab::Failed,
+        [](const QString& problem) {
+            Complain(problem);
+            QCoreApplication::exit(kExitFailure);
         });
     QObject::connect(grab.get(), &ClickGrab::Cancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
@@ -79,11 +98,12 @@ int PickWithClick(ScreenSource& screen, PickFormat format) {
 
 } // namespace
 
-int RunOneShotPick(int& argc, char** argv, PickFormat format) {
+int RunOneShotPick(int& argc, char** argv, PickFormat format, PickDestination destination) {
+    const PickAnswer answer{format, destination};
     const DisplayEnvironment environment = ReadDisplayEnvironment();
     if (IsWaylandSession(environment) || environment.x11Display.empty()) {
         const QCoreApplication application(argc, argv);
-        return AskDesktopPortal(format);
+        return AskDesktopPortal(answer);
     }
     // The pick reads the X server's screen, wherever the window would go. A server that cannot
     // be reached leaves the toolkit without a screen instead of ending the program.
@@ -92,8 +112,8 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format) {
     const auto screen = CreateScreenSource();
     // XWayland, or a server that refuses to show its screen.
     if (!screen->CanReadContinuously())
-        return AskDesktopPortal(format);
-    return PickWithClick(*screen, format);
+        return AskDesktopPortal(answer);
+    return PickWithClick(answer);
 }
 
 } // namespace tessavundo

@@ -31,7 +31,7 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     case CommandAction::kShowVersion:
         return PrintOut(VersionText());
     case CommandAction::kPick:
-        return RunOneShotPick(argc, argv, commandLine.format);
+        return RunOneShotPick(argc, argv, commandLine.format, commandLine.destination);
     case CommandAction::kRefuse:
         Complain(commandLine.problem);
         Print(stderr, QLatin1String(kTryHelp) + QLatin1Char('\n'));

@@ -11,6 +11,35 @@ namespace tessavundo::startup {
 namespace {
 
 constexpr xcb_button_t kLeftButton = 1;
+constexpr xcb_keysym_t kRightKeysym = 0xFF53;
+
+// The first keycode that types `keysym`, or 0.
+xcb_keycode_t KeycodeOf(xcb_connection_t* connection, xcb_keysym_t keysym) {
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const int count = setup->max_keycode - setup->min_keycode + 1;
+    const std::unique_ptr<xcb_get_keyboard_mapping_reply_t, decltype(&std::free)> mapping(
+        xcb_get_keyboard_mapping_reply(connection,
+                                       xcb_get_keyboard_mapping(connection, setup->min_keycode,
+                                                                static_cast<std::uint8_t>(count)),
+                                       nullptr),
+        &std::free);
+    if (!mapping || mapping->keysyms_per_keycode == 0)
+        return 0;
+    const xcb_keysym_t* keysyms = xcb_get_keyboard_mapping_keysyms(mapping.get());
+    const int total = xcb_get_keyboard_mapping_keysyms_length(mapping.get());
+    for (int i = 0; i < total; ++i)
+        if (keysyms[i] == keysym)
+            return static_cast<xcb_keycode_t>(setup->min_keycode +
+                                              i / mapping->keysyms_per_keycode);
+    return 0;
+}
+
+int PointerX(xcb_connection_t* connection, xcb_window_t window) {
+    const std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> reply(
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, window), nullptr),
+        &std::free);
+    return reply ? reply->root_x : -1;
+}
 
 void Sync(xcb_connection_t* connection) {
     std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
@@ -82,6 +111,22 @@ std::chrono::steady_clock::time_point GrabWatcher::Click() {
                         0, 0);
     xcb_flush(connection_);
     return pressed;
+}
+
+std::optional<std::chrono::steady_clock::duration>
+GrabWatcher::StepRight(std::chrono::milliseconds timeout) {
+    const xcb_keycode_t key = KeycodeOf(connection_, kRightKeysym);
+    const int before = PointerX(connection_, window_);
+    if (key == 0 || before < 0)
+        return std::nullopt;
+    const auto pressed = std::chrono::steady_clock::now();
+    xcb_test_fake_input(connection_, XCB_KEY_PRESS, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(connection_, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(connection_);
+    while (std::chrono::steady_clock::now() - pressed < timeout)
+        if (PointerX(connection_, window_) != before)
+            return std::chrono::steady_clock::now() - pressed;
+    return std::nullopt;
 }
 
 } // namespace tessavundo::startup

@@ -31,6 +31,11 @@ public:
     // A left click where the pointer stands; returns the moment before the press was sent.
     std::chrono::steady_clock::time_point Click();
 
+    // Presses the Right arrow key and waits for the grabbing program to move the pointer: the
+    // time from the press to the move, as the server's pointer position shows it; empty when
+    // the pointer stays put within `timeout`.
+    std::optional<std::chrono::steady_clock::duration> StepRight(std::chrono::milliseconds timeout);
+
 private:
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t window_ = 0;

@@ -167,6 +167,32 @@ std::optional<QJsonObject> RunSampleRate(const Paths& paths) {
     return runs[0].toObject();
 }
 
+// One update of the one-shot pick's magnifier on a real X server: CPU time, median.
+std::optional<Timing> RunMagnifierBench(const Paths& paths) {
+    Say(QStringLiteral("running the magnifier under Xvfb ..."));
+    const QMap<QString, Timing> timings = ReadBenchmarkJson(
+        RunOnPrivateDesktop(paths, {QStringLiteral("env"), QStringLiteral("QT_QPA_PLATFORM=xcb"),
+                                    QDir(paths.build).filePath(QStringLiteral("screen_read_bench")),
+                                    QStringLiteral("--benchmark_filter=BM_MagnifierUpdate"),
+                                    QStringLiteral("--benchmark_format=json"),
+                                    QStringLiteral("--benchmark_repetitions=%1").arg(kRepetitions),
+                                    QStringLiteral("--benchmark_report_aggregates_only=true")}));
+    const QString name = QStringLiteral("BM_MagnifierUpdate");
+    if (!timings.contains(name))
+        return std::nullopt;
+    return timings[name];
+}
+
+void AddMagnifierRow(GoalTable& table, const std::optional<Timing>& update) {
+    const QString figure =
+        QStringLiteral("--pick: one magnifier update after a pointer move (CPU, median)");
+    if (update)
+        table.AddBelow(figure, update->microseconds / 1000, 2, false, QStringLiteral("ms"));
+    else
+        table.AddNotMeasured(figure, QStringLiteral("< 2 ms"),
+                             QStringLiteral("screen_read_bench gave no result"));
+}
+
 // The one-shot pick under Xvfb against the empty program, both started alternately.
 std::optional<QJsonObject> RunPickBench(const Paths& paths) {
     Say(QStringLiteral("running pick_bench under Xvfb ..."));
@@ -179,8 +205,10 @@ std::optional<QJsonObject> RunPickBench(const Paths& paths) {
 
 void AddPickRows(GoalTable& table, const std::optional<QJsonObject>& pick) {
     const QString grab =
-        QStringLiteral("--pick: command to the crosshair (pointer grab), median of %1")
+        QStringLiteral("--pick: command to the magnifier (pointer grab), median of %1")
             .arg(kStartupRuns);
+    const QString step =
+        QStringLiteral("--pick: arrow key to the pointer moved, median of %1").arg(kStartupRuns);
     const QString click =
         QStringLiteral("--pick: click to the printed line, median of %1").arg(kStartupRuns);
     if (!pick || pick->contains(QLatin1String("error"))) {
@@ -188,6 +216,7 @@ void AddPickRows(GoalTable& table, const std::optional<QJsonObject>& pick) {
                                  : QStringLiteral("pick_bench gave no result");
         table.AddNotMeasured(grab, QStringLiteral("<= 1.2x empty Qt Widgets program"), why);
         table.AddNotMeasured(click, QStringLiteral("< 5 ms"), why);
+        table.AddNotMeasured(step, QStringLiteral("< 5 ms"), why);
         return;
     }
     const auto value = [&pick](const char* key) {
@@ -197,6 +226,7 @@ void AddPickRows(GoalTable& table, const std::optional<QJsonObject>& pick) {
                          QStringLiteral("empty Qt Widgets program mapping its window"),
                          QStringLiteral("ms"));
     table.AddBelow(click, value("click_to_line_ms_median"), 5, false, QStringLiteral("ms"));
+    table.AddBelow(step, value("key_to_move_ms_median"), 5, false, QStringLiteral("ms"));
 }
 
 QString Document(const GoalTable& table, const QString& machine) {
@@ -239,9 +269,11 @@ QString Document(const GoalTable& table, const QString& machine) {
                "time.\n"
                "- The one-shot pick is `pick_bench` under Xvfb: `tessavundo --pick` and "
                "`empty_widgets_window` started alternately, %5 times each after one uncounted "
-               "run. The crosshair counts from creating the process to the X server's notice "
+               "run. The magnifier counts from creating the process to the X server's notice "
                "that the pointer was grabbed (a leave notification of grab mode on an "
-               "invisible window of the bench's under the pointer); the click, from the moment "
+               "invisible window of the bench's under the pointer); the arrow key, 300 ms after "
+               "the grab, from the moment before an XTEST press of Right is sent until the "
+               "server reports the pointer moved; the click, from the moment "
                "before an XTEST button press is sent to the moment the picker's line arrives "
                "on its output pipe.\n"
                "- The empty program lays out no text and names nothing for assistive "
@@ -293,6 +325,7 @@ int main(int argc, char* argv[]) {
     AddEyedropperRows(table, RunSampleRate(*paths));
     AddStartupRows(table, RunStartupBench(*paths));
     AddPickRows(table, RunPickBench(*paths));
+    AddMagnifierRow(table, RunMagnifierBench(*paths));
 
     const QString machine = DescribeMachine();
     QTextStream out(stdout);

@@ -12,9 +12,14 @@
 
 #include <QDir>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
+#include <utility>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 using namespace tessavundo::e2e;
 using tessavundo::testing::PrivateSessionBus;
@@ -46,6 +51,13 @@ public:
                 environment.insert(change.key(), change.value());
         process_.setProcessEnvironment(environment);
     }
+
+    // Runs in the picker's process before the program starts: to close or replace its streams.
+    void PrepareChild(const std::function<void()>& prepare) {
+        process_.setChildProcessModifier(prepare);
+    }
+
+    bool Running() const { return process_.state() == QProcess::Running; }
 
     void Start(const QStringList& arguments) {
         process_.start(QStringLiteral(TESSAVUNDO_BINARY), arguments);
@@ -100,6 +112,27 @@ QMap<QString, QString> WaylandSessionOn(const QString& busAddress) {
             {QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), busAddress}};
 }
 
+// Where xdotool finds the pointer, in the root's pixels.
+QPoint PointerPosition() {
+    QPoint position(-1, -1);
+    for (const QByteArray& line :
+         Xdotool({QStringLiteral("getmouselocation"), QStringLiteral("--shell")}).split('\n'))
+        if (line.startsWith("X="))
+            position.setX(line.mid(2).toInt());
+        else if (line.startsWith("Y="))
+            position.setY(line.mid(2).toInt());
+    return position;
+}
+
+// A process has ended once it is gone or only waits to be reaped.
+bool Ended(pid_t pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
 QList<QByteArray> Lines(const QByteArray& text) {
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -126,14 +159,29 @@ private slots:
     void pickIsCancelled_data();
     void pickIsCancelled();
     void pickRefusesAGrabHeldElsewhere();
+    void pickWithStandardOutputClosed();
+    void pickGivesTheDesktopBackBeforePrinting();
+    void pickReadsTheScreenOfTheClick();
+    void pickSteersByThePixelFromTheKeyboard_data();
+    void pickSteersByThePixelFromTheKeyboard();
+    void pickShowsTheMagnifiedPixels_data();
+    void pickShowsTheMagnifiedPixels();
+    void pickCopiesToTheClipboard_data();
+    void pickCopiesToTheClipboard();
+    void pickCopiesToTheClipboardManager();
     void pickAsksThePortalOnWayland_data();
     void pickAsksThePortalOnWayland();
 
 private:
     // Starts a pick, waits for its grab, does `act` and returns what the picker printed.
     Outcome Pick(PickerRun& run, const QStringList& arguments, const std::function<void()>& act);
+    std::uint8_t TryGrabPointer();
     bool WaitForGrab();
+    bool PointerIsFree();
+    QImage CursorImage(QPoint* hotSpot);
+    pid_t ClipboardOwnerPid();
     void PaintRoot(const QStringList& xsetrootArguments);
+    void PaintChecker();
 
     // Held for the whole test: Xvfb resets the screen when its last client leaves, which
     // would take xsetroot's background away between its exit and the pick.
@@ -164,27 +212,87 @@ Outcome OneShotPickTest::Pick(PickerRun& run, const QStringList& arguments,
     return run.Finish();
 }
 
-// The picker holds the pointer once a grab of the test's own is refused. A grab of ours that
-// succeeds meanwhile is let go at once; the picker tries again for a while.
+// What the server answers a grab of the pointer by the test; a grab that succeeds is let go
+// at once.
+std::uint8_t OneShotPickTest::TryGrabPointer() {
+    const auto reply = Own(xcb_grab_pointer_reply(
+        connection_,
+        xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                         XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
+        nullptr));
+    xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
+    xcb_flush(connection_);
+    return reply ? reply->status : std::uint8_t{XCB_GRAB_STATUS_INVALID_TIME};
+}
+
+// The picker holds the pointer once a grab of the test's own is refused; the picker tries
+// again for a while when ours came first.
 bool OneShotPickTest::WaitForGrab() {
-    return QTest::qWaitFor(
-        [this] {
-            const auto reply = Own(xcb_grab_pointer_reply(
-                connection_,
-                xcb_grab_pointer(connection_, 0, root_, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                                 XCB_WINDOW_NONE, XCB_CURSOR_NONE, XCB_CURRENT_TIME),
-                nullptr));
-            if (reply && reply->status == XCB_GRAB_STATUS_ALREADY_GRABBED)
-                return true;
-            xcb_ungrab_pointer(connection_, XCB_CURRENT_TIME);
-            xcb_flush(connection_);
-            return false;
-        },
-        10000);
+    return QTest::qWaitFor([this] { return TryGrabPointer() == XCB_GRAB_STATUS_ALREADY_GRABBED; },
+                           10000);
+}
+
+// Another program can take the pointer: the picker has let it go.
+bool OneShotPickTest::PointerIsFree() {
+    return QTest::qWaitFor([this] { return TryGrabPointer() == XCB_GRAB_STATUS_SUCCESS; }, 5000);
+}
+
+// The pointer's image as the server shows it now, and its hot spot.
+QImage OneShotPickTest::CursorImage(QPoint* hotSpot) {
+    const auto version = Own(xcb_xfixes_query_version_reply(
+        connection_, xcb_xfixes_query_version(connection_, 4, 0), nullptr));
+    const auto reply = Own(xcb_xfixes_get_cursor_image_reply(
+        connection_, xcb_xfixes_get_cursor_image(connection_), nullptr));
+    if (!version || !reply)
+        return {};
+    *hotSpot = QPoint(reply->xhot, reply->yhot);
+    QImage image(reply->width, reply->height, QImage::Format_ARGB32_Premultiplied);
+    const std::uint32_t* pixels = xcb_xfixes_get_cursor_image_cursor_image(reply.get());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, pixels[y * image.width() + x]);
+    return image;
+}
+
+// The process that owns the clipboard, as its window names it (_NET_WM_PID); 0 if none does.
+pid_t OneShotPickTest::ClipboardOwnerPid() {
+    const auto atom = [this](const char* name) {
+        const auto reply = Own(xcb_intern_atom_reply(
+            connection_,
+            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr));
+        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    };
+    const auto owner = Own(xcb_get_selection_owner_reply(
+        connection_, xcb_get_selection_owner(connection_, atom("CLIPBOARD")), nullptr));
+    if (!owner || owner->owner == XCB_WINDOW_NONE)
+        return 0;
+    const auto property =
+        Own(xcb_get_property_reply(connection_,
+                                   xcb_get_property(connection_, 0, owner->owner,
+                                                    atom("_NET_WM_PID"), XCB_ATOM_CARDINAL, 0, 1),
+                                   nullptr));
+    if (!property || xcb_get_property_value_length(property.get()) != 4)
+        return 0;
+    return static_cast<pid_t>(
+        *static_cast<const std::uint32_t*>(xcb_get_property_value(property.get())));
 }
 
 void OneShotPickTest::PaintRoot(const QStringList& xsetrootArguments) {
     Run(QStringLiteral("xsetroot"), xsetrootArguments);
+}
+
+// A checkerboard of single physical pixels on the root: where x + y is even #102030, else
+// #405060.
+void OneShotPickTest::PaintChecker() {
+    const QString bitmap = files_.filePath(QStringLiteral("checker.xbm"));
+    QFile file(bitmap);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#define checker_width 2\n#define checker_height 2\n"
+               "static unsigned char checker_bits[] = {\n   0x01, 0x02};\n");
+    file.close();
+    PaintRoot({QStringLiteral("-bitmap"), bitmap, QStringLiteral("-fg"), QStringLiteral("#102030"),
+               QStringLiteral("-bg"), QStringLiteral("#405060")});
 }
 
 void OneShotPickTest::helpAndVersionNeedNoDisplay() {
@@ -243,6 +351,7 @@ void OneShotPickTest::wrongOptionsAreRefused_data() {
                                 << QByteArray("not 'cmyk'");
     QTest::newRow("a file") << QStringList{"a.png"} << QByteArray("unexpected argument 'a.png'");
     QTest::newRow("beside help") << QStringList{"--help", "-x"} << QByteArray("'-x'");
+    QTest::newRow("copy alone") << QStringList{"--copy"} << QByteArray("--copy goes with --pick");
 }
 
 // With and without a display: one line that names the mistake, then the way to help.
@@ -333,14 +442,7 @@ void OneShotPickTest::pickReadsPhysicalPixelsAtAnyScale() {
     QFETCH(QString, scale);
     QFETCH(QPoint, click);
     QFETCH(QByteArray, printed);
-    const QString bitmap = files_.filePath(QStringLiteral("checker.xbm"));
-    QFile file(bitmap);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#define checker_width 2\n#define checker_height 2\n"
-               "static unsigned char checker_bits[] = {\n   0x01, 0x02};\n");
-    file.close();
-    PaintRoot({QStringLiteral("-bitmap"), bitmap, QStringLiteral("-fg"), QStringLiteral("#102030"),
-               QStringLiteral("-bg"), QStringLiteral("#405060")});
+    PaintChecker();
 
     PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
     const Outcome outcome = Pick(run, {}, [click] {
@@ -387,6 +489,286 @@ void OneShotPickTest::pickRefusesAGrabHeldElsewhere() {
     QCOMPARE(outcome.out, QByteArray());
     QCOMPARE(Lines(outcome.err).size(), 1);
     QVERIFY2(outcome.err.contains("another program holds"), outcome.err);
+}
+
+// Without a standard output the line cannot be printed, and nothing of it may reach the X
+// connection, which would take the closed stream's number.
+void OneShotPickTest::pickWithStandardOutputClosed() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    PickerRun run;
+    run.PrepareChild([] { ::close(STDOUT_FILENO); });
+    const Outcome outcome = Pick(run, {}, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 2);
+    QCOMPARE(Lines(outcome.err).size(), 1);
+    QVERIFY2(outcome.err.contains("standard output is closed"), outcome.err);
+    QVERIFY(PointerIsFree());
+    QCOMPARE(run.SettingsFiles(), QStringList());
+}
+
+// A pipe already full, that nobody reads yet: the picker waits to print, but the desktop is
+// free meanwhile; once the pipe is read the color arrives.
+void OneShotPickTest::pickGivesTheDesktopBackBeforePrinting() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    int ends[2] = {-1, -1};
+    QCOMPARE(::pipe2(ends, O_NONBLOCK), 0);
+    const QByteArray filler(4096, 'x');
+    qsizetype filled = 0;
+    while (::write(ends[1], filler.constData(), static_cast<std::size_t>(filler.size())) > 0)
+        filled += filler.size();
+    // The picker's end blocks, as a shell's pipe does.
+    ::fcntl(ends[1], F_SETFL, 0);
+    PickerRun run;
+    const int writeEnd = ends[1];
+    run.PrepareChild([writeEnd] { ::dup2(writeEnd, STDOUT_FILENO); });
+    run.Start({QStringLiteral("--pick")});
+    ::close(ends[1]);
+    QVERIFY(WaitForGrab());
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QVERIFY(PointerIsFree());
+    QVERIFY2(run.Running(), "the picker did not wait for the pipe");
+
+    QByteArray read;
+    ::fcntl(ends[0], F_SETFL, 0);
+    char buffer[4096];
+    for (ssize_t got = 0; (got = ::read(ends[0], buffer, sizeof buffer)) > 0;)
+        read.append(buffer, got);
+    ::close(ends[0]);
+    const Outcome outcome = run.Finish();
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(read.size(), filled + 8);
+    QCOMPARE(read.right(8), QByteArray("#123456\n"));
+}
+
+// Run on a display of two X screens (--screens 2): each root its own color, and the click on
+// the second reads the second.
+void OneShotPickTest::pickReadsTheScreenOfTheClick() {
+    if (xcb_setup_roots_length(xcb_get_setup(connection_)) < 2)
+        QSKIP("the display has one X screen; run under with-xvfb --screens 2");
+    const QString display = qEnvironmentVariable("DISPLAY");
+    const QString firstScreen = display + QStringLiteral(".0");
+    const QString secondScreen = display + QStringLiteral(".1");
+    PaintRoot({QStringLiteral("-display"), firstScreen, QStringLiteral("-solid"),
+               QStringLiteral("#112233")});
+    PaintRoot({QStringLiteral("-display"), secondScreen, QStringLiteral("-solid"),
+               QStringLiteral("#AABBCC")});
+    for (const auto& [screen, printed] :
+         {std::pair{QStringLiteral("1"), QByteArray("#AABBCC\n")},
+          std::pair{QStringLiteral("0"), QByteArray("#112233\n")}}) {
+        PickerRun run({{QStringLiteral("DISPLAY"), firstScreen}});
+        const Outcome outcome = Pick(run, {}, [screen] {
+            Xdotool({QStringLiteral("mousemove"), QStringLiteral("--screen"), screen,
+                     QStringLiteral("640"), QStringLiteral("400"), QStringLiteral("click"),
+                     QStringLiteral("1")});
+        });
+        QCOMPARE(outcome.out, printed);
+        QCOMPARE(outcome.exitCode, 0);
+    }
+}
+
+void OneShotPickTest::pickSteersByThePixelFromTheKeyboard_data() {
+    QTest::addColumn<QString>("scale");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QPoint>("end");
+    QTest::addColumn<QByteArray>("printed");
+    // Over the one-pixel checkerboard: even sums of x and y show the foreground.
+    for (const char* scale : {"1", "1.5", "2"}) {
+        const QString factor = QString::fromLatin1(scale);
+        QTest::addRow("scale %s, one right, Return", scale)
+            << factor << QPoint(100, 200) << QStringList{"Right", "Return"} << QPoint(101, 200)
+            << QByteArray("#405060\n");
+        QTest::addRow("scale %s, one down and one left, Space", scale)
+            << factor << QPoint(101, 200) << QStringList{"Down", "Left", "space"}
+            << QPoint(100, 201) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten right and one up, Enter", scale)
+            << factor << QPoint(100, 200) << QStringList{"shift+Right", "Up", "KP_Enter"}
+            << QPoint(110, 199) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten down, Return", scale)
+            << factor << QPoint(101, 200) << QStringList{"shift+Down", "Return"} << QPoint(101, 210)
+            << QByteArray("#405060\n");
+    }
+    QTest::newRow("kept on the screen") << QString::fromLatin1("1") << QPoint(3, 5)
+                                        << QStringList{"shift+Left", "shift+Up", "Left", "Return"}
+                                        << QPoint(0, 0) << QByteArray("#102030\n");
+    QTest::newRow("kept on the screen, far corner")
+        << QString::fromLatin1("2") << QPoint(1275, 795)
+        << QStringList{"shift+Right", "shift+Down", "Down", "Return"} << QPoint(1279, 799)
+        << QByteArray("#102030\n");
+}
+
+// The arrows move the pointer by physical pixels whatever the scale, Shift by ten; the key
+// picks where the pointer then is.
+void OneShotPickTest::pickSteersByThePixelFromTheKeyboard() {
+    QFETCH(QString, scale);
+    QFETCH(QPoint, start);
+    QFETCH(QStringList, keys);
+    QFETCH(QPoint, end);
+    QFETCH(QByteArray, printed);
+    PaintChecker();
+    Xdotool({QStringLiteral("mousemove"), QString::number(start.x()), QString::number(start.y())});
+    PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
+    QPoint landed;
+    const Outcome outcome = Pick(run, {}, [&keys, &landed, end] {
+        for (const QString& key : keys.mid(0, keys.size() - 1))
+            Xdotool({QStringLiteral("key"), key});
+        // The picker moves the pointer once it has read the keys; the last place seen counts.
+        const bool arrived = QTest::qWaitFor(
+            [&landed, end] {
+                landed = PointerPosition();
+                return landed == end;
+            },
+            3000);
+        if (!arrived)
+            qWarning("the pointer stayed short of where the keys lead");
+        Xdotool({QStringLiteral("key"), keys.last()});
+    });
+    QCOMPARE(landed, end);
+    QCOMPARE(outcome.out, printed);
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(PointerIsFree());
+}
+
+void OneShotPickTest::pickShowsTheMagnifiedPixels_data() {
+    QTest::addColumn<QString>("scale");
+    for (const char* scale : {"1", "1.5", "2"})
+        QTest::newRow(scale) << QString::fromLatin1(scale);
+}
+
+// While picking, the pointer is the enlarged view of the checkerboard around it: one cell a
+// physical pixel, the hot spot in the centre cell, which holds the pixel under the pointer,
+// and the view follows the arrows. The pick itself still reads the screen, not the view.
+void OneShotPickTest::pickShowsTheMagnifiedPixels() {
+    QFETCH(QString, scale);
+    PaintChecker();
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("100"), QStringLiteral("200")});
+    PickerRun run({{QStringLiteral("QT_SCALE_FACTOR"), scale}});
+    QList<QImage> views;
+    QList<QPoint> hotSpots;
+    const Outcome outcome = Pick(run, {}, [this, &views, &hotSpots] {
+        for (const QString& step : {QString(), QStringLiteral("Right")}) {
+            if (!step.isEmpty())
+                Xdotool({QStringLiteral("key"), step});
+            QPoint hotSpot;
+            QImage view;
+            // The view is drawn once the picker's event loop runs; the checks below say what
+            // was wrong with the last one seen.
+            const bool shown = QTest::qWaitFor(
+                [&] {
+                    view = CursorImage(&hotSpot);
+                    return view.width() >= 45 &&
+                           view.pixel(hotSpot) == (step.isEmpty() ? 0xFF102030u : 0xFF405060u);
+                },
+                5000);
+            if (!shown)
+                qWarning("the view never showed the pixel under the pointer");
+            views.append(view);
+            hotSpots.append(hotSpot);
+        }
+        Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    });
+    QCOMPARE(outcome.out, QByteArray("#405060\n"));
+    QCOMPARE(views.size(), 2);
+    for (int i = 0; i < views.size(); ++i) {
+        const QImage& view = views[i];
+        QVERIFY2(view.width() == view.height() && view.width() % 15 == 0 && view.width() >= 45,
+                 qPrintable(QStringLiteral("%1x%2").arg(view.width()).arg(view.height())));
+        const int zoom = view.width() / 15;
+        const QPoint hotSpot = hotSpots[i];
+        // The centre cell's corners, inside its frame, and the hot spot in it.
+        QCOMPARE(QPoint(hotSpot.x() / zoom, hotSpot.y() / zoom), QPoint(7, 7));
+        const QRgb centre = i == 0 ? 0xFF102030u : 0xFF405060u;
+        const QRgb other = i == 0 ? 0xFF405060u : 0xFF102030u;
+        const QRect cell(7 * zoom, 7 * zoom, zoom, zoom);
+        for (const QPoint& point : {cell.topLeft(), cell.bottomRight(), cell.center()})
+            QCOMPARE(QString::number(view.pixel(point), 16), QString::number(centre, 16));
+        // Its neighbours hold the neighbouring pixels: the other color on each side, the same
+        // one diagonally, three cells out as well.
+        for (const QPoint& offset : {QPoint(1, 0), QPoint(-3, 0), QPoint(0, 1), QPoint(0, -1)})
+            QCOMPARE(QString::number(view.pixel(cell.center() + offset * zoom), 16),
+                     QString::number(other, 16));
+        QCOMPARE(QString::number(view.pixel(cell.center() + QPoint(zoom, zoom) * 2), 16),
+                 QString::number(centre, 16));
+    }
+}
+
+void OneShotPickTest::pickCopiesToTheClipboard_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("copied");
+    QTest::newRow("hex") << QStringList{"--copy"} << QByteArray("#123456");
+    QTest::newRow("rgb") << QStringList{"--format", "rgb", "--copy"} << QByteArray("rgb(18,52,86)");
+}
+
+// The command ends at once, the color stays on the clipboard, served by a process of its own
+// that ends when another program takes the clipboard; nothing is printed or saved.
+void OneShotPickTest::pickCopiesToTheClipboard() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, copied);
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    PickerRun run;
+    const Outcome outcome = Pick(run, arguments, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.out, QByteArray());
+    QCOMPARE(outcome.err, QByteArray());
+    QVERIFY(PointerIsFree());
+    const pid_t server = ClipboardOwnerPid();
+    QVERIFY2(server > 0, "nobody names itself the clipboard's owner");
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             copied);
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                  QStringLiteral("-t"), QStringLiteral("TARGETS")})
+                 .contains("UTF8_STRING"),
+             true);
+    QVERIFY(!Ended(server));
+
+    QProcess taker;
+    taker.start(QStringLiteral("xclip"),
+                {QStringLiteral("-i"), QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                 QStringLiteral("clipboard")});
+    QVERIFY(taker.waitForStarted());
+    taker.write("taken");
+    taker.closeWriteChannel();
+    QVERIFY2(QTest::qWaitFor([server] { return Ended(server); }, 5000),
+             "the clipboard's server outlived its selection");
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             QByteArray("taken"));
+    taker.kill();
+    taker.waitForFinished();
+    QCOMPARE(run.SettingsFiles(), QStringList());
+}
+
+// With a clipboard manager, it saves the color and the background process ends at once.
+void OneShotPickTest::pickCopiesToTheClipboardManager() {
+    PaintRoot({QStringLiteral("-solid"), QStringLiteral("#123456")});
+    QProcess manager;
+    manager.start(QStringLiteral(FAKE_CLIPBOARD_MANAGER), QStringList());
+    QVERIFY(manager.waitForReadyRead(5000));
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("ready"));
+    PickerRun run;
+    const Outcome outcome = Pick(run, {QStringLiteral("--copy")}, [] {
+        Xdotool({QStringLiteral("mousemove"), QStringLiteral("300"), QStringLiteral("300"),
+                 QStringLiteral("click"), QStringLiteral("1")});
+    });
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY(QTest::qWaitFor([&manager] { return manager.canReadLine(); }, 5000));
+    QCOMPARE(manager.readLine().trimmed(), QByteArray("saved #123456"));
+    QCOMPARE(Run(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}),
+             QByteArray("#123456"));
+    const pid_t owner = ClipboardOwnerPid();
+    QVERIFY2(owner == 0 || owner == static_cast<pid_t>(manager.processId()),
+             "the picker still serves the clipboard");
+    manager.kill();
+    manager.waitForFinished();
 }
 
 void OneShotPickTest::pickAsksThePortalOnWayland_data() {

@@ -34,7 +34,8 @@ installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 $installed"
 
 entry="$prefix/share/applications/$app_id.desktop"
-key() { sed -n "s/^$1=//p" "$entry"; }
+# A key of the [Desktop Entry] group, not of the actions after it.
+key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$entry"; }
 
 # The launcher runs Exec through PATH, so the program must be a plain name in bin/.
 program=$(key Exec | cut -d' ' -f1)

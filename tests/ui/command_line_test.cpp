@@ -18,6 +18,7 @@ class CommandLineTest : public QObject {
 private slots:
     void parse_data();
     void parse();
+    void copyPutsThePickOnTheClipboard();
     void helpNamesEveryOptionWithinEightyColumns();
 };
 
@@ -100,11 +101,25 @@ void CommandLineTest::parse() {
     }
 }
 
+void CommandLineTest::copyPutsThePickOnTheClipboard() {
+    QCOMPARE(ParseCommandLine({"tessavundo", "--pick"}).destination,
+             PickDestination::kStandardOutput);
+    const CommandLine copy =
+        ParseCommandLine({"tessavundo", "--copy", "--format", "rgb", "--pick"});
+    QCOMPARE(copy.action, CommandAction::kPick);
+    QCOMPARE(copy.format, PickFormat::kRgb);
+    QCOMPARE(copy.destination, PickDestination::kClipboard);
+    const CommandLine alone = ParseCommandLine({"tessavundo", "--copy"});
+    QCOMPARE(alone.action, CommandAction::kRefuse);
+    QVERIFY2(alone.problem.contains(QLatin1String("goes with --pick")), qPrintable(alone.problem));
+}
+
 void CommandLineTest::helpNamesEveryOptionWithinEightyColumns() {
     const QString help = UsageText();
     QVERIFY(help.startsWith(QLatin1String("Usage: tessavundo ")));
     QVERIFY(help.endsWith(QLatin1Char('\n')));
-    for (const char* option : {"-h, --help", "-v, --version", "--pick", "--format FORMAT"})
+    for (const char* option :
+         {"-h, --help", "-v, --version", "--pick", "--format FORMAT", "--copy"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
     for (const QString& line : help.split(QLatin1Char('\n')))
         QVERIFY2(line.size() <= 80, qPrintable(line));

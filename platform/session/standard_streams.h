@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace tessavundo {
+
+// Standard input, output and error that the program was started without are opened on the
+// null device, before anything else opens a file: else the next file opened (the X
+// connection, say) takes the number of the closed stream, and a line meant for standard output
+// goes into it. Call first thing in main.
+void ReopenClosedStandardStreams();
+
+// Whether standard output was closed at start (and now writes to the null device), so that a
+// line nobody can read is reported as not printed.
+bool StandardOutputWasClosed();
+
+} // namespace tessavundo
