@@ -5,12 +5,15 @@
 #include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/display_loss_guard.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
 #include "platform/translations.h"
 #include "settings/settings_keys.h"
+#include "ui/command_line.h"
 #include "ui/form1.h"
 #include "ui/run_command_line.h"
+#include "ui/standard_streams.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -25,6 +28,12 @@ int main(int argc, char* argv[]) {
     // of platform stands.
     if (tessavundo::ShouldRunOnXWayland(tessavundo::ReadDisplayEnvironment(), argc, argv))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    if (const std::string problem =
+            tessavundo::DisplayProblem(tessavundo::ReadDisplayEnvironment(), argc, argv);
+        !problem.empty()) {
+        tessavundo::Complain(QString::fromStdString(problem));
+        return tessavundo::kExitFailure;
+    }
     // Loads on another core while the toolkit connects to the display.
     tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
@@ -53,6 +62,10 @@ int main(int argc, char* argv[]) {
     tessavundo::TerminationWatcher termination(app);
     QObject::connect(&termination, &tessavundo::TerminationWatcher::TerminationRequested, &form,
                      &QWidget::close);
+
+    // With the display gone the window cannot be closed, but what it last showed is still here
+    // to be saved.
+    const tessavundo::DisplayLossGuard displayLoss([&form] { form.Unload(); });
 
     form.show();
     return QApplication::exec();

@@ -7,10 +7,12 @@
 #include "platform/screen/create_click_grab.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/display_loss_guard.h"
 #include "ui/standard_streams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdlib>
 
 namespace tessavundo {
 namespace {
@@ -74,6 +76,12 @@ int PickWithClick(ScreenSource& screen, PickFormat format) {
         });
     QObject::connect(grab.get(), &ClickGrab::Cancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
+    // The toolkit ends the program with its own code, which would read as "cancelled", when
+    // the X server goes away during the pick.
+    const DisplayLossGuard displayLoss([] {
+        Complain(QStringLiteral("cannot pick: the connection to the display broke"));
+        std::_Exit(kExitFailure);
+    });
     return QCoreApplication::exec();
 }
 
@@ -85,8 +93,16 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format) {
         const QCoreApplication application(argc, argv);
         return AskDesktopPortal(format);
     }
-    // The pick reads the X server's screen, wherever the window would go. A server that cannot
-    // be reached leaves the toolkit without a screen instead of ending the program.
+    // The pick reads the X server's screen, wherever the window would go; without it there is
+    // nothing to pick from.
+    DisplayEnvironment x11 = environment;
+    x11.chosenPlatform = "xcb";
+    if (const std::string problem = DisplayProblem(x11, argc, argv); !problem.empty()) {
+        Complain(QString::fromStdString(problem));
+        return kExitFailure;
+    }
+    // A server that goes away meanwhile leaves the toolkit without a screen instead of ending
+    // the program.
     qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
     const QGuiApplication application(argc, argv);
     const auto screen = CreateScreenSource();

@@ -27,4 +27,11 @@ bool IsWaylandSession(const DisplayEnvironment& environment);
 // its position back; a Wayland window has neither.
 bool ShouldRunOnXWayland(const DisplayEnvironment& environment, int argc, const char* const* argv);
 
+// Where the toolkit will connect to an X server (its X11 platform, chosen or by default), tries
+// that display once, before any application object exists: the toolkit aborts the program
+// where it cannot. Returns what to tell the user, "cannot open display :99 (why)", or an empty
+// text where the display opens or no X server is needed.
+std::string DisplayProblem(const DisplayEnvironment& environment, int argc,
+                           const char* const* argv);
+
 } // namespace tessavundo
