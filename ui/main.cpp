@@ -5,9 +5,11 @@
 #include "platform/portal/create_color_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/accessibility_bus_check.h"
 #include "platform/session/display_loss_guard.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
+#include "platform/tool_tips.h"
 #include "platform/translations.h"
 #include "settings/settings_keys.h"
 #include "ui/command_line.h"
@@ -28,15 +30,17 @@ int main(int argc, char* argv[]) {
     // of platform stands.
     if (tessavundo::ShouldRunOnXWayland(tessavundo::ReadDisplayEnvironment(), argc, argv))
         qputenv("QT_QPA_PLATFORM", "xcb");
-    if (const std::string problem =
-            tessavundo::DisplayProblem(tessavundo::ReadDisplayEnvironment(), argc, argv);
-        !problem.empty()) {
-        tessavundo::Complain(QString::fromStdString(problem));
+    auto display = tessavundo::CheckDisplay(tessavundo::ReadDisplayEnvironment(), argc, argv);
+    if (!display.problem.empty()) {
+        tessavundo::Complain(QString::fromStdString(display.problem));
         return tessavundo::kExitFailure;
     }
     // Loads on another core while the toolkit connects to the display.
     tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
+    display.connection.reset();
+    // Answered while the rest of the start-up goes on.
+    tessavundo::AccessibilityBusCheck accessibilityBus;
     QApplication::setApplicationName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationVersion(QStringLiteral(TESSAVUNDO_VERSION));
@@ -45,6 +49,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
     // In the languages the user's locale asks for; the window's texts are taken as it is built.
     tessavundo::InstallTranslations(app, QLocale());
+    tessavundo::WrapToolTips(app);
 
     namespace keys = tessavundo::settings_keys;
     const auto settings = tessavundo::CreateUserSettingsStore(
@@ -54,6 +59,7 @@ int main(int argc, char* argv[]) {
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
+    accessibilityBus.Settle();
     const auto portal = tessavundo::CreateColorPortal();
     tessavundo::Form1 form({*settings, clipboard, *screen, *portal});
 

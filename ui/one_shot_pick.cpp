@@ -97,14 +97,16 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format) {
     // nothing to pick from.
     DisplayEnvironment x11 = environment;
     x11.chosenPlatform = "xcb";
-    if (const std::string problem = DisplayProblem(x11, argc, argv); !problem.empty()) {
-        Complain(QString::fromStdString(problem));
+    DisplayCheck display = CheckDisplay(x11, argc, argv);
+    if (!display.problem.empty()) {
+        Complain(QString::fromStdString(display.problem));
         return kExitFailure;
     }
     // A server that goes away meanwhile leaves the toolkit without a screen instead of ending
     // the program.
     qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
     const QGuiApplication application(argc, argv);
+    display.connection.reset();
     const auto screen = CreateScreenSource();
     // XWayland, or a server that refuses to show its screen.
     if (!screen->CanReadContinuously())

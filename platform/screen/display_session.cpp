@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 #include <xcb/xcb.h>
 
 namespace tessavundo {
@@ -76,22 +77,21 @@ bool ShouldRunOnXWayland(const DisplayEnvironment& environment, int argc, const 
            environment.chosenPlatform.empty() && !ChoosesPlatform(argc, argv);
 }
 
-std::string DisplayProblem(const DisplayEnvironment& environment, int argc,
-                           const char* const* argv) {
+DisplayCheck CheckDisplay(const DisplayEnvironment& environment, int argc,
+                          const char* const* argv) {
     if (!UsesOnlyX11(environment, argc, argv))
         return {};
     const char* option = ToolkitOption("display", argc, argv);
     const std::string display = option ? std::string(option) : environment.x11Display;
     if (display.empty())
-        return "cannot open display (DISPLAY is not set)";
-    // One connection more than the toolkit's own, closed at once: a local handshake, well
-    // under a millisecond.
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const int error = xcb_connection_has_error(connection);
-    xcb_disconnect(connection);
-    if (error == 0)
-        return {};
-    return "cannot open display " + display + " (" + ConnectionProblem(error) + ")";
+        return {"cannot open display (DISPLAY is not set)", nullptr};
+    // One connection more than the toolkit's own, a local handshake of well under a
+    // millisecond.
+    std::shared_ptr<xcb_connection_t> connection(xcb_connect(display.c_str(), nullptr),
+                                                 &xcb_disconnect);
+    if (const int error = xcb_connection_has_error(connection.get()))
+        return {"cannot open display " + display + " (" + ConnectionProblem(error) + ")", nullptr};
+    return {std::string(), std::move(connection)};
 }
 
 } // namespace tessavundo

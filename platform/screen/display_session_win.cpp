@@ -20,7 +20,7 @@ bool ShouldRunOnXWayland(const DisplayEnvironment&, int, const char* const*) {
     return false;
 }
 
-std::string DisplayProblem(const DisplayEnvironment&, int, const char* const*) {
+DisplayCheck CheckDisplay(const DisplayEnvironment&, int, const char* const*) {
     return {};
 }
 
