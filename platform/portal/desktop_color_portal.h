@@ -56,7 +56,8 @@ private:
     QString token_;
     // The request object whose Response is listened for, empty when none.
     QString requestPath_;
-    // The portal's name on the bus, watched while a request is pending.
+    // The portal's name on the bus, watched from the first request on; only a pending request
+    // minds its owner changing.
     QDBusServiceWatcher* portalWatcher_ = nullptr;
 };
 
