@@ -256,13 +256,17 @@ std::string Form1::DecimalSeparator() const {
     return QLocale().decimalPoint().toStdString();
 }
 
+void Form1::Unload() {
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    bool cancel = false;
+    Form_Unload(cancel);
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     // Runs before the window is hidden, so that closing does not first move the focus.
-    if (!unloaded_) {
-        bool cancel = false;
-        Form_Unload(cancel);
-        unloaded_ = true;
-    }
+    Unload();
     event->accept();
 }
 

@@ -70,6 +70,9 @@ public:
     // Start-up and shut-down: ui/form_load.cpp, ui/form_unload.cpp.
     void Form_Load();
     void Form_Unload(bool& cancel);
+    // Runs shut-down once, however many ways the program is told to end: closing the window
+    // runs it, and so does the display going away, when the window cannot be closed any more.
+    void Unload();
 
     // Shade field rendering: ui/shade_field_rendering.cpp.
     void Command2_Click();

@@ -6,13 +6,18 @@
 #include "platform/portal/create_screen_cast_portal.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/accessibility_bus_check.h"
+#include "platform/session/display_loss_guard.h"
 #include "platform/session/standard_streams.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
+#include "platform/tool_tips.h"
 #include "platform/translations.h"
 #include "settings/settings_keys.h"
+#include "ui/command_line.h"
 #include "ui/form1.h"
 #include "ui/run_command_line.h"
+#include "ui/standard_streams.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -28,9 +33,17 @@ int main(int argc, char* argv[]) {
     // of platform stands.
     if (tessavundo::ShouldRunOnXWayland(tessavundo::ReadDisplayEnvironment(), argc, argv))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    auto display = tessavundo::CheckDisplay(tessavundo::ReadDisplayEnvironment(), argc, argv);
+    if (!display.problem.empty()) {
+        tessavundo::Complain(QString::fromStdString(display.problem));
+        return tessavundo::kExitFailure;
+    }
     // Loads on another core while the toolkit connects to the display.
     tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
+    display.connection.reset();
+    // Answered while the rest of the start-up goes on.
+    tessavundo::AccessibilityBusCheck accessibilityBus;
     QApplication::setApplicationName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tessavundo"));
     QApplication::setApplicationVersion(QStringLiteral(TESSAVUNDO_VERSION));
@@ -39,6 +52,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(TESSAVUNDO_APP_ID));
     // In the languages the user's locale asks for; the window's texts are taken as it is built.
     tessavundo::InstallTranslations(app, QLocale());
+    tessavundo::WrapToolTips(app);
 
     namespace keys = tessavundo::settings_keys;
     const auto settings = tessavundo::CreateUserSettingsStore(
@@ -48,6 +62,7 @@ int main(int argc, char* argv[]) {
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();
+    accessibilityBus.Settle();
     const auto portal = tessavundo::CreateColorPortal();
     // Asked only where the screen cannot be read, so elsewhere it never touches the bus.
     const auto screenCast = tessavundo::CreateScreenCastPortal();
@@ -58,6 +73,10 @@ int main(int argc, char* argv[]) {
     tessavundo::TerminationWatcher termination(app);
     QObject::connect(&termination, &tessavundo::TerminationWatcher::TerminationRequested, &form,
                      &QWidget::close);
+
+    // With the display gone the window cannot be closed, but what it last showed is still here
+    // to be saved.
+    const tessavundo::DisplayLossGuard displayLoss([&form] { form.Unload(); });
 
     form.show();
     return QApplication::exec();

@@ -8,11 +8,13 @@
 #include "platform/screen/create_click_grab.h"
 #include "platform/screen/create_screen_source.h"
 #include "platform/screen/display_session.h"
+#include "platform/session/display_loss_guard.h"
 #include "platform/session/standard_streams.h"
 #include "ui/standard_streams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdlib>
 
 namespace tessavundo {
 namespace {
@@ -93,6 +95,12 @@ int PickWithClick(PickAnswer answer) {
         });
     QObject::connect(grab.get(), &ClickGrab::Cancelled,
                      [] { QCoreApplication::exit(kExitCancelled); });
+    // The toolkit ends the program with its own code, which would read as "cancelled", when
+    // the X server goes away during the pick.
+    const DisplayLossGuard displayLoss([] {
+        Complain(QStringLiteral("cannot pick: the connection to the display broke"));
+        std::_Exit(kExitFailure);
+    });
     return QCoreApplication::exec();
 }
 
@@ -105,10 +113,20 @@ int RunOneShotPick(int& argc, char** argv, PickFormat format, PickDestination de
         const QCoreApplication application(argc, argv);
         return AskDesktopPortal(answer);
     }
-    // The pick reads the X server's screen, wherever the window would go. A server that cannot
-    // be reached leaves the toolkit without a screen instead of ending the program.
+    // The pick reads the X server's screen, wherever the window would go; without it there is
+    // nothing to pick from.
+    DisplayEnvironment x11 = environment;
+    x11.chosenPlatform = "xcb";
+    DisplayCheck display = CheckDisplay(x11, argc, argv);
+    if (!display.problem.empty()) {
+        Complain(QString::fromStdString(display.problem));
+        return kExitFailure;
+    }
+    // A server that goes away meanwhile leaves the toolkit without a screen instead of ending
+    // the program.
     qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
     const QGuiApplication application(argc, argv);
+    display.connection.reset();
     const auto screen = CreateScreenSource();
     // XWayland, or a server that refuses to show its screen.
     if (!screen->CanReadContinuously())

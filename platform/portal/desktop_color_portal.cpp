@@ -10,6 +10,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
 #include <optional>
 
@@ -21,7 +22,12 @@ const QString& kService = kPortalService;
 const QString& kDesktopPath = kPortalDesktopPath;
 const QString kScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString& kRequestInterface = kPortalRequestInterface;
-const char* const kResponseSlot = SLOT(Response(uint, QVariantMap, QDBusMessage));
+const char* const kResponseSlot = SLOT(Response(QDBusMessage));
+// A response code and the results; anything else is no answer.
+const QLatin1String kResponseSignature("ua{sv}");
+// Success, the user cancelled, the interaction ended some other way.
+constexpr uint kSuccess = 0;
+constexpr uint kLastKnownResponse = 2;
 
 // results["color"] is a structure of three doubles from 0 to 1.
 std::optional<PackedColor> PickedColor(const QVariantMap& results) {
@@ -76,6 +82,12 @@ void DesktopColorPortal::PickColor(WId parent) {
             Qt::QueuedConnection);
         return;
     }
+    if (!portalWatcher_) {
+        portalWatcher_ = new QDBusServiceWatcher(kService, *bus_,
+                                                 QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(portalWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                &DesktopColorPortal::PortalOwnerChanged);
+    }
     Listen(RequestPath(bus_->baseService(), token_));
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kDesktopPath, kScreenshotInterface,
                                                        QStringLiteral("PickColor"));
@@ -102,9 +114,7 @@ void DesktopColorPortal::PickColorReplied(const QDBusPendingCallWatcher& call,
     }
     if (reply.isError()) {
         // No portal on the bus (ServiceUnknown), or one without PickColor (UnknownMethod).
-        StopListening();
-        token_.clear();
-        emit Unavailable();
+        EndUnavailable();
         return;
     }
     // Portals older than the handle token choose the request's path themselves.
@@ -115,20 +125,41 @@ void DesktopColorPortal::PickColorReplied(const QDBusPendingCallWatcher& call,
     }
 }
 
-void DesktopColorPortal::Response(uint response, const QVariantMap& results,
-                                  const QDBusMessage& message) {
+void DesktopColorPortal::Response(const QDBusMessage& message) {
     // A signal already on its way when the request was dropped still arrives.
     if (token_.isEmpty() || message.path() != requestPath_)
         return;
+    if (message.signature() != kResponseSignature) {
+        EndUnavailable();
+        return;
+    }
+    const uint response = message.arguments().at(0).toUInt();
+    const auto results = qdbus_cast<QVariantMap>(message.arguments().at(1));
+    // A success without a usable color, or a code no portal defines, answers nothing.
+    const auto color = response == kSuccess ? PickedColor(results) : std::nullopt;
+    if ((response == kSuccess && !color) || response > kLastKnownResponse) {
+        EndUnavailable();
+        return;
+    }
     StopListening();
     token_.clear();
-    // 0 is success; 1 the user cancelled, 2 the interaction ended some other way. A success
-    // without a usable color gives nothing to take either.
-    const auto color = response == 0 ? PickedColor(results) : std::nullopt;
     if (color)
         emit ColorPicked(*color);
     else
         emit PickCancelled();
+}
+
+// The portal that was asked left the bus (it crashed, or the desktop session is ending), or
+// another took its name: the request it held answers no more.
+void DesktopColorPortal::PortalOwnerChanged() {
+    if (!token_.isEmpty())
+        EndUnavailable();
+}
+
+void DesktopColorPortal::EndUnavailable() {
+    StopListening();
+    token_.clear();
+    emit Unavailable();
 }
 
 void DesktopColorPortal::Cancel() {

@@ -11,6 +11,7 @@
 
 class QDBusMessage;
 class QDBusPendingCallWatcher;
+class QDBusServiceWatcher;
 
 namespace tessavundo {
 
@@ -22,7 +23,8 @@ QString PortalParentWindow(const QString& platformName, WId window);
 // The desktop's color picker: xdg-desktop-portal's org.freedesktop.portal.Screenshot.PickColor
 // on the session bus. Every call is asynchronous. The answer comes as the Response signal of
 // the request's own org.freedesktop.portal.Request object, listened for before asking, so
-// that even an instant answer is not missed.
+// that even an instant answer is not missed. A portal that leaves the bus while a request is
+// pending, or answers what is no answer, is no portal: the request ends as Unavailable.
 class DesktopColorPortal final : public ColorPortal {
     Q_OBJECT
 
@@ -37,9 +39,12 @@ public:
     void Cancel() override;
 
 private slots:
-    void Response(uint response, const QVariantMap& results, const QDBusMessage& message);
+    // Takes the signal whatever its arguments, so that a malformed one is seen too.
+    void Response(const QDBusMessage& message);
 
 private:
+    void PortalOwnerChanged();
+    void EndUnavailable();
     void PickColorReplied(const QDBusPendingCallWatcher& call, const QString& token);
     void Listen(const QString& requestPath);
     void StopListening();
@@ -51,6 +56,9 @@ private:
     QString token_;
     // The request object whose Response is listened for, empty when none.
     QString requestPath_;
+    // The portal's name on the bus, watched from the first request on; only a pending request
+    // minds its owner changing.
+    QDBusServiceWatcher* portalWatcher_ = nullptr;
 };
 
 } // namespace tessavundo

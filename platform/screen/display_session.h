@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace tessavundo {
@@ -26,5 +27,20 @@ bool IsWaylandSession(const DisplayEnvironment& environment);
 // toolkit's -platform argument. Only there can the window move itself to a position and read
 // its position back; a Wayland window has neither.
 bool ShouldRunOnXWayland(const DisplayEnvironment& environment, int argc, const char* const* argv);
+
+// What trying the display found.
+struct DisplayCheck {
+    // What to tell the user, "cannot open display :99 (why)"; empty where the display opens or
+    // no X server is needed.
+    std::string problem;
+    // The connection that was tried, to be let go once the toolkit has its own: a server whose
+    // last client leaves resets itself, and refuses connections meanwhile.
+    std::shared_ptr<void> connection;
+};
+
+// Where the toolkit will connect to an X server (its X11 platform, chosen or by default), tries
+// that display once, before any application object exists: the toolkit aborts the program
+// where it cannot.
+DisplayCheck CheckDisplay(const DisplayEnvironment& environment, int argc, const char* const* argv);
 
 } // namespace tessavundo

@@ -20,4 +20,8 @@ bool ShouldRunOnXWayland(const DisplayEnvironment&, int, const char* const*) {
     return false;
 }
 
+DisplayCheck CheckDisplay(const DisplayEnvironment&, int, const char* const*) {
+    return {};
+}
+
 } // namespace tessavundo

@@ -14,7 +14,9 @@ namespace tessavundo {
 
 namespace {
 
-constexpr std::array<int, 2> kSignals{SIGTERM, SIGINT};
+// SIGHUP comes when the terminal the program was started from is closed. SIGQUIT keeps its
+// default, a core dump, which is what the user asks for by it.
+constexpr std::array<int, 3> kSignals{SIGTERM, SIGINT, SIGHUP};
 
 // The signal handler may only write to a descriptor; the event loop reads the other end.
 int g_wakeFds[2] = {-1, -1};

@@ -9,10 +9,10 @@ class QSocketNotifier;
 
 namespace tessavundo {
 
-// Gathers the ways the program is told to end from outside into one signal: SIGTERM and SIGINT
-// where the platform has them, and the event loop being told to quit (as the session manager
-// does when the desktop session ends). The program
-// answers it by closing its window, so the usual shut-down runs. One watcher per process.
+// Gathers the ways the program is told to end from outside into one signal: SIGTERM, SIGINT and
+// SIGHUP where the platform has them, and the event loop being told to quit (as the session
+// manager does when the desktop session ends). The program answers it by closing its window, so
+// the usual shut-down runs. One watcher per process.
 class TerminationWatcher final : public QObject {
     Q_OBJECT
 

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: MIT
 // Stands in for the desktop's color-picker portal on the session bus that
 // DBUS_SESSION_BUS_ADDRESS names. With three numbers from 0 to 1 it answers every PickColor
-// with that color; with "cancel", as a picker the user closed; without, it never answers.
-// Prints "ready" once it serves.
+// with that color; with "cancel", as a picker the user closed; with "code N", with response
+// code N and a red; with "vanish", it leaves the bus once the first request is in, without an
+// answer; without, it never answers. Prints "ready" once it serves.
 #include "tests/support/fake_desktop_portal.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 
 using tessavundo::testing::FakeDesktopPortal;
 
@@ -18,6 +21,22 @@ int main(int argc, char* argv[]) {
     constexpr uint kCancelledResponse = 1;
     if (channels == QStringList{QStringLiteral("cancel")})
         portal.AnswerEveryRequestWith(kCancelledResponse, {});
+    if (channels.size() == 2 && channels[0] == QStringLiteral("code"))
+        portal.AnswerEveryRequestWith(channels[1].toUInt(),
+                                      FakeDesktopPortal::ColorResults(1, 0, 0));
+    // As a portal that crashes: the request was replied to, and then nothing more comes.
+    QTimer vanish;
+    if (channels == QStringList{QStringLiteral("vanish")}) {
+        constexpr int kPollMs = 10;
+        QObject::connect(&vanish, &QTimer::timeout, [&portal, &vanish] {
+            if (portal.Requests().isEmpty())
+                return;
+            vanish.stop();
+            // Long enough for the reply to the request to be on its way.
+            QTimer::singleShot(100, [] { std::_Exit(0); });
+        });
+        vanish.start(kPollMs);
+    }
     if (channels.size() == 3) {
         portal.AnswerEveryRequestWith(0, FakeDesktopPortal::ColorResults(channels[0].toDouble(),
                                                                          channels[1].toDouble(),

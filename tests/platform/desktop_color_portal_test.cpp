@@ -6,6 +6,7 @@
 #include "tests/support/fake_desktop_portal.h"
 #include "tests/support/private_session_bus.h"
 
+#include <QDBusArgument>
 #include <QSignalSpy>
 #include <QThread>
 #include <QtTest>
@@ -35,7 +36,16 @@ struct Answers {
     QSignalSpy unavailable;
 };
 
-enum class Outcome { Color, Cancelled };
+enum class Outcome { Color, Cancelled, Unavailable };
+
+// results["color"] as a portal gone wrong might give it: a structure of other members.
+template <typename... Channels> QVariantMap StructureResults(Channels... channels) {
+    QDBusArgument color;
+    color.beginStructure();
+    (color << ... << channels);
+    color.endStructure();
+    return {{QStringLiteral("color"), QVariant::fromValue(color)}};
+}
 
 } // namespace
 
@@ -52,6 +62,10 @@ private slots:
     void droppedRequestsAreClosedAndTheirAnswersIgnored();
     void requestDroppedBeforeThePortalReplied();
     void answerAlreadyOnItsWayWhenReplaced();
+    void responsesOfTheWrongShapeAreNoAnswer_data();
+    void responsesOfTheWrongShapeAreNoAnswer();
+    void portalLeavingTheBusIsNoAnswer_data();
+    void portalLeavingTheBusIsNoAnswer();
     void withoutAPortalNothingIsPicked_data();
     void withoutAPortalNothingIsPicked();
     void parentWindowNames();
@@ -98,14 +112,22 @@ void DesktopColorPortalTest::answersArePassedOn_data() {
     QTest::newRow("cancelled by the user")
         << 1u << FakeDesktopPortal::ColorResults(1, 0, 0) << Outcome::Cancelled << PackedColor{0};
     QTest::newRow("ended otherwise") << 2u << QVariantMap() << Outcome::Cancelled << PackedColor{0};
+    // A success that brings no usable color is no answer; neither is a code no portal defines.
+    // The user cancelled neither.
     QTest::newRow("success without a color")
-        << 0u << QVariantMap() << Outcome::Cancelled << PackedColor{0};
+        << 0u << QVariantMap() << Outcome::Unavailable << PackedColor{0};
     QTest::newRow("a color that is text")
         << 0u << QVariantMap{{QStringLiteral("color"), QStringLiteral("#FF0000")}}
-        << Outcome::Cancelled << PackedColor{0};
+        << Outcome::Unavailable << PackedColor{0};
     QTest::newRow("a channel that is no number")
-        << 0u << FakeDesktopPortal::ColorResults(0.5, nan, 0.5) << Outcome::Cancelled
+        << 0u << FakeDesktopPortal::ColorResults(0.5, nan, 0.5) << Outcome::Unavailable
         << PackedColor{0};
+    QTest::newRow("a color of three integers")
+        << 0u << StructureResults(255, 0, 0) << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("a color of four doubles")
+        << 0u << StructureResults(1.0, 0.0, 0.0, 1.0) << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("an unknown response code")
+        << 7u << FakeDesktopPortal::ColorResults(1, 0, 0) << Outcome::Unavailable << PackedColor{0};
 }
 
 void DesktopColorPortalTest::answersArePassedOn() {
@@ -126,8 +148,10 @@ void DesktopColorPortalTest::answersArePassedOn() {
     if (outcome == Outcome::Color) {
         QCOMPARE(answers.colors.count(), 1);
         QCOMPARE(answers.colors[0][0].value<PackedColor>(), color);
-    } else {
+    } else if (outcome == Outcome::Cancelled) {
         QCOMPARE(answers.cancellations.count(), 1);
+    } else {
+        QCOMPARE(answers.unavailable.count(), 1);
     }
     QCOMPARE(portal_->Requests()[0].closeCalls, 0);
 }
@@ -253,6 +277,67 @@ void DesktopColorPortalTest::answerAlreadyOnItsWayWhenReplaced() {
     QTRY_COMPARE(answers.Count(), 1);
     QCOMPARE(answers.colors.count(), 1);
     QCOMPARE(answers.colors[0][0].value<PackedColor>(), PackedColor{255 * 65536});
+}
+
+void DesktopColorPortalTest::responsesOfTheWrongShapeAreNoAnswer_data() {
+    QTest::addColumn<QVariantList>("arguments");
+    QTest::newRow("no arguments") << QVariantList();
+    QTest::newRow("the code alone") << QVariantList{0u};
+    QTest::newRow("a signed code") << QVariantList{0, FakeDesktopPortal::ColorResults(1, 0, 0)};
+    QTest::newRow("the results as text") << QVariantList{0u, QStringLiteral("#FF0000")};
+    QTest::newRow("an argument too many")
+        << QVariantList{0u, FakeDesktopPortal::ColorResults(1, 0, 0), 1u};
+}
+
+// Such a signal never reaches a slot that names the arguments, so it would be waited for
+// forever.
+void DesktopColorPortalTest::responsesOfTheWrongShapeAreNoAnswer() {
+    QFETCH(QVariantList, arguments);
+    QVERIFY(portal_->Register());
+    Answers answers(*client_);
+    client_->PickColor(kParent);
+    QTRY_COMPARE(portal_->Requests().size(), 1);
+    portal_->AnswerWithArguments(arguments);
+    QTRY_COMPARE(answers.unavailable.count(), 1);
+    QCOMPARE(answers.Count(), 1);
+
+    // A later request is answered as usual.
+    client_->PickColor(kParent);
+    QTRY_COMPARE(portal_->Requests().size(), 2);
+    portal_->Answer(0, FakeDesktopPortal::ColorResults(0, 0, 1));
+    QTRY_COMPARE(answers.colors.count(), 1);
+    QCOMPARE(answers.Count(), 2);
+}
+
+void DesktopColorPortalTest::portalLeavingTheBusIsNoAnswer_data() {
+    QTest::addColumn<bool>("replacement");
+    QTest::newRow("gone") << false;
+    QTest::newRow("another portal takes the name") << true;
+}
+
+void DesktopColorPortalTest::portalLeavingTheBusIsNoAnswer() {
+    QFETCH(bool, replacement);
+    QVERIFY(portal_->Register());
+    Answers answers(*client_);
+    client_->PickColor(kParent);
+    QTRY_COMPARE(portal_->Requests().size(), 1);
+
+    // The portal's process ends: its connection closes, and its name goes with it.
+    portal_.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("portal%1").arg(connections_));
+    std::unique_ptr<FakeDesktopPortal> next;
+    if (replacement) {
+        next = std::make_unique<FakeDesktopPortal>(bus_->Connect(QStringLiteral("next portal")));
+        QVERIFY(next->Register());
+    }
+    QTRY_COMPARE(answers.unavailable.count(), 1);
+    QCOMPARE(answers.Count(), 1);
+
+    // Nothing is pending any more: the name changing again says nothing.
+    next.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("next portal"));
+    QTest::qWait(200);
+    QCOMPARE(answers.Count(), 1);
 }
 
 void DesktopColorPortalTest::withoutAPortalNothingIsPicked_data() {

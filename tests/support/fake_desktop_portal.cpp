@@ -55,12 +55,16 @@ QDBusObjectPath FakeDesktopPortal::PickColor(const QString& parent_window,
 }
 
 void FakeDesktopPortal::Answer(uint response, const QVariantMap& results) {
+    AnswerWithArguments({response, results});
+}
+
+void FakeDesktopPortal::AnswerWithArguments(const QVariantList& arguments) {
     if (requests_.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(
         requests_.last().path, QStringLiteral("org.freedesktop.portal.Request"),
         QStringLiteral("Response"));
-    signal << response << results;
+    signal.setArguments(arguments);
     bus_.send(signal);
 }
 

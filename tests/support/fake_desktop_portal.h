@@ -48,6 +48,8 @@ public:
 
     // Emits the Response signal of the last request, whatever has become of the request.
     void Answer(uint response, const QVariantMap& results = {});
+    // The same with arguments of the test's choosing, as a portal gone wrong might send.
+    void AnswerWithArguments(const QVariantList& arguments);
 
     // results["color"] as the portal gives it: a structure of three doubles.
     static QVariantMap ColorResults(double red, double green, double blue);
