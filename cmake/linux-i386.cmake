@@ -1,0 +1,8 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
+
+# Cross-compiles for Debian's i386 with g++-i686-linux-gnu (make test-arch ARCH=i386).
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(TESSAVUNDO_CROSS_TRIPLET i686-linux-gnu)
+set(TESSAVUNDO_CROSS_QEMU qemu-i386)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
