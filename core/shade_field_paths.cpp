@@ -11,8 +11,9 @@ namespace {
 
 const BuiltShadeRows* BuiltRowsOf(ShadeFieldPath path) {
     const auto built = BuiltShadeRowsHere();
-    const auto found = std::find_if(built.begin(), built.end(),
-                                    [path](const BuiltShadeRows& rows) { return rows.path == path; });
+    const auto found = std::find_if(built.begin(), built.end(), [path](const BuiltShadeRows& rows) {
+        return rows.path == path;
+    });
     return found == built.end() ? nullptr : &*found;
 }
 

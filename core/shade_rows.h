@@ -9,7 +9,7 @@
 // of the rendering, which the renderer runs in the fastest set the processor supports.
 namespace tessavundo {
 
-// Bit position of each shade within a 32-bit pixel (blue 0, green 8, red 16).
+// Bit position of each shade within a pixel's 32-bit word (PixelByteShift of its byte).
 struct ShadeShifts {
     std::uint32_t max = 0;
     std::uint32_t min = 0;
