@@ -21,24 +21,17 @@ deps-run:
 deps:
 	scripts/install-deps test
 
-# Hardened as Debian builds its own packages (dpkg-buildflags): fortified functions, the stack
-# protector, format checks, read-only relocations bound at start-up; the compiler makes PIE by
-# default. Optimisation and debug info stay those of the build type. The tests build the same
-# way, so that they check what is shipped.
-HARDENING = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP='-g -O2'
-HARDENED_CXXFLAGS = $(shell $(HARDENING) dpkg-buildflags --get CPPFLAGS 2>/dev/null) \
-                    $(shell $(HARDENING) dpkg-buildflags --get CXXFLAGS 2>/dev/null)
-HARDENED_LDFLAGS = $(shell $(HARDENING) dpkg-buildflags --get LDFLAGS 2>/dev/null)
-
-# TESTING=OFF builds only the program and what is installed with it; WERROR=ON (as CI builds)
-# makes every compiler warning an error.
+# The build is that of a preset of CMakePresets.json: release (with the tests), package (only
+# what is installed) or debug; hardened as Debian builds its own packages, with the flags of
+# dpkg-buildflags (package_flags_test keeps the presets in step with them). TESTING=OFF builds
+# only the program and what is installed with it; WERROR=ON (as CI builds) makes every compiler
+# warning an error.
+PRESET ?= release
 TESTING ?= ON
 WERROR ?= OFF
 compile:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$(TESTING) \
-		-DTESSAVUNDO_WERROR=$(WERROR) \
-		"-DCMAKE_CXX_FLAGS=$(strip $(HARDENED_CXXFLAGS))" \
-		"-DCMAKE_EXE_LINKER_FLAGS=$(strip $(HARDENED_LDFLAGS))"
+	cmake --preset $(PRESET) -B $(BUILD_DIR) -DBUILD_TESTING=$(TESTING) \
+		-DTESSAVUNDO_WERROR=$(WERROR)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 build: deps
@@ -115,7 +108,7 @@ test-arch:
 # The core and window tests with AddressSanitizer, UndefinedBehaviorSanitizer and leak checks.
 # The e2e tests stay out: the X client libraries of the real program leak on their own.
 test-sanitize: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSAVUNDO_SANITIZE=ON
+	cmake --preset sanitize -B $(SANITIZE_DIR)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1 ctest -L 'core|gui' --output-on-failure -j $(JOBS)
@@ -151,13 +144,13 @@ PACKAGE_DIR ?= build-package
 # The Debian package, build-package/tessavundo_<version>_<arch>.deb:
 # apt-get install ./build-package/*.deb
 package: deps-run
-	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	$(MAKE) compile PRESET=package BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
 	cmake --build $(PACKAGE_DIR) --target package
 
 # Installs under PREFIX, /usr/local unless given: make install PREFIX=~/.local
 PREFIX ?= /usr/local
 install: deps-run
-	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	$(MAKE) compile PRESET=package BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
 	cmake --install $(PACKAGE_DIR) --prefix $(PREFIX)
 
 # Every benchmark, one table of figures against their goals, also written to docs/.
@@ -167,7 +160,7 @@ bench: build
 
 # The screenshot of the AppStream record, docs/screenshots/main-window.png, taken under Xvfb.
 screenshot: deps-run
-	$(MAKE) compile BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
+	$(MAKE) compile PRESET=package BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
 	scripts/screenshot $(PACKAGE_DIR)/tessavundo docs/screenshots/main-window.png
 
 # Brings translations/*.ts up to date with the texts of the code; the translator then fills in

@@ -3,8 +3,8 @@
 // The swatch routines, the copy button and the settings written at shut-down and read at
 // start-up, as the window runs them.
 #include "platform/clipboard.h"
-#include "platform/portal/fake_color_portal.h"
-#include "platform/screen/fake_screen_source.h"
+#include "tests/support/fake_color_portal.h"
+#include "tests/support/fake_screen_source.h"
 #include "platform/store/ini_file_settings_store.h"
 #include "tests/support/form_harness.h"
 #include "ui/form1.h"

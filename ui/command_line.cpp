@@ -109,7 +109,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     return commandLine;
 }
 
-QString HelpText() {
+QString UsageText() {
     return QStringLiteral(
         "Usage: tessavundo [OPTION]...\n"
         "Pick a color on a shade field and a rainbow bar, as rgb or hex text, or from\n"

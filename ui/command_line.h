@@ -36,7 +36,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // What --help prints, ending in a newline.
-QString HelpText();
+QString UsageText();
 
 // What --version prints: the name and the version, ending in a newline.
 QString VersionText();

@@ -11,7 +11,7 @@ namespace {
 
 // Each line is translated on its own and the lines are joined here, so that a translation
 // cannot change how the message is laid out.
-QString HelpText() {
+QString HelpMessage() {
     const QString lineBreak = QStringLiteral("\r\n");
     return Form1::tr("Click the eyedropper button to enable the Pick Screen Color function.") +
            lineBreak + Form1::tr("To pick the color your mouse is hovering press <RETURN>.") +
@@ -41,7 +41,7 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command1_Click() {
-    ShowQuestionMessage(this, HelpText());
+    ShowQuestionMessage(this, HelpMessage());
 }
 
 } // namespace tessavundo

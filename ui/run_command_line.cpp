@@ -27,7 +27,7 @@ std::optional<int> RunCommandLine(int& argc, char** argv) {
     case CommandAction::kOpenWindow:
         return std::nullopt;
     case CommandAction::kShowHelp:
-        return PrintOut(HelpText());
+        return PrintOut(UsageText());
     case CommandAction::kShowVersion:
         return PrintOut(VersionText());
     case CommandAction::kPick:

@@ -3,6 +3,8 @@
 #include "bench/table/program_rows.h"
 
 #include <QJsonArray>
+#include <QList>
+#include <array>
 
 namespace tessavundo::table {
 
@@ -48,67 +50,95 @@ double Figure(const QJsonObject& program, const char* key) {
     return program[QLatin1String(key)].toDouble();
 }
 
-// What one text field alone costs a Qt Widgets window before it is mapped: the font
-// configuration, text layout and the accessibility bridge, which the picker needs too.
-void AddTextFieldRows(GoalTable& table, const QJsonObject& textField, const QJsonObject& empty) {
-    if (textField.isEmpty() || textField.contains(QLatin1String("error")))
-        return;
-    const auto times = [&](const char* key) {
-        return QStringLiteral("%1x the empty program")
-            .arg(Figure(textField, key) / Figure(empty, key), 0, 'f', 2);
+bool Measured(const QJsonObject& program) {
+    return !program.isEmpty() && !program.contains(QLatin1String("error"));
+}
+
+// The three start-up figures of the picker, each with the key of startup_bench's output.
+struct StartupFigure {
+    const char* key;
+    QString name;
+    QString unit;
+    double scale;
+};
+
+QList<StartupFigure> StartupFigures() {
+    return {
+        {"startup_ms_median",
+         QStringLiteral("Start-up to first mapped window (median of %1)").arg(kStartupRuns),
+         QStringLiteral("ms"), 1},
+        {"startup_cpu_ms_median",
+         QStringLiteral("CPU time to first mapped window, all threads (median)"),
+         QStringLiteral("ms"), 1},
+        {"peak_kib_median", QStringLiteral("Peak memory (VmHWM, median)"), QStringLiteral("MiB"),
+         1.0 / 1024},
     };
-    const QString program = QStringLiteral("the empty program with one text field");
-    table.AddForComparison(
-        QStringLiteral("Start-up to first mapped window, %1").arg(program),
-        FormatNumber(Figure(textField, "startup_ms_median"), QStringLiteral("ms")),
-        times("startup_ms_median"));
-    table.AddForComparison(
-        QStringLiteral("CPU time to first mapped window, %1").arg(program),
-        FormatNumber(Figure(textField, "startup_cpu_ms_median"), QStringLiteral("ms")),
-        times("startup_cpu_ms_median"));
-    table.AddForComparison(
-        QStringLiteral("Peak memory, %1").arg(program),
-        FormatNumber(Figure(textField, "peak_kib_median") / 1024, QStringLiteral("MiB")),
-        times("peak_kib_median"));
+}
+
+// The picker's figure against another program's, as a goal where there is one and for
+// comparison where there is none.
+void AddAgainst(GoalTable& table, const QJsonObject& picker, const QJsonObject& other,
+                const QString& otherName, const std::array<double, 3>& limits) {
+    const QList<StartupFigure> figures = StartupFigures();
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const StartupFigure& figure = figures[i];
+        const QString name = QStringLiteral("%1, against %2").arg(figure.name, otherName);
+        const double measured = Figure(picker, figure.key) * figure.scale;
+        const double baseline = Figure(other, figure.key) * figure.scale;
+        const double limit = limits[static_cast<std::size_t>(i)];
+        if (limit > 0) {
+            table.AddAtMostTimes(name, measured, baseline, limit, otherName, figure.unit);
+        } else {
+            table.AddForComparison(name, FormatNumber(measured, figure.unit),
+                                   QStringLiteral("%1x %2 (%3)")
+                                       .arg(measured / baseline, 0, 'f', 2)
+                                       .arg(otherName, FormatNumber(baseline, figure.unit)));
+        }
+    }
+}
+
+void AddNotMeasuredAgainst(GoalTable& table, const QString& otherName,
+                           const std::array<double, 3>& limits, const QString& why) {
+    const QList<StartupFigure> figures = StartupFigures();
+    for (qsizetype i = 0; i < figures.size(); ++i) {
+        const double limit = limits[static_cast<std::size_t>(i)];
+        if (limit > 0)
+            table.AddNotMeasured(QStringLiteral("%1, against %2").arg(figures[i].name, otherName),
+                                 QStringLiteral("<= %1x %2").arg(limit).arg(otherName), why);
+    }
 }
 
 } // namespace
 
 void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup) {
     const QJsonObject picker = ProgramNamed(startup, QStringLiteral("tessavundo"));
+    const QJsonObject textField = ProgramNamed(startup, QStringLiteral("text_field"));
+    const QJsonObject colorDialog = ProgramNamed(startup, QStringLiteral("color_dialog"));
     const QJsonObject empty = ProgramNamed(startup, QStringLiteral("empty"));
-    if (picker.isEmpty() || empty.isEmpty() || picker.contains(QLatin1String("error")) ||
-        empty.contains(QLatin1String("error"))) {
+    const QString textFieldName = QStringLiteral("the empty window with one text field");
+    const QString colorDialogName = QStringLiteral("Qt's color dialog");
+    if (!Measured(picker) || !Measured(textField)) {
         const QString why = QStringLiteral("startup_bench gave no result");
-        const QString times = QStringLiteral("<= %1x empty Qt Widgets program");
-        table.AddNotMeasured(QStringLiteral("Start-up to first mapped window"),
-                             times.arg(kStartupTimes), why);
-        table.AddNotMeasured(QStringLiteral("CPU time to first mapped window"),
-                             times.arg(kStartupTimes), why);
-        table.AddNotMeasured(QStringLiteral("Peak memory"), times.arg(kPeakMemoryTimes), why);
+        AddNotMeasuredAgainst(table, textFieldName, kAgainstTextField, why);
+        AddNotMeasuredAgainst(table, colorDialogName, kAgainstColorDialog, why);
         table.AddNotMeasured(QStringLiteral("Shut-down"),
                              QStringLiteral("< %1 ms").arg(kShutdownMs), why);
         table.AddNotMeasured(QStringLiteral("Idle wake-ups"), QStringLiteral("0"), why);
         return;
     }
-    const QString baseline = QStringLiteral("empty Qt Widgets program");
-    table.AddAtMostTimes(
-        QStringLiteral("Start-up to first mapped window (median of %1)").arg(kStartupRuns),
-        Figure(picker, "startup_ms_median"), Figure(empty, "startup_ms_median"), kStartupTimes,
-        baseline, QStringLiteral("ms"));
-    table.AddAtMostTimes(QStringLiteral("CPU time to first mapped window, all threads (median)"),
-                         Figure(picker, "startup_cpu_ms_median"),
-                         Figure(empty, "startup_cpu_ms_median"), kStartupTimes, baseline,
-                         QStringLiteral("ms"));
-    table.AddAtMostTimes(
-        QStringLiteral("Peak memory (VmHWM, median)"), Figure(picker, "peak_kib_median") / 1024,
-        Figure(empty, "peak_kib_median") / 1024, kPeakMemoryTimes, baseline, QStringLiteral("MiB"));
+    AddAgainst(table, picker, textField, textFieldName, kAgainstTextField);
+    if (Measured(colorDialog)) {
+        AddAgainst(table, picker, colorDialog, colorDialogName, kAgainstColorDialog);
+    } else {
+        AddNotMeasuredAgainst(table, colorDialogName, kAgainstColorDialog,
+                              QStringLiteral("the color dialog did not start"));
+    }
+    // The empty window lays out no text before it is mapped, so it is a reference, not a goal.
+    if (Measured(empty))
+        AddAgainst(table, picker, empty, QStringLiteral("the empty Qt Widgets window"), {});
     table.AddBelow(QStringLiteral("Shut-down, close request to process end, nothing of ours on "
                                   "the clipboard (median)"),
                    Figure(picker, "shutdown_ms_median"), kShutdownMs, false, QStringLiteral("ms"));
-    table.AddForComparison(QStringLiteral("Shut-down of the empty Qt Widgets program (median)"),
-                           FormatNumber(Figure(empty, "shutdown_ms_median"), QStringLiteral("ms")),
-                           QStringLiteral("-"));
     table.AddBelow(QStringLiteral("Idle wake-ups in %1 s, neither timer running (most of %2 runs)")
                        .arg(kIdleSeconds)
                        .arg(kIdleRuns),
@@ -117,7 +147,6 @@ void AddStartupRows(GoalTable& table, const std::optional<QJsonObject>& startup)
                        .arg(kIdleSeconds)
                        .arg(kIdleRuns),
                    Figure(picker, "idle_cpu_ticks_max"), 0, true, QString());
-    AddTextFieldRows(table, ProgramNamed(startup, QStringLiteral("text_field")), empty);
 }
 
 } // namespace tessavundo::table

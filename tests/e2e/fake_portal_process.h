@@ -9,7 +9,7 @@
 
 namespace tessavundo::e2e {
 
-// The fake desktop portal (fake_color_portal) on a bus, answering with `answer`: three numbers
+// The fake desktop portal (fake_portal_service) on a bus, answering with `answer`: three numbers
 // from 0 to 1 for a color, "cancel" for a closed picker, or nothing for never.
 class FakePortalProcess {
 public:
@@ -20,7 +20,7 @@ public:
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         // It ends with the test, even when the test is killed.
         process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process_.start(QStringLiteral(FAKE_COLOR_PORTAL), answer);
+        process_.start(QStringLiteral(FAKE_PORTAL_SERVICE), answer);
         ready_ = process_.waitForStarted() && process_.waitForReadyRead(10000) &&
                  process_.readLine().trimmed() == "ready";
     }

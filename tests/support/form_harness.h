@@ -6,8 +6,8 @@
 #include "platform/bitmap.h"
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"
-#include "platform/portal/fake_color_portal.h"
-#include "platform/screen/fake_screen_source.h"
+#include "tests/support/fake_color_portal.h"
+#include "tests/support/fake_screen_source.h"
 #include "tests/support/memory_settings_store.h"
 #include "ui/form1.h"
 

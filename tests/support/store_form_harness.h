@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/clipboard.h"
-#include "platform/portal/fake_color_portal.h"
-#include "platform/screen/fake_screen_source.h"
+#include "tests/support/fake_color_portal.h"
+#include "tests/support/fake_screen_source.h"
 #include "platform/store/ini_file_settings_store.h"
 #include "platform/store/user_settings_store.h"
 #include "ui/form1.h"

@@ -101,7 +101,7 @@ void CommandLineTest::parse() {
 }
 
 void CommandLineTest::helpNamesEveryOptionWithinEightyColumns() {
-    const QString help = HelpText();
+    const QString help = UsageText();
     QVERIFY(help.startsWith(QLatin1String("Usage: tessavundo ")));
     QVERIFY(help.endsWith(QLatin1Char('\n')));
     for (const char* option : {"-h, --help", "-v, --version", "--pick", "--format FORMAT"})

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/screen/fake_screen_source.h"
+#include "tests/support/fake_screen_source.h"
 
 #include <algorithm>
 

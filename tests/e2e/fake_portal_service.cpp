@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
                                                                          channels[2].toDouble()));
     }
     if (!portal.Register()) {
-        std::fputs("fake_color_portal: cannot take the portal's name on the bus\n", stderr);
+        std::fputs("fake_portal_service: cannot take the portal's name on the bus\n", stderr);
         return 1;
     }
     std::puts("ready");
