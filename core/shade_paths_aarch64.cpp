@@ -18,13 +18,8 @@ bool HasAdvancedSimd() {
     return (getauxval(AT_HWCAP) & kNeeded) == kNeeded;
 }
 
-bool Always() {
-    return true;
-}
-
 const BuiltShadeRows kBuiltHere[] = {
     {ShadeFieldPath::kNeon, &kNeonShadeRows, HasAdvancedSimd},
-    {ShadeFieldPath::kPortable, &kPortableShadeRows, Always},
 };
 
 } // namespace

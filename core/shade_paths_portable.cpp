@@ -1,24 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-// The shade field's paths of a build for a processor without a path of its own.
-#include "core/shade_field_paths.h"
+// The shade field's paths of a build for a processor family without rows of its own: none
+// besides the portable rows.
 #include "core/shade_rows.h"
 
 namespace tessavundo {
-namespace {
-
-bool Always() {
-    return true;
-}
-
-const BuiltShadeRows kBuiltHere[] = {
-    {ShadeFieldPath::kPortable, &kPortableShadeRows, Always},
-};
-
-} // namespace
 
 std::span<const BuiltShadeRows> BuiltShadeRowsHere() {
-    return kBuiltHere;
+    return {};
 }
 
 } // namespace tessavundo

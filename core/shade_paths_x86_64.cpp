@@ -17,14 +17,9 @@ bool HasAvx2Fma() {
     return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
 }
 
-bool Always() {
-    return true;
-}
-
 const BuiltShadeRows kBuiltHere[] = {
     {ShadeFieldPath::kAvx512, &kAvx512ShadeRows, HasAvx512},
     {ShadeFieldPath::kAvx2Fma, &kAvx2FmaShadeRows, HasAvx2Fma},
-    {ShadeFieldPath::kPortable, &kPortableShadeRows, Always},
 };
 
 } // namespace

@@ -40,8 +40,8 @@ struct BuiltShadeRows {
     bool (*isSupported)();
 };
 
-// The paths this build's processor family has (one source per family, chosen by the build),
-// fastest first, the portable rows last.
+// The vector paths this build's processor family has (one source per family, chosen by the
+// build), fastest first; the portable rows, always there, are not listed.
 std::span<const BuiltShadeRows> BuiltShadeRowsHere();
 
 // Plain C++ for any processor; it keeps the division, as a fused multiply-add without the
