@@ -45,4 +45,15 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 # Qt's own translations give the standard buttons the language of the window.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
+# The architecture is the target's, as dpkg names it: a cross build asks dpkg-architecture for the
+# name of the compiler's GNU triplet (aarch64-linux-gnu is arm64, i686-linux-gnu i386), a native
+# one leaves CPack to ask dpkg --print-architecture.
+if(CMAKE_CROSSCOMPILING)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine
+                    OUTPUT_VARIABLE target_triplet OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND dpkg-architecture -t ${target_triplet} -q DEB_HOST_ARCH
+                    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 include(CPack)

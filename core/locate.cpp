@@ -17,22 +17,33 @@ struct Chroma {
     double max = 0;
 };
 
+// offset + direction * spreadFromMin / ((max - min) / 256), one step at a time: each is a
+// variable of its own, so that a processor with wider registers (the x87 of 32-bit x86, built
+// with -ffloat-store) rounds it to a double where the order rounds it.
+double HueBetween(double offset, double direction, double spreadFromMin, double max, double min) {
+    const double range = max - min;
+    const double unit = range / 256;
+    const double steps = spreadFromMin / unit;
+    const double signedSteps = direction * steps;
+    return offset + signedSteps;
+}
+
 // The cases are chosen on the rounded channels R, G, B and computed on the exact ones r, g, b.
 // The order decides ties between two largest or two smallest channels.
 std::optional<Chroma> ChromaOf(int R, int G, int B, double r, double g, double b) {
     if (R == G && G == B)
         return std::nullopt;
     if ((R > G && G == B) || (R > B && B > G))
-        return Chroma{(b - g) / ((r - g) / 256), g, r};
+        return Chroma{HueBetween(0, 1, b - g, r, g), g, r};
     if ((B > G && R == B) || (B > R && R > G))
-        return Chroma{511 - (r - g) / ((b - g) / 256), g, b};
+        return Chroma{HueBetween(511, -1, r - g, b, g), g, b};
     if ((B > R && R == G) || (B > G && G > R))
-        return Chroma{512 + (g - r) / ((b - r) / 256), r, b};
+        return Chroma{HueBetween(512, 1, g - r, b, r), r, b};
     if ((G > R && G == B) || (G > B && B > R))
-        return Chroma{1023 - (b - r) / ((g - r) / 256), r, g};
+        return Chroma{HueBetween(1023, -1, b - r, g, r), r, g};
     if ((G > R && R == B) || (G > R && R > B))
-        return Chroma{1024 + (r - b) / ((g - b) / 256), b, g};
-    return Chroma{1535 - (g - b) / ((r - b) / 256), b, r};
+        return Chroma{HueBetween(1024, 1, r - b, g, b), b, g};
+    return Chroma{HueBetween(1535, -1, g - b, r, b), b, r};
 }
 
 // Fractional channel texts can put the field point off the field ('rgb(1,-0.49,0)' would
@@ -65,7 +76,11 @@ std::optional<ColorLocation> LocateColor(std::string_view rgbText,
     ColorLocation location;
     if (const auto chroma = ChromaOf(*R, *G, *B, r, g, b)) {
         location.huePosition = static_cast<float>(chroma->huePosition);
-        location.markerLeft = OnField(std::floor(255 - (255 * chroma->min) / chroma->max) - 2);
+        // One variable per step, as in HueBetween.
+        const double scaledMin = 255 * chroma->min;
+        const double share = scaledMin / chroma->max;
+        const double fieldX = 255 - share;
+        location.markerLeft = OnField(std::floor(fieldX) - 2);
         location.markerTop = OnField((255 - chroma->max) - 2);
     } else {
         location.markerLeft = -2;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/shade_field.h"
 
+#include "core/pixel_bytes.h"
 #include "core/shade_field_paths.h"
 #include "core/shade_rows.h"
 #include "core/shade_segment.h"
@@ -53,9 +54,8 @@ void RenderShadeField(float huePosition, ShadeFieldPixels pixels, ShadeFieldPath
     const bool heldToTheRight = heldColumn > 0 && std::none_of(firstUnstored, e.end(), isStored);
 
     const ShadeRows& rows = ShadeRowsFor(path);
-    const ShadeShifts shifts{8 * std::uint32_t(segment->maxByte),
-                             8 * std::uint32_t(segment->minByte),
-                             8 * std::uint32_t(segment->midByte)};
+    const ShadeShifts shifts{PixelByteShift(segment->maxByte), PixelByteShift(segment->minByte),
+                             PixelByteShift(segment->midByte)};
     alignas(64) std::array<std::int32_t, kShadeFieldSize> mids{};
     for (int y = 0; y < kShadeFieldSize; ++y) {
         std::uint8_t* const row = pixels.data() + std::size_t(y) * kShadeFieldSize * 4;

@@ -19,7 +19,8 @@
 //   within the segment);
 // - shade_field.cpp: the per-row part shared by every instruction set;
 // - shade_row_loops.h: the per-pixel loops, compiled once per instruction set in
-//   shade_rows_portable.cpp, shade_rows_avx2_fma.cpp and shade_rows_avx512.cpp;
+//   shade_rows_portable.cpp, shade_rows_avx2_fma.cpp, shade_rows_avx512.cpp and
+//   shade_rows_neon.cpp;
 // - divide_by_255.h: the division by 255 the fast paths make without a division, whose
 //   exactness is argued in docs/shade-field-division.md for this formula only.
 namespace tessavundo {

@@ -4,7 +4,20 @@
 
 #include "core/shade_rows.h"
 
+#include <algorithm>
+
 namespace tessavundo {
+namespace {
+
+const BuiltShadeRows* BuiltRowsOf(ShadeFieldPath path) {
+    const auto built = BuiltShadeRowsHere();
+    const auto found = std::find_if(built.begin(), built.end(), [path](const BuiltShadeRows& rows) {
+        return rows.path == path;
+    });
+    return found == built.end() ? nullptr : &*found;
+}
+
+} // namespace
 
 std::string_view ShadeFieldPathName(ShadeFieldPath path) {
     switch (path) {
@@ -12,43 +25,33 @@ std::string_view ShadeFieldPathName(ShadeFieldPath path) {
         return "avx512";
     case ShadeFieldPath::kAvx2Fma:
         return "avx2_fma";
+    case ShadeFieldPath::kNeon:
+        return "neon";
     default:
         return "portable";
     }
 }
 
 bool IsSupportedHere(ShadeFieldPath path) {
-    // __builtin_cpu_supports also checks that the system saves the wide registers.
-    switch (path) {
-    case ShadeFieldPath::kAvx512:
-        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-               __builtin_cpu_supports("fma");
-    case ShadeFieldPath::kAvx2Fma:
-        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
-    default:
+    if (path == ShadeFieldPath::kPortable)
         return true;
-    }
+    const BuiltShadeRows* const built = BuiltRowsOf(path);
+    return built && built->isSupported();
 }
 
 ShadeFieldPath FastestShadeFieldPath() {
     static const ShadeFieldPath fastest = [] {
-        for (const ShadeFieldPath path : {ShadeFieldPath::kAvx512, ShadeFieldPath::kAvx2Fma})
-            if (IsSupportedHere(path))
-                return path;
+        for (const BuiltShadeRows& rows : BuiltShadeRowsHere())
+            if (rows.isSupported())
+                return rows.path;
         return ShadeFieldPath::kPortable;
     }();
     return fastest;
 }
 
 const ShadeRows& ShadeRowsFor(ShadeFieldPath path) {
-    switch (path) {
-    case ShadeFieldPath::kAvx512:
-        return kAvx512ShadeRows;
-    case ShadeFieldPath::kAvx2Fma:
-        return kAvx2FmaShadeRows;
-    default:
-        return kPortableShadeRows;
-    }
+    const BuiltShadeRows* const built = BuiltRowsOf(path);
+    return built ? *built->rows : kPortableShadeRows;
 }
 
 } // namespace tessavundo

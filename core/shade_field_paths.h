@@ -10,14 +10,17 @@
 // one the processor supports; tests and benchmarks name each one.
 namespace tessavundo {
 
-enum class ShadeFieldPath { kPortable, kAvx2Fma, kAvx512 };
+enum class ShadeFieldPath { kPortable, kAvx2Fma, kAvx512, kNeon };
 
+// Every path of every processor family; a build has only those of its own family.
 inline constexpr ShadeFieldPath kShadeFieldPaths[] = {
-    ShadeFieldPath::kPortable, ShadeFieldPath::kAvx2Fma, ShadeFieldPath::kAvx512};
+    ShadeFieldPath::kPortable, ShadeFieldPath::kAvx2Fma, ShadeFieldPath::kAvx512,
+    ShadeFieldPath::kNeon};
 
 std::string_view ShadeFieldPathName(ShadeFieldPath path);
 
-// Whether this processor, and the system for its registers, can run the path.
+// Whether the path is built for this processor family and this processor, and the system for
+// its registers, can run it.
 bool IsSupportedHere(ShadeFieldPath path);
 
 ShadeFieldPath FastestShadeFieldPath();

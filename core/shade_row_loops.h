@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/pixel_bytes.h"
 #include "core/shade_rows.h"
 
 #include <cstddef>
@@ -45,7 +46,8 @@ inline void StoreRow(const std::int32_t* __restrict mids, std::uint32_t brightne
         mins[x] = static_cast<std::uint16_t>(product / 255);
     }
 
-    constexpr std::uint32_t kUnusedByteMask = 0xFF000000;
+    constexpr std::uint32_t kUnusedByteMask = std::uint32_t{0xFF}
+                                              << PixelByteShift(kUnusedPixelByte);
     constexpr std::ptrdiff_t kPixelBytes = 4;
     const std::uint32_t maxPart = brightness << shifts.max;
     for (int x = 0; x < kRowLength; ++x) {

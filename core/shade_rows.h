@@ -3,12 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 // The shade field row by row, in the instructions of one processor family: the per-pixel part
 // of the rendering, which the renderer runs in the fastest set the processor supports.
 namespace tessavundo {
 
-// Bit position of each shade within a 32-bit pixel (blue 0, green 8, red 16).
+// Bit position of each shade within a pixel's 32-bit word (PixelByteShift of its byte).
 struct ShadeShifts {
     std::uint32_t max = 0;
     std::uint32_t min = 0;
@@ -29,14 +30,28 @@ struct ShadeRows {
 
 enum class ShadeFieldPath;
 
-// The rows of a path; see shade_field_paths.h.
+// The rows of a path; see shade_field_paths.h. A path not built here gives the portable rows.
 const ShadeRows& ShadeRowsFor(ShadeFieldPath path);
 
-// Plain C++ for any x86-64 processor; it keeps the division, as a fused multiply-add without
-// the instruction would be emulated in software.
+// A path compiled into this build, and whether the processor it runs on can take it.
+struct BuiltShadeRows {
+    ShadeFieldPath path;
+    const ShadeRows* rows;
+    bool (*isSupported)();
+};
+
+// The vector paths this build's processor family has (one source per family, chosen by the
+// build), fastest first; the portable rows, always there, are not listed.
+std::span<const BuiltShadeRows> BuiltShadeRowsHere();
+
+// Plain C++ for any processor; it keeps the division, as a fused multiply-add without the
+// instruction would be emulated in software.
 extern const ShadeRows kPortableShadeRows;
-// For processors with AVX2 and FMA, and with AVX-512 (foundation and byte/word instructions).
+// x86-64 only: for processors with AVX2 and FMA, and with AVX-512 (foundation and byte/word
+// instructions).
 extern const ShadeRows kAvx2FmaShadeRows;
 extern const ShadeRows kAvx512ShadeRows;
+// arm64 only: the vector unit of every ARMv8-A processor.
+extern const ShadeRows kNeonShadeRows;
 
 } // namespace tessavundo

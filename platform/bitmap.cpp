@@ -2,16 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "platform/bitmap.h"
 
+#include "core/pixel_bytes.h"
 #include "platform/picture_box.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace tessavundo {
 
 namespace {
 
-// 32-bit images have no padding between rows, so the pixels are one contiguous block.
+// 32-bit images have no padding between rows, so the pixels are one contiguous block of native
+// words, which the copies turn into the bitmap's byte order and back.
 std::int32_t ByteSize(const QImage& image) {
     return static_cast<std::int32_t>(image.sizeInBytes());
 }
@@ -33,7 +34,8 @@ std::int32_t GetBitmapBits(ImageHandle image, std::int32_t byteCount, void* bits
         return 0;
     const QImage& pixels = image.box->PersistentImage();
     const std::int32_t count = std::min(byteCount, ByteSize(pixels));
-    std::memcpy(bits, pixels.constBits(), static_cast<std::size_t>(count));
+    CopyWordsToPixelBytes(pixels.constBits(), static_cast<std::uint8_t*>(bits),
+                          static_cast<std::size_t>(count));
     return count;
 }
 
@@ -42,7 +44,8 @@ std::int32_t SetBitmapBits(ImageHandle image, std::int32_t byteCount, const void
         return 0;
     QImage& pixels = image.box->PersistentImage();
     const std::int32_t count = std::min(byteCount, ByteSize(pixels));
-    std::memcpy(pixels.bits(), bits, static_cast<std::size_t>(count));
+    CopyPixelBytesToWords(static_cast<const std::uint8_t*>(bits), pixels.bits(),
+                          static_cast<std::size_t>(count));
     image.box->update(image.box->DrawableRect());
     return count;
 }

@@ -52,7 +52,7 @@ class ShadeFieldPathTest : public testing::TestWithParam<ShadeFieldPath> {
 protected:
     void SetUp() override {
         if (!IsSupportedHere(GetParam())) {
-            GTEST_SKIP() << "this processor (or its system) lacks the "
+            GTEST_SKIP() << "this build, processor or system lacks the "
                          << ShadeFieldPathName(GetParam()) << " instructions";
         }
     }
@@ -209,9 +209,12 @@ INSTANTIATE_TEST_SUITE_P(Paths, ShadeFieldPathTest, testing::ValuesIn(kShadeFiel
                          });
 
 TEST(ShadeFieldPath, RendersInTheWidestSupportedPath) {
+    // A build has the paths of one processor family only, so at most one of the vector
+    // families below is supported, and within x86-64 the wider one comes first.
     const ShadeFieldPath expected =
         IsSupportedHere(ShadeFieldPath::kAvx512)    ? ShadeFieldPath::kAvx512
         : IsSupportedHere(ShadeFieldPath::kAvx2Fma) ? ShadeFieldPath::kAvx2Fma
+        : IsSupportedHere(ShadeFieldPath::kNeon)    ? ShadeFieldPath::kNeon
                                                     : ShadeFieldPath::kPortable;
     EXPECT_EQ(FastestShadeFieldPath(), expected);
 }

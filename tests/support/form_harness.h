@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/shade_field_reference.h"
+#include "platform/bitmap.h"
 #include "platform/clipboard.h"
 #include "platform/picture_box.h"
 #include "tests/support/fake_color_portal.h"
@@ -53,10 +54,13 @@ struct FormHarness {
     }
 };
 
-// The shade field's image as bytes in the renderer's layout.
+// The shade field's image as bytes in the renderer's layout, as the bitmap functions give them.
 inline std::vector<std::uint8_t> FieldBytes(Form1& form) {
-    const QImage& image = form.Picture1->PersistentImage();
-    return {image.constBits(), image.constBits() + image.sizeInBytes()};
+    const ImageHandle image{form.Picture1};
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(form.Picture1->PersistentImage().sizeInBytes()));
+    GetBitmapBits(image, static_cast<std::int32_t>(bytes.size()), bytes.data());
+    return bytes;
 }
 
 // What the field must show for a hue position, computed by the straightforward renderer over

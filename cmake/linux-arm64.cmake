@@ -1,0 +1,8 @@
+# SPDX-FileCopyrightText: 2026 The Tessavundo developers
+# SPDX-License-Identifier: MIT
+
+# Cross-compiles for Debian's arm64 with g++-aarch64-linux-gnu (make test-arch ARCH=arm64).
+set(CMAKE_SYSTEM_PROCESSOR aarch64)
+set(TESSAVUNDO_CROSS_TRIPLET aarch64-linux-gnu)
+set(TESSAVUNDO_CROSS_QEMU qemu-aarch64)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-cross.cmake)
