@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // The window's start-up and shut-down on the real settings store, in temporary folders.
 #include "platform/picture_box.h"
-#include "tests/support/fake_screen_source.h"
 #include "platform/system_colors.h"
 #include "platform/text_box.h"
+#include "tests/support/fake_screen_source.h"
 #include "tests/support/settings_files.h"
 #include "tests/support/store_form_harness.h"
 #include "ui/form1.h"

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "platform/clipboard.h"
-#include "tests/support/fake_color_portal.h"
-#include "tests/support/fake_screen_source.h"
 #include "platform/store/ini_file_settings_store.h"
 #include "platform/store/user_settings_store.h"
+#include "tests/support/fake_color_portal.h"
+#include "tests/support/fake_screen_source.h"
 #include "ui/form1.h"
 
 #include <QFile>
