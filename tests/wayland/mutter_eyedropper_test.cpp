@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+// The eyedropper end to end on a real compositor: the picker on XWayland in a headless mutter
+// session (run by with-mutter), asking the real xdg-desktop-portal frontend, whose backend (the
+// tests' own) hands it mutter's own screen cast of the monitor with the pointer as metadata.
+// The pointer is moved by mutter's RemoteDesktop service over windows of known colors, so the
+// pixels and the pointer's position both come from the compositor, as on a GNOME desktop.
+#include "tests/e2e/picker_session.h"
+#include "tests/portal/portal_stack.h"
+
+#include <QRegularExpression>
+
+using namespace tessavundo::e2e;
+using namespace tessavundo::testing;
+
+namespace {
+
+const QPoint kToggle(340, 20);
+const QPoint kPreview(356, 164);
+const QPoint kRgbCopy(412, 52);
+constexpr int kPatienceMs = 15000;
+const QString kSessionClosed = QStringLiteral("Session.Close");
+const QString kRecordingStopped = QStringLiteral("mutter.Stop");
+
+// The pointer of the compositor itself, moved as a remote-desktop client moves it.
+class MutterPointer {
+public:
+    MutterPointer() {
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(MUTTER_POINTER), QStringList());
+    }
+
+    ~MutterPointer() {
+        // Mutter ends the remote-desktop session when the input ends.
+        process_.closeWriteChannel();
+        if (!process_.waitForFinished(5000)) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+    MutterPointer(const MutterPointer&) = delete;
+    MutterPointer& operator=(const MutterPointer&) = delete;
+
+    // Whether mutter accepted the session: it then names the stream the pointer moves over.
+    bool Ready() { return ReadLineStartingWith("node "); }
+
+    // Moves the pointer to a point of the monitor and waits until mutter took it.
+    bool MoveTo(QPoint point) {
+        process_.write(QStringLiteral("move %1 %2\n").arg(point.x()).arg(point.y()).toUtf8());
+        return ReadLineStartingWith("moved");
+    }
+
+private:
+    bool ReadLineStartingWith(const QByteArray& start) {
+        return QTest::qWaitFor(
+            [&] {
+                while (process_.canReadLine())
+                    if (process_.readLine().startsWith(start))
+                        return true;
+                process_.waitForReadyRead(10);
+                return false;
+            },
+            kPatienceMs);
+    }
+
+    QProcess process_;
+};
+
+// Another application's window of one color on XWayland, where the compositor placed it.
+class SolidColorWindow {
+public:
+    ~SolidColorWindow() {
+        process_.kill();
+        process_.waitForFinished();
+    }
+
+    // Starts it near `position` with the unique title `title`; false when it never appears.
+    bool Show(const QString& color, QPoint position) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process_.setProcessEnvironment(environment);
+        process_.start(QStringLiteral(SOLID_COLOR_WINDOW),
+                       {color, QString::number(position.x()), QString::number(position.y())});
+        if (!process_.waitForStarted())
+            return false;
+        const QByteArray window =
+            Xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
+                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
+                     QString::number(process_.processId()), QStringLiteral("--name"),
+                     QStringLiteral("^Solid color$")})
+                .split('\n')
+                .value(0)
+                .trimmed();
+        if (window.isEmpty())
+            return false;
+        // The client area's place on XWayland's root, which is the compositor's layout.
+        const QByteArray geometry =
+            Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
+                     QString::fromLatin1(window)});
+        const auto value = [&](const char* name) {
+            const QRegularExpression line(QStringLiteral("^%1=(\\d+)$").arg(QLatin1String(name)),
+                                          QRegularExpression::MultilineOption);
+            return line.match(QString::fromLatin1(geometry)).captured(1).toInt();
+        };
+        area_ = QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+        return !area_.isEmpty();
+    }
+
+    QPoint Centre() const { return area_.center(); }
+
+private:
+    QProcess process_;
+    QRect area_;
+};
+
+QRgb PreviewColor(const PickerSession& picker) {
+    return picker.Grab().pixel(kPreview);
+}
+
+// Mutter sends the pointer's place with the next frame after it moved, and only when it
+// moved: the pointer is nudged by a pixel at a time until the preview shows `color`.
+bool PreviewFollowsTo(const PickerSession& picker, MutterPointer& pointer, QPoint point,
+                      QRgb color) {
+    int nudge = 0;
+    return QTest::qWaitFor(
+        [&] {
+            if (!pointer.MoveTo(point + QPoint(nudge++ % 2, 0)))
+                return false;
+            QTest::qWait(20);
+            return PreviewColor(picker) == color;
+        },
+        kPatienceMs);
+}
+
+} // namespace
+
+class MutterEyedropperTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void previewFollowsThePointerAndEscapeCopies();
+};
+
+void MutterEyedropperTest::initTestCase() {
+    if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs a mutter session with XWayland: run through ctest, which starts one");
+}
+
+void MutterEyedropperTest::previewFollowsThePointerAndEscapeCopies() {
+    PortalStack stack;
+    if (const QString why = stack.Start(7, PortalStack::Session::Given); !why.isEmpty())
+        QSKIP(qPrintable(why));
+    QJsonObject config;
+    config.insert(QStringLiteral("stream_source"), QStringLiteral("mutter"));
+    stack.Configure(config);
+    MutterPointer pointer;
+    QVERIFY2(pointer.Ready(), "mutter started no remote-desktop session");
+
+    const QList<std::pair<QString, QRgb>> colors = {
+        {QStringLiteral("#AB3210"), qRgb(0xAB, 0x32, 0x10)},
+        {QStringLiteral("#1E90C8"), qRgb(0x1E, 0x90, 0xC8)},
+        {QStringLiteral("#4CA03C"), qRgb(0x4C, 0xA0, 0x3C)}};
+    const QList<QPoint> places = {QPoint(900, 40), QPoint(900, 300), QPoint(40, 540)};
+    std::array<SolidColorWindow, 3> windows;
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        QVERIFY2(windows[i].Show(colors[int(i)].first, places[int(i)]),
+                 "a solid color window never appeared on XWayland");
+
+    QTemporaryDir home;
+    PickerSession picker(home.filePath(QStringLiteral("config")));
+    picker.UnsetEnvironment(QStringLiteral("QT_QPA_PLATFORM"));
+    picker.SetEnvironment(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), stack.BusAddress());
+    picker.SetEnvironment(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
+    QVERIFY2(picker.Start(), "no X11 window titled Tessavundo appeared on XWayland");
+    Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), picker.Window()});
+    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), kPatienceMs);
+
+    picker.Click(kToggle.x(), kToggle.y());
+    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(QStringLiteral("mutter.PipeWireStreamAdded")).size(), 1,
+                              kPatienceMs);
+
+    for (std::size_t i = 0; i < windows.size(); ++i)
+        QVERIFY2(
+            PreviewFollowsTo(picker, pointer, windows[i].Centre(), colors[int(i)].second),
+            qPrintable(QStringLiteral("the preview never showed %1").arg(colors[int(i)].first)));
+
+    picker.Key(QStringLiteral("Escape"));
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#4CA03C"), kPatienceMs);
+    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kSessionClosed).size(), 1, kPatienceMs);
+    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kRecordingStopped).size(), 1, kPatienceMs);
+    QCOMPARE(stack.CallsOf(QStringLiteral("PickColor")).size(), 0);
+
+    // The other field holds the same pixel; its Copy button puts its text on the clipboard.
+    picker.Click(kRgbCopy.x(), kRgbCopy.y());
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(76,160,60)"), kPatienceMs);
+}
+
+QTEST_GUILESS_MAIN(MutterEyedropperTest)
+#include "mutter_eyedropper_test.moc"
