@@ -161,7 +161,7 @@ void MutterEyedropperTest::previewFollowsThePointerAndEscapeCopies() {
         {QStringLiteral("#AB3210"), qRgb(0xAB, 0x32, 0x10)},
         {QStringLiteral("#1E90C8"), qRgb(0x1E, 0x90, 0xC8)},
         {QStringLiteral("#4CA03C"), qRgb(0x4C, 0xA0, 0x3C)}};
-    const QList<QPoint> places = {QPoint(900, 40), QPoint(900, 300), QPoint(40, 540)};
+    const QList<QPoint> places = {QPoint(900, 40), QPoint(900, 300), QPoint(40, 500)};
     std::array<SolidColorWindow, 3> windows;
     for (std::size_t i = 0; i < windows.size(); ++i)
         QVERIFY2(windows[i].Show(colors[int(i)].first, places[int(i)]),
