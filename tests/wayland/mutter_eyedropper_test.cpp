@@ -5,10 +5,8 @@
 // tests' own) hands it mutter's own screen cast of the monitor with the pointer as metadata.
 // The pointer is moved by mutter's RemoteDesktop service over windows of known colors, so the
 // pixels and the pointer's position both come from the compositor, as on a GNOME desktop.
-#include "tests/e2e/picker_session.h"
 #include "tests/portal/portal_stack.h"
-
-#include <QRegularExpression>
+#include "tests/wayland/mutter_session_parts.h"
 
 using namespace tessavundo::e2e;
 using namespace tessavundo::testing;
@@ -18,100 +16,9 @@ namespace {
 const QPoint kToggle(340, 20);
 const QPoint kPreview(356, 164);
 const QPoint kRgbCopy(412, 52);
-constexpr int kPatienceMs = 15000;
+constexpr int kPatienceMs = kMutterPatienceMs;
 const QString kSessionClosed = QStringLiteral("Session.Close");
 const QString kRecordingStopped = QStringLiteral("mutter.Stop");
-
-// The pointer of the compositor itself, moved as a remote-desktop client moves it.
-class MutterPointer {
-public:
-    MutterPointer() {
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(MUTTER_POINTER), QStringList());
-    }
-
-    ~MutterPointer() {
-        // Mutter ends the remote-desktop session when the input ends.
-        process_.closeWriteChannel();
-        if (!process_.waitForFinished(5000)) {
-            process_.kill();
-            process_.waitForFinished();
-        }
-    }
-    MutterPointer(const MutterPointer&) = delete;
-    MutterPointer& operator=(const MutterPointer&) = delete;
-
-    // Whether mutter accepted the session: it then names the stream the pointer moves over.
-    bool Ready() { return ReadLineStartingWith("node "); }
-
-    // Moves the pointer to a point of the monitor and waits until mutter took it.
-    bool MoveTo(QPoint point) {
-        process_.write(QStringLiteral("move %1 %2\n").arg(point.x()).arg(point.y()).toUtf8());
-        return ReadLineStartingWith("moved");
-    }
-
-private:
-    bool ReadLineStartingWith(const QByteArray& start) {
-        return QTest::qWaitFor(
-            [&] {
-                while (process_.canReadLine())
-                    if (process_.readLine().startsWith(start))
-                        return true;
-                process_.waitForReadyRead(10);
-                return false;
-            },
-            kPatienceMs);
-    }
-
-    QProcess process_;
-};
-
-// Another application's window of one color on XWayland, where the compositor placed it.
-class SolidColorWindow {
-public:
-    ~SolidColorWindow() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-
-    // Starts it near `position` with the unique title `title`; false when it never appears.
-    bool Show(const QString& color, QPoint position) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(SOLID_COLOR_WINDOW),
-                       {color, QString::number(position.x()), QString::number(position.y())});
-        if (!process_.waitForStarted())
-            return false;
-        const QByteArray window =
-            Xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
-                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                     QString::number(process_.processId()), QStringLiteral("--name"),
-                     QStringLiteral("^Solid color$")})
-                .split('\n')
-                .value(0)
-                .trimmed();
-        if (window.isEmpty())
-            return false;
-        // The client area's place on XWayland's root, which is the compositor's layout.
-        const QByteArray geometry =
-            Xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"),
-                     QString::fromLatin1(window)});
-        const auto value = [&](const char* name) {
-            const QRegularExpression line(QStringLiteral("^%1=(\\d+)$").arg(QLatin1String(name)),
-                                          QRegularExpression::MultilineOption);
-            return line.match(QString::fromLatin1(geometry)).captured(1).toInt();
-        };
-        area_ = QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-        return !area_.isEmpty();
-    }
-
-    QPoint Centre() const { return area_.center(); }
-
-private:
-    QProcess process_;
-    QRect area_;
-};
 
 QRgb PreviewColor(const PickerSession& picker) {
     return picker.Grab().pixel(kPreview);
