@@ -151,11 +151,8 @@ int main(int argc, char** argv) {
     PortalStack stack;
     std::unique_ptr<Pointer> pointer;
     if (onMutter) {
-        if (const QString why = stack.Start(7, PortalStack::Session::Given); !why.isEmpty())
+        if (const QString why = stack.StartOnMutter(); !why.isEmpty())
             return Fail(qPrintable(why));
-        QJsonObject config;
-        config.insert(QStringLiteral("stream_source"), QStringLiteral("mutter"));
-        stack.Configure(config);
         auto mutter = std::make_unique<MutterDesktopPointer>();
         if (!mutter->Ready())
             return Fail("mutter started no remote-desktop session");

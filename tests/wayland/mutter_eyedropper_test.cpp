@@ -56,11 +56,8 @@ void MutterEyedropperTest::initTestCase() {
 
 void MutterEyedropperTest::previewFollowsThePointerAndEscapeCopies() {
     PortalStack stack;
-    if (const QString why = stack.Start(7, PortalStack::Session::Given); !why.isEmpty())
+    if (const QString why = stack.StartOnMutter(); !why.isEmpty())
         QSKIP(qPrintable(why));
-    QJsonObject config;
-    config.insert(QStringLiteral("stream_source"), QStringLiteral("mutter"));
-    stack.Configure(config);
     MutterPointer pointer;
     QVERIFY2(pointer.Ready(), "mutter started no remote-desktop session");
 
