@@ -12,8 +12,10 @@
 //
 // The preview is read back from the picker's own window through the X server, one pixel at a
 // time, so the latency includes the program's repaint.
+#include "tests/e2e/picker_session.h"
+#include "tests/e2e/solid_color_window.h"
 #include "tests/portal/portal_stack.h"
-#include "tests/wayland/mutter_session_parts.h"
+#include "tests/wayland/mutter_pointer_client.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

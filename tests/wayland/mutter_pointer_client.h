@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// What the picker meets in a test's mutter session (with-mutter): the compositor's pointer,
-// moved by the helper program MUTTER_POINTER names, and other applications' windows of one
-// color on XWayland.
+// The pointer of a test's mutter session (with-mutter), moved through the helper program
+// MUTTER_POINTER names.
 
-#include "tests/e2e/picker_session.h"
-#include "tests/e2e/solid_color_window.h"
+#include <QProcess>
+#include <QTest>
 
 namespace tessavundo::e2e {
 
