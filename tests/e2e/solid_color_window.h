@@ -11,6 +11,9 @@
 
 namespace tessavundo::e2e {
 
+// A busy machine may take its time to start another program and map its window.
+inline constexpr int kWindowPatienceMs = 20000;
+
 // Another application's window of one color, where the window manager or compositor placed it.
 class SolidColorWindow {
 public:
@@ -28,14 +31,16 @@ public:
                        {color, QString::number(position.x()), QString::number(position.y())});
         if (!process_.waitForStarted())
             return false;
-        window_ = QString::fromLatin1(
-            Xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--all"),
-                     QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                     QString::number(process_.processId()), QStringLiteral("--name"),
-                     QStringLiteral("^Solid color$")})
-                .split('\n')
-                .value(0)
-                .trimmed());
+        window_ =
+            QString::fromLatin1(Run(QStringLiteral("xdotool"),
+                                    {QStringLiteral("search"), QStringLiteral("--sync"),
+                                     QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                                     QStringLiteral("--pid"), QString::number(process_.processId()),
+                                     QStringLiteral("--name"), QStringLiteral("^Solid color$")},
+                                    kWindowPatienceMs)
+                                    .split('\n')
+                                    .value(0)
+                                    .trimmed());
         if (window_.isEmpty())
             return false;
         // The client area's place on the root window, which on XWayland is the compositor's
