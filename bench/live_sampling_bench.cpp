@@ -200,6 +200,7 @@ int main(int argc, char** argv) {
         return Fail("the preview never followed the pointer");
 
     std::vector<double> latencies;
+    int missed = 0;
     for (int move = 1; move <= kMoves; ++move) {
         const std::size_t target = static_cast<std::size_t>(move) % 2;
         QElapsedTimer clock;
@@ -208,6 +209,8 @@ int main(int argc, char** argv) {
         while (WindowPixel(connection, window, kPreview) != colors[target] &&
                clock.elapsed() < kMoveTimeoutMs)
             usleep(100);
+        if (clock.elapsed() >= kMoveTimeoutMs)
+            ++missed;
         latencies.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         // Out of step with the compositor's frames, so that the moves meet every phase of them.
         QTest::qWait(kFrameMs + move % kFrameMs);
@@ -226,9 +229,10 @@ int main(int argc, char** argv) {
     const ProcessUse use = ReadUse(pid);
     const bool stillSampling = WindowPixel(connection, window, kPreview) != 0xFF0000;
 
-    std::printf("%-7s move->preview p50 %.1f ms  p95 %.1f ms  max %.1f ms (%d moves)\n",
-                onMutter ? "mutter" : "x11", Percentile(latencies, 0.5),
-                Percentile(latencies, 0.95), Percentile(latencies, 1.0), kMoves);
+    std::printf(
+        "%-7s move->preview p50 %.1f ms  p95 %.1f ms  max %.1f ms (%d moves, %d never shown)\n",
+        onMutter ? "mutter" : "x11", Percentile(latencies, 0.5), Percentile(latencies, 0.95),
+        Percentile(latencies, 1.0), kMoves, missed);
     std::printf("%-7s CPU resting %.1f %%  moving (60 Hz) %.1f %%  VmRSS %.1f MiB%s\n",
                 onMutter ? "mutter" : "x11", resting, moving,
                 static_cast<double>(use.residentKiB) / 1024.0,
