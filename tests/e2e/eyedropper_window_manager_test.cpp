@@ -5,6 +5,7 @@
 // another application ends sampling with its color on the clipboard, and closing while
 // sampling keeps the field's color.
 #include "tests/e2e/picker_session.h"
+#include "tests/e2e/solid_color_window.h"
 
 using namespace tessavundo::e2e;
 
@@ -42,44 +43,6 @@ void OfferClipboardText(const QByteArray& text) {
     xclip.closeWriteChannel();
     xclip.waitForFinished();
 }
-
-// Another application showing one color.
-class SolidColorWindow {
-public:
-    ~SolidColorWindow() {
-        process_.kill();
-        process_.waitForFinished();
-    }
-
-    // Starts it at `position`; false when it never appears.
-    bool Show(const QString& color, QPoint position) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(SOLID_COLOR_WINDOW),
-                       {color, QString::number(position.x()), QString::number(position.y())});
-        window_ =
-            QString::fromLatin1(Run(QStringLiteral("xdotool"),
-                                    {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                     QStringLiteral("--sync"), QStringLiteral("--name"),
-                                     QStringLiteral("^Solid color$")},
-                                    20000)
-                                    .split('\n')
-                                    .value(0)
-                                    .trimmed());
-        return !window_.isEmpty();
-    }
-
-    // Moves the pointer over a point of its 300 x 200 client area.
-    void MovePointerOver(QPoint client) const {
-        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QStringLiteral("--window"),
-                 window_, QString::number(client.x()), QString::number(client.y())});
-    }
-
-private:
-    QProcess process_;
-    QString window_;
-};
 
 } // namespace
 

@@ -116,6 +116,17 @@ public:
         return {};
     }
 
+    // Starts everything in the mutter session the test runs in (with-mutter), the backend
+    // answering each screen cast with a recording of mutter's own monitor.
+    QString StartOnMutter() {
+        if (QString error = Start(7, Session::Given); !error.isEmpty())
+            return error;
+        QJsonObject config;
+        config.insert(QStringLiteral("stream_source"), QStringLiteral("mutter"));
+        Configure(config);
+        return {};
+    }
+
     QDBusConnection& Bus() { return connection_; }
     // For a program that is to ask this stack's portal.
     QString BusAddress() const {

@@ -23,11 +23,8 @@ void ScreenCastPortalMutterTest::mutterStreamsThroughThePortal() {
     if (qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         QSKIP("needs a mutter session: run through ctest, which starts one");
     PortalStack stack;
-    if (const QString why = stack.Start(7, PortalStack::Session::Given); !why.isEmpty())
+    if (const QString why = stack.StartOnMutter(); !why.isEmpty())
         QSKIP(qPrintable(why));
-    QJsonObject config;
-    config.insert(QStringLiteral("stream_source"), QStringLiteral("mutter"));
-    stack.Configure(config);
     DesktopScreenCastPortal portal(
         stack.Bus(),
         RestoreTokenFile(stack.StateFolder().toStdString() + "/tessavundo/screen-cast-token"),
