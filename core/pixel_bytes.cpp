@@ -19,7 +19,7 @@ std::size_t WordByteOf(std::size_t i) {
 } // namespace
 
 void CopyWordsToPixelBytes(const std::uint8_t* words, std::uint8_t* pixelBytes, std::size_t count) {
-    if constexpr (kWordsArePixelBytes)
+    if (kWordsArePixelBytes)
         std::memcpy(pixelBytes, words, count);
     else
         for (std::size_t i = 0; i < count; ++i)
@@ -27,7 +27,7 @@ void CopyWordsToPixelBytes(const std::uint8_t* words, std::uint8_t* pixelBytes, 
 }
 
 void CopyPixelBytesToWords(const std::uint8_t* pixelBytes, std::uint8_t* words, std::size_t count) {
-    if constexpr (kWordsArePixelBytes)
+    if (kWordsArePixelBytes)
         std::memcpy(words, pixelBytes, count);
     else
         for (std::size_t i = 0; i < count; ++i)
