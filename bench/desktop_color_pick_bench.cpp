@@ -3,7 +3,7 @@
 // The desktop's answer to the eyedropper where the screen cannot be read continuously: the
 // toggle going down asks, and the answer is sampled, located (rendering the field), shown in
 // both fields and copied, the toggle coming back up.
-#include "platform/toggle.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // One tick of the eyedropper: the pointer, one pixel, both fields, the locate routine and the
 // render it runs, against a fake screen.
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 // image.
 #include "bench/paint_counter.h"
 #include "core/shade_field.h"
-#include "platform/picture_box.h"
+#include "platform/toolkit/picture_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 // One keystroke in an entry field, from a plain color to a field filled to its limit with
 // text that no one means as a color: the work of each keystroke stays bounded by the field's
 // capacity. Each iteration types one character at the end and erases it again.
-#include "platform/text_box.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QTest>

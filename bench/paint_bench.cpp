@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // Painting the shade field as each repaint does, at display scales 1 and 2: the border, the
 // image enlarged without smoothing, and the field marker.
-#include "platform/picture_box.h"
+#include "platform/toolkit/picture_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QImage>

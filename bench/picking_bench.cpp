@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The two inputs that render the whole field while the user works: a keystroke in the rgb
 // field and a tick of the rainbow bar's follow-up timer.
-#include "platform/text_box.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QApplication>

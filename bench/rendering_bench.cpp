@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The shade field as the window renders it, and the rainbow bar as start-up draws it.
 #include "core/hue_scale.h"
-#include "platform/picture_box.h"
+#include "platform/toolkit/picture_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QApplication>

@@ -6,8 +6,8 @@
 //       --benchmark_filter=SampleRate
 #include "bench/startup/process_stats.h"
 #include "platform/screen/create_screen_source.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 
 #include <QCursor>

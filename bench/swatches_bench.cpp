@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The swatch routines, the copy button and the settings written at shut-down and read at
 // start-up, as the window runs them.
-#include "platform/clipboard.h"
+#include "platform/desktop/clipboard.h"
 #include "platform/store/ini_file_settings_store.h"
 #include "tests/support/fake_color_portal.h"
 #include "tests/support/fake_screen_source.h"

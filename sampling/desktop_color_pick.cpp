@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/clipboard.h"
-#include "platform/input_codes.h"
-#include "platform/picture_box.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/toolkit/input_codes.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "ui/control_descriptions.h"
 #include "ui/form1.h"
 

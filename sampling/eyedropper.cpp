@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/clipboard.h"
 #include "platform/color_portal.h"
-#include "platform/input_codes.h"
-#include "platform/line.h"
-#include "platform/picture_box.h"
+#include "platform/desktop/clipboard.h"
 #include "platform/screen/screen_cast_screen_source.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/input_codes.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/color_portal.h"
 #include "platform/screen/screen_cast_screen_source.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/input_codes.h"
+#include "platform/toolkit/input_codes.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

@@ -3,13 +3,13 @@
 #include "ui/control_descriptions.h"
 
 #include "core/color.h"
-#include "platform/line.h"
-#include "platform/picture_box.h"
-#include "platform/shape.h"
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
-#include "platform/toggle.h"
-#include "platform/window_accessible.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/toggle.h"
+#include "platform/toolkit/window_accessible.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

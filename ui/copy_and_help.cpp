@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/clipboard.h"
-#include "platform/message_box.h"
-#include "platform/text_box.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/toolkit/message_box.h"
+#include "platform/toolkit/text_box.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/color_readers.h"
 #include "core/locate.h"
-#include "platform/input_codes.h"
-#include "platform/line.h"
-#include "platform/picture_box.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/input_codes.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
 #include "ui/form1.h"
 
 namespace tessavundo {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/picture_box.h"
 #include "platform/settings_store.h"
-#include "platform/shape.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "settings/setting_values.h"
 #include "settings/settings_keys.h"
 #include "ui/form1.h"

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/clipboard.h"
-#include "platform/font_warm_up.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/desktop/font_warm_up.h"
+#include "platform/desktop/translations.h"
 #include "platform/portal/create_color_portal.h"
 #include "platform/portal/create_screen_cast_portal.h"
 #include "platform/screen/create_screen_source.h"
@@ -11,13 +12,12 @@
 #include "platform/session/standard_streams.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
-#include "platform/tool_tips.h"
-#include "platform/translations.h"
+#include "platform/toolkit/tool_tips.h"
 #include "settings/settings_keys.h"
-#include "ui/command_line.h"
+#include "ui/command_line/command_line.h"
+#include "ui/command_line/run_command_line.h"
+#include "ui/command_line/standard_streams.h"
 #include "ui/form1.h"
-#include "ui/run_command_line.h"
-#include "ui/standard_streams.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-#include "platform/input_codes.h"
-#include "platform/picture_box.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/input_codes.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
 #include "ui/complement.h"
 #include "ui/form1.h"
 

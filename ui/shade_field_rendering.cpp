@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "core/shade_field.h"
-#include "platform/bitmap.h"
-#include "platform/picture_box.h"
+#include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/picture_box.h"
 #include "ui/form1.h"
 
 #include <memory>

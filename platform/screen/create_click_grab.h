@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/click_grab.h"
+#include "platform/screen/click_grab.h"
 
 #include <memory>
 

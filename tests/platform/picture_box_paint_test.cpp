@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // What a picture box paints: a one-pixel outline around its image, the same with or without the
 // focus (the window rings the focused box outside it).
-#include "platform/focus_ring.h"
-#include "platform/picture_box.h"
+#include "platform/toolkit/focus_ring.h"
+#include "platform/toolkit/picture_box.h"
 
 #include <QImage>
 #include <QTest>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // A picture box read at scale values far off its area: a hue located from fractional channels
 // can lie billions of units off the rainbow bar.
-#include "platform/picture_box.h"
+#include "platform/toolkit/picture_box.h"
 
 #include <QtTest>
 #include <limits>

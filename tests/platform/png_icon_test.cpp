@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // Icons from PNG files, read without loading any image format plugin.
-#include "platform/png_icon.h"
+#include "platform/toolkit/png_icon.h"
 
 #include <QFile>
 #include <QTest>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Where a window restored from an earlier run goes, on desktops of made-up screens.
-#include "platform/window_placement.h"
+#include "platform/desktop/window_placement.h"
 
 #include <QTest>
 

@@ -5,9 +5,9 @@
 // and Esc while the desktop's interface is open.
 #include "core/locate.h"
 #include "platform/portal/desktop_color_portal.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/fake_desktop_portal.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/picker_state.h"

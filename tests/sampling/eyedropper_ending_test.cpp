@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // How sampling ends, and what each way leaves on the clipboard, driven by real clicks and keys.
-#include "platform/shape.h"
+#include "platform/toolkit/shape.h"
 #include "tests/sampling/sampling_window.h"
 
 #include <memory>

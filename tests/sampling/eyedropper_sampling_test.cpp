@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // What each tick of the eyedropper takes from the screen and where it leaves it.
 #include "core/locate.h"
-#include "platform/line.h"
-#include "platform/shape.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/shape.h"
 #include "tests/sampling/sampling_window.h"
 
 using namespace tessavundo;

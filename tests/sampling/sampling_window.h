@@ -5,10 +5,10 @@
 // A shown picker window over a fake screen that reports it as the active window, for driving
 // the eyedropper with real clicks and keys.
 
-#include "platform/picture_box.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/picker_state.h"
 

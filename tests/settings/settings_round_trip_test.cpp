@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // The window's start-up and shut-down on the real settings store, in temporary folders.
-#include "platform/picture_box.h"
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/fake_screen_source.h"
 #include "tests/support/settings_files.h"
 #include "tests/support/store_form_harness.h"

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "core/shade_field_reference.h"
-#include "platform/bitmap.h"
-#include "platform/clipboard.h"
-#include "platform/picture_box.h"
+#include "platform/desktop/clipboard.h"
+#include "platform/toolkit/bitmap.h"
+#include "platform/toolkit/picture_box.h"
 #include "tests/support/fake_color_portal.h"
 #include "tests/support/fake_screen_cast_portal.h"
 #include "tests/support/fake_screen_source.h"

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "core/color.h"
-#include "platform/line.h"
-#include "platform/picture_box.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
 #include "sampling/sample_outcome.h"
 #include "tests/support/form_harness.h"
 #include "ui/form1.h"

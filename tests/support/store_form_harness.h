@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/clipboard.h"
+#include "platform/desktop/clipboard.h"
 #include "platform/store/ini_file_settings_store.h"
 #include "platform/store/user_settings_store.h"
 #include "tests/support/fake_color_portal.h"

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 // The swatch history driven with real mouse and key events: the push by the copy buttons, a
 // click giving a swatch's color back, and the reset by a double click on the last swatch.
-#include "platform/line.h"
-#include "platform/shape.h"
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/mouse_events.h"
 

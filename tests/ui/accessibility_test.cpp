@@ -3,12 +3,12 @@
 // What assistive technology and keyboard users get from the window: the accessibility tree with
 // names, roles, descriptions and values, the events a screen reader follows, the tab order, and
 // the swatches and the eyedropper by keyboard.
-#include "platform/line.h"
-#include "platform/picture_box.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
-#include "platform/timer.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/timer.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/keyboard.h"
 

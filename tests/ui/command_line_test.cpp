@@ -3,7 +3,7 @@
 
 // What each command line asks for: the window, help, the version, a pick in either notation,
 // or a refusal that names the wrong argument. The toolkit's own options never count as wrong.
-#include "ui/command_line.h"
+#include "ui/command_line/command_line.h"
 
 #include <QtTest>
 

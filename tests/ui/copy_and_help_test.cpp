@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The copy buttons and the help button, clicked for real; the clipboard is read back through
 // QClipboard.
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/message_box_reader.h"
 #include "tests/support/picker_state.h"
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Start-up and shut-down of the picker window on a real settings file that another program
 // damaged or filled with values the picker never writes.
-#include "platform/shape.h"
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/settings_files.h"
 #include "tests/support/store_form_harness.h"

@@ -4,9 +4,9 @@
 // working, the field keeps what it can hold, and the readers' rules decide what changes.
 #include "core/color_readers.h"
 #include "core/locate.h"
-#include "platform/line.h"
-#include "platform/shape.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/picker_state.h"
 

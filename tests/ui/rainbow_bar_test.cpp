@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The rainbow bar driven with a real mouse and keyboard: presses, drags with the follow-up
 // timer, and the "+" and "-" keys.
-#include "platform/timer.h"
+#include "platform/toolkit/timer.h"
 #include "tests/support/keyboard.h"
 #include "tests/support/picker_state.h"
 #include "tests/support/pointer.h"

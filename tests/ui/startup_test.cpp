@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // Start-up and shut-down of the picker window with seeded settings.
-#include "platform/line.h"
-#include "platform/shape.h"
-#include "platform/system_colors.h"
-#include "platform/text_box.h"
+#include "platform/toolkit/line.h"
+#include "platform/toolkit/shape.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
 #include "tests/support/form_harness.h"
 
 #include <QFontDatabase>

@@ -8,11 +8,11 @@
 // With TESSAVUNDO_SCREENSHOT_DIR set, the window of each theme is saved there as
 // <theme>.png, with the rainbow bar focused, for a person to look at.
 #include "core/contrast.h"
-#include "platform/eyedropper_picture.h"
-#include "platform/focus_ring.h"
-#include "platform/picture_box.h"
-#include "platform/text_box.h"
-#include "platform/toggle.h"
+#include "platform/toolkit/eyedropper_picture.h"
+#include "platform/toolkit/focus_ring.h"
+#include "platform/toolkit/picture_box.h"
+#include "platform/toolkit/text_box.h"
+#include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 
 #include <QApplication>

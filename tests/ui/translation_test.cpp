@@ -3,7 +3,7 @@
 // The window in the language of the locale the test runs under (ctest runs it under a German,
 // an English and the C locale): in German every text a user sees or hears is translated, Qt's
 // standard buttons included; in English and C nothing changes.
-#include "platform/translations.h"
+#include "platform/desktop/translations.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/message_box_reader.h"
 #include "ui/control_descriptions.h"
