@@ -78,6 +78,9 @@ $report"
 hints=$(echo "$report" | grep '^[EWIP]: ' | grep -v ': unknown-tag developer$' || true)
 [ -z "$hints" ] || fail "appstreamcli has hints on the metainfo:
 $hints"
+# appstream-glib's checks, which the software centres of other distributions run.
+appstream-util validate --nonet "$metainfo" >/dev/null || fail "appstream-util rejects the metainfo:
+$(appstream-util validate --nonet "$metainfo" 2>&1)"
 # The screenshot is published from docs/ under the same name.
 image=$(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$metainfo")
 shot="$source/docs/screenshots/$(basename "$image")"
