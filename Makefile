@@ -1,5 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The Tessavundo developers
 # SPDX-License-Identifier: MIT
+# The targets call each other through sub-makes; their "Entering directory" lines tell a user
+# nothing.
+MAKEFLAGS += --no-print-directory
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz

@@ -71,7 +71,10 @@ Form1::Form1(FormServices services, QWidget* parent)
     RegisterWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
-    setWindowIcon(PngIcon(QStringLiteral(":/tessavundo.png")));
+    setWindowIcon(PngIcon({QStringLiteral(":/icons/tessavundo-16.png"),
+                           QStringLiteral(":/icons/tessavundo-32.png"),
+                           QStringLiteral(":/icons/tessavundo-48.png"),
+                           QStringLiteral(":/icons/tessavundo-64.png")}));
     setFixedSize(441, 273);
     // A text box lays out its text in the application's font before it takes the window's, so
     // with another application font start-up would load two fonts instead of one.

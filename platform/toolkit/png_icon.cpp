@@ -7,13 +7,20 @@
 
 namespace tessavundo {
 
-QIcon PngIcon(const QString& path) {
-    // Told the format and kept from guessing it, the reader decodes the PNG itself; otherwise
-    // it would first load every image format plugin to ask whether it knows the file, which
-    // costs start-up time and memory.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QIcon(QPixmap::fromImage(reader.read()));
+QIcon PngIcon(const QStringList& paths) {
+    QIcon icon;
+    for (const QString& path : paths) {
+        // Told the format and kept from guessing it, the reader decodes the PNG itself;
+        // otherwise it would first load every image format plugin to ask whether it knows the
+        // file, which costs start-up time and memory.
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
+    return icon;
 }
 
 } // namespace tessavundo

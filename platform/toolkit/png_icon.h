@@ -3,11 +3,12 @@
 #pragma once
 
 #include <QIcon>
-#include <QString>
+#include <QStringList>
 
 namespace tessavundo {
 
-// An icon from a PNG file or resource.
-QIcon PngIcon(const QString& path);
+// An icon from PNG files or resources, one picture of its own size each, so that the window
+// manager and the taskbar each take the size they show; a file that cannot be read is left out.
+QIcon PngIcon(const QStringList& paths);
 
 } // namespace tessavundo

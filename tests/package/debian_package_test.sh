@@ -33,7 +33,15 @@ expected="./usr/bin/tessavundo
 ./usr/share/bash-completion/completions/tessavundo
 ./usr/share/doc/tessavundo/changelog.gz
 ./usr/share/doc/tessavundo/copyright
+./usr/share/icons/hicolor/16x16/apps/$app_id.png
+./usr/share/icons/hicolor/22x22/apps/$app_id.png
+./usr/share/icons/hicolor/24x24/apps/$app_id.png
+./usr/share/icons/hicolor/32x32/apps/$app_id.png
 ./usr/share/icons/hicolor/48x48/apps/$app_id.png
+./usr/share/icons/hicolor/64x64/apps/$app_id.png
+./usr/share/icons/hicolor/128x128/apps/$app_id.png
+./usr/share/icons/hicolor/256x256/apps/$app_id.png
+./usr/share/icons/hicolor/512x512/apps/$app_id.png
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
 ./usr/share/man/man1/tessavundo.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"

@@ -24,7 +24,15 @@ share/applications/$app_id.desktop
 share/bash-completion/completions/tessavundo
 share/doc/tessavundo/changelog.gz
 share/doc/tessavundo/copyright
+share/icons/hicolor/16x16/apps/$app_id.png
+share/icons/hicolor/22x22/apps/$app_id.png
+share/icons/hicolor/24x24/apps/$app_id.png
+share/icons/hicolor/32x32/apps/$app_id.png
 share/icons/hicolor/48x48/apps/$app_id.png
+share/icons/hicolor/64x64/apps/$app_id.png
+share/icons/hicolor/128x128/apps/$app_id.png
+share/icons/hicolor/256x256/apps/$app_id.png
+share/icons/hicolor/512x512/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/tessavundo.1.gz
 share/metainfo/$app_id.metainfo.xml"
@@ -42,11 +50,14 @@ program=$(key Exec | cut -d' ' -f1)
 case $program in */*) fail "Exec names a path, not a program on PATH: $program" ;; esac
 [ -x "$prefix/bin/$program" ] || fail "Exec=$program is not an executable in bin/"
 
-# The icon name resolves in the hicolor theme, at the size the window uses and scalable.
+# The icon name resolves in the hicolor theme, at every size of the theme and scalable.
 icon=$(key Icon)
 [ "$icon" = "$app_id" ] || fail "Icon=$icon is not the application id $app_id"
-png="$prefix/share/icons/hicolor/48x48/apps/$icon.png"
-[ "$(identify -format '%m %wx%h' "$png")" = "PNG 48x48" ] || fail "$png is not a 48x48 PNG"
+for size in 16 22 24 32 48 64 128 256 512; do
+    png="$prefix/share/icons/hicolor/${size}x$size/apps/$icon.png"
+    [ "$(identify -format '%m %wx%h' "$png")" = "PNG ${size}x$size" ] ||
+        fail "$png is not a ${size}x$size PNG"
+done
 svg="$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
 grep -q '<svg[^>]*xmlns="http://www.w3.org/2000/svg"' "$svg" || fail "$svg is not an SVG image"
 
@@ -67,6 +78,9 @@ $report"
 hints=$(echo "$report" | grep '^[EWIP]: ' | grep -v ': unknown-tag developer$' || true)
 [ -z "$hints" ] || fail "appstreamcli has hints on the metainfo:
 $hints"
+# appstream-glib's checks, which the software centres of other distributions run.
+appstream-util validate --nonet "$metainfo" >/dev/null || fail "appstream-util rejects the metainfo:
+$(appstream-util validate --nonet "$metainfo" 2>&1)"
 # The screenshot is published from docs/ under the same name.
 image=$(sed -n 's|.*<image>\(.*\)</image>.*|\1|p' "$metainfo")
 shot="$source/docs/screenshots/$(basename "$image")"

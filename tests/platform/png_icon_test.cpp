@@ -12,14 +12,21 @@ class PngIconTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsThePictureWithoutImagePlugins();
-    void missingFileGivesNullIcon();
+    void readsThePicturesWithoutImagePlugins();
+    void unreadableFilesAreLeftOut();
 };
 
-void PngIconTest::readsThePictureWithoutImagePlugins() {
-    const QIcon icon = PngIcon(QStringLiteral(TESSAVUNDO_ICON_FILE));
-    QVERIFY(!icon.isNull());
-    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(48, 48)});
+namespace {
+
+QString IconFile(int size) {
+    return QStringLiteral(TESSAVUNDO_ICON_FOLDER "/tessavundo-%1.png").arg(size);
+}
+
+} // namespace
+
+void PngIconTest::readsThePicturesWithoutImagePlugins() {
+    const QIcon icon = PngIcon({IconFile(16), IconFile(48)});
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(48, 48)}));
     const QImage image = icon.pixmap(48, 48).toImage();
     QVERIFY(qAlpha(image.pixel(24, 24)) > 0);
 
@@ -28,8 +35,10 @@ void PngIconTest::readsThePictureWithoutImagePlugins() {
     QVERIFY2(!maps.readAll().contains("imageformats"), "an image format plugin was loaded");
 }
 
-void PngIconTest::missingFileGivesNullIcon() {
-    QVERIFY(PngIcon(QStringLiteral("/nonexistent/picture.png")).isNull());
+void PngIconTest::unreadableFilesAreLeftOut() {
+    QVERIFY(PngIcon({QStringLiteral("/nonexistent/picture.png")}).isNull());
+    const QIcon icon = PngIcon({QStringLiteral("/nonexistent/picture.png"), IconFile(32)});
+    QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
 QTEST_MAIN(PngIconTest)
