@@ -36,7 +36,6 @@ using namespace tessavundo::testing;
 namespace {
 
 const QPoint kToggle(340, 20);
-const QPoint kPreview(356, 164);
 constexpr int kMoves = 100;
 constexpr int kMoveTimeoutMs = 2000;
 constexpr int kPhaseMs = 5000;

@@ -47,6 +47,7 @@ void ClipboardTest::copiedTextReachesOtherPrograms() {
 
     // Still there later, after the focus has moved on inside the picker.
     picker.Click(340, 52);
+    // A while for the clipboard to be lost: it may not be.
     QTest::qWait(500);
     QCOMPARE(ClipboardText(), QStringLiteral("#FF0000"));
     QCOMPARE(picker.Process().state(), QProcess::Running);

@@ -3,12 +3,8 @@
 // The picker at a display scale of 2 on a real X server: the window twice as large, the shade
 // field and the rainbow bar enlarged without smoothing, and the eyedropper reading the physical
 // pixel under the pointer.
-#include "core/hue_scale.h"
-#include "core/shade_field_reference.h"
 #include "tests/e2e/picker_session.h"
-
-#include <cmath>
-#include <vector>
+#include "tests/e2e/window_shot.h"
 
 using namespace tessavundo;
 using namespace tessavundo::e2e;
@@ -16,46 +12,6 @@ using namespace tessavundo::e2e;
 namespace {
 
 constexpr int kScale = 2;
-
-QRgb FieldRgb(const std::vector<std::uint8_t>& field, int x, int y) {
-    const std::uint8_t* pixel = &field[(y * 256 + x) * 4];
-    return qRgb(pixel[2], pixel[1], pixel[0]);
-}
-
-// The pure hue that stays in a pixel row of the bar: the last position drawn into it.
-QRgb BarRowRgb(int row) {
-    int last = 0;
-    for (int p = 0; p < kHuePositionCount; ++p)
-        if (std::nearbyint(p * 256.0 / 1535) == row)
-            last = p;
-    const ChannelTriple hue = PureHueColor(last);
-    return qRgb(hue.red, hue.green, hue.blue);
-}
-
-// Counts the logical pixels of a drawable area whose kScale x kScale block on the screenshot is
-// not entirely the expected color.
-template <typename Expected>
-int DifferingBlocks(const QImage& shot, QPoint logicalOrigin, QSize logicalSize, QRect skipped,
-                    Expected expected) {
-    int differing = 0;
-    for (int y = 0; y < logicalSize.height(); ++y) {
-        for (int x = 0; x < logicalSize.width(); ++x) {
-            if (skipped.contains(x, y))
-                continue;
-            const QRgb want = expected(x, y);
-            bool same = true;
-            for (int dy = 0; dy < kScale; ++dy) {
-                for (int dx = 0; dx < kScale; ++dx) {
-                    same &= shot.pixel((logicalOrigin.x() + x) * kScale + dx,
-                                       (logicalOrigin.y() + y) * kScale + dy) == want;
-                }
-            }
-            if (!same)
-                ++differing;
-        }
-    }
-    return differing;
-}
 
 } // namespace
 
@@ -76,25 +32,17 @@ void DisplayScaleTest::fieldAndBarAreEnlargedWithoutSmoothing() {
     picker.SetEnvironment(QStringLiteral("QT_SCALE_FACTOR"), QString::number(kScale));
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QTest::qWait(300);
+    QTRY_COMPARE(picker.Grab().pixel(kPreview * kScale), qRgb(255, 0, 0));
     const QImage shot = picker.Grab().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), QSize(441 * kScale, 273 * kScale));
 
     // First run: the field of hue position 0, its marker in the top-right corner.
-    std::vector<std::uint8_t> field(kShadeFieldBytes, 0xFF);
-    RenderShadeFieldReference(0, ShadeFieldPixels(field.data(), kShadeFieldBytes));
-    const QRect marker(253, 0, 3, 2);
-    QCOMPARE(DifferingBlocks(shot, {9, 9}, {256, 256}, marker,
-                             [&](int x, int y) { return FieldRgb(field, x, y); }),
-             0);
+    QCOMPARE(FieldPixelsDiffering(shot, 0, QRect(253, 0, 3, 2), kScale), 0);
     // The marker sits on the field, whole logical pixels in its complement of red.
     QCOMPARE(shot.pixel((9 + 253) * kScale + 1, (9 + 1) * kScale + 1), qRgb(0, 255, 255));
 
     // The bar, but for its top row where the hue marker lies.
-    const QRect hueMarkerRow(0, 0, 15, 1);
-    QCOMPARE(DifferingBlocks(shot, {273, 9}, {15, 256}, hueMarkerRow,
-                             [](int, int y) { return BarRowRgb(y); }),
-             0);
+    QCOMPARE(BarPixelsDiffering(shot, QRect(0, 0, kBarSize.width(), 1), kScale), 0);
 
     // The field's one-pixel border is two physical pixels of one color all round.
     const QRgb border = shot.pixel(8 * kScale, 8 * kScale);
@@ -135,18 +83,14 @@ void DisplayScaleTest::eyedropperReadsThePhysicalPixelUnderThePointer() {
     const auto previewColor = [&] {
         return picker.Grab().pixel((296 + 68) * kScale, (104 + 68) * kScale);
     };
-    const auto pointAt = [](int x, int y) {
-        Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(x),
-                 QString::number(y)});
-    };
 
     // The eyedropper toggle, then the pointer out over the root window, far from the window.
     picker.Click((296 + 44) * kScale, (8 + 12) * kScale);
-    pointAt(1001, 701);
+    MovePointerTo({1001, 701});
     QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
-    pointAt(1000, 701);
+    MovePointerTo({1000, 701});
     QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(255, 0, 0), 5000);
-    pointAt(999, 701);
+    MovePointerTo({999, 701});
     QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
 
     // Esc ends sampling and copies the hex text of the last sample.

@@ -11,25 +11,10 @@ using namespace tessavundo::e2e;
 
 namespace {
 
-const QPoint kPreview(356, 164);
 const QPoint kToggle(340, 20);
-
-// Call it while the picker runs: the server resets the desktop when its last client leaves.
-void SetDesktopColor(const QString& color) {
-    Run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), color});
-}
-
-void MovePointerTo(QPoint screen) {
-    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
-             QString::number(screen.y())});
-}
 
 void Activate(const QString& window) {
     Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-}
-
-QRgb PreviewColor(const PickerSession& picker) {
-    return picker.Grab().pixel(kPreview);
 }
 
 // Puts text on the clipboard from another program, which keeps serving it until some other
@@ -78,6 +63,7 @@ void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
     for (const QPoint client : {QPoint(8, 8), QPoint(289, 266), QPoint(128, 128), QPoint(268, 50),
                                 QPoint(8, 266), QPoint(289, 8)}) {
         picker.MoveTo(client.x(), client.y());
+        // A while for a sample to show: none may come.
         QTest::qWait(100);
         QCOMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
     }
@@ -93,6 +79,7 @@ void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
     Xdotool({QStringLiteral("click"), QStringLiteral("1")});
     QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#AB3210"), 10000);
     MovePointerTo(QPoint(1100, 100));
+    // A while for a sample after the end to show: none may come.
     QTest::qWait(300);
     QCOMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
 }
@@ -128,6 +115,7 @@ void EyedropperWindowManagerTest::closingWhileSamplingKeepsTheFieldColor() {
     Activate(picker.Window());
     MovePointerTo(QPoint(1000, 601));
     QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0x12, 0x34, 0x56), 10000);
+    // A while for sampling to start again by itself: it may not.
     QTest::qWait(300);
     QCOMPARE(PreviewColor(picker), qRgb(0x12, 0x34, 0x56));
 }

@@ -346,12 +346,14 @@ void OneShotPickTest::toolkitOptionsStillOpenTheWindow() {
 void OneShotPickTest::wrongOptionsAreRefused_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("problem");
+    // clang-format off
     QTest::newRow("unknown") << QStringList{"--bogus"} << QByteArray("unknown option '--bogus'");
     QTest::newRow("bad format") << QStringList{"--pick", "--format", "cmyk"}
-                                << QByteArray("not 'cmyk'");
+        << QByteArray("not 'cmyk'");
     QTest::newRow("a file") << QStringList{"a.png"} << QByteArray("unexpected argument 'a.png'");
     QTest::newRow("beside help") << QStringList{"--help", "-x"} << QByteArray("'-x'");
     QTest::newRow("copy alone") << QStringList{"--copy"} << QByteArray("--copy goes with --pick");
+    // clang-format on
 }
 
 // With and without a display: one line that names the mistake, then the way to help.
@@ -379,14 +381,16 @@ void OneShotPickTest::pickPrintsTheClickedPixel_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("overWindow");
     QTest::addColumn<QByteArray>("printed");
+    // clang-format off
     QTest::newRow("root, hex") << QStringList() << false << QByteArray("#123456\n");
-    QTest::newRow("root, --format hex")
-        << QStringList{"--format", "hex"} << false << QByteArray("#123456\n");
-    QTest::newRow("root, --format rgb")
-        << QStringList{"--format", "rgb"} << false << QByteArray("rgb(18,52,86)\n");
+    QTest::newRow("root, --format hex") << QStringList{"--format", "hex"} << false
+        << QByteArray("#123456\n");
+    QTest::newRow("root, --format rgb") << QStringList{"--format", "rgb"} << false
+        << QByteArray("rgb(18,52,86)\n");
     QTest::newRow("another window") << QStringList() << true << QByteArray("#AB3210\n");
-    QTest::newRow("another window, rgb")
-        << QStringList{"--format=rgb"} << true << QByteArray("rgb(171,50,16)\n");
+    QTest::newRow("another window, rgb") << QStringList{"--format=rgb"} << true
+        << QByteArray("rgb(171,50,16)\n");
+    // clang-format on
 }
 
 void OneShotPickTest::pickPrintsTheClickedPixel() {
@@ -429,12 +433,14 @@ void OneShotPickTest::pickReadsPhysicalPixelsAtAnyScale_data() {
     // A checkerboard of single physical pixels: even sums of x and y show the foreground.
     for (const char* scale : {"1", "2"}) {
         const QString factor = QString::fromLatin1(scale);
-        QTest::addRow("scale %s, even column, even row", scale)
-            << factor << QPoint(100, 200) << QByteArray("#102030\n");
-        QTest::addRow("scale %s, odd column, even row", scale)
-            << factor << QPoint(101, 200) << QByteArray("#405060\n");
-        QTest::addRow("scale %s, odd column, odd row", scale)
-            << factor << QPoint(101, 201) << QByteArray("#102030\n");
+        // clang-format off
+        QTest::addRow("scale %s, even column, even row", scale) << factor << QPoint(100, 200)
+            << QByteArray("#102030\n");
+        QTest::addRow("scale %s, odd column, even row", scale) << factor << QPoint(101, 200)
+            << QByteArray("#405060\n");
+        QTest::addRow("scale %s, odd column, odd row", scale) << factor << QPoint(101, 201)
+            << QByteArray("#102030\n");
+        // clang-format on
     }
 }
 
@@ -578,26 +584,24 @@ void OneShotPickTest::pickSteersByThePixelFromTheKeyboard_data() {
     // Over the one-pixel checkerboard: even sums of x and y show the foreground.
     for (const char* scale : {"1", "1.5", "2"}) {
         const QString factor = QString::fromLatin1(scale);
-        QTest::addRow("scale %s, one right, Return", scale)
-            << factor << QPoint(100, 200) << QStringList{"Right", "Return"} << QPoint(101, 200)
+        // clang-format off
+        QTest::addRow("scale %s, one right, Return", scale) << factor << QPoint(100, 200)
+            << QStringList{"Right", "Return"} << QPoint(101, 200) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, one down and one left, Space", scale) << factor << QPoint(101, 200)
+            << QStringList{"Down", "Left", "space"} << QPoint(100, 201) << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten right and one up, Enter", scale) << factor << QPoint(100, 200)
+            << QStringList{"shift+Right", "Up", "KP_Enter"} << QPoint(110, 199)
             << QByteArray("#405060\n");
-        QTest::addRow("scale %s, one down and one left, Space", scale)
-            << factor << QPoint(101, 200) << QStringList{"Down", "Left", "space"}
-            << QPoint(100, 201) << QByteArray("#405060\n");
-        QTest::addRow("scale %s, ten right and one up, Enter", scale)
-            << factor << QPoint(100, 200) << QStringList{"shift+Right", "Up", "KP_Enter"}
-            << QPoint(110, 199) << QByteArray("#405060\n");
-        QTest::addRow("scale %s, ten down, Return", scale)
-            << factor << QPoint(101, 200) << QStringList{"shift+Down", "Return"} << QPoint(101, 210)
-            << QByteArray("#405060\n");
+        QTest::addRow("scale %s, ten down, Return", scale) << factor << QPoint(101, 200)
+            << QStringList{"shift+Down", "Return"} << QPoint(101, 210) << QByteArray("#405060\n");
     }
     QTest::newRow("kept on the screen") << QString::fromLatin1("1") << QPoint(3, 5)
-                                        << QStringList{"shift+Left", "shift+Up", "Left", "Return"}
-                                        << QPoint(0, 0) << QByteArray("#102030\n");
-    QTest::newRow("kept on the screen, far corner")
-        << QString::fromLatin1("2") << QPoint(1275, 795)
+        << QStringList{"shift+Left", "shift+Up", "Left", "Return"} << QPoint(0, 0)
+        << QByteArray("#102030\n");
+    QTest::newRow("kept on the screen, far corner") << QString::fromLatin1("2") << QPoint(1275, 795)
         << QStringList{"shift+Right", "shift+Down", "Down", "Return"} << QPoint(1279, 799)
         << QByteArray("#102030\n");
+    // clang-format on
 }
 
 // The arrows move the pointer by physical pixels whatever the scale, Shift by ten; the key
@@ -776,17 +780,18 @@ void OneShotPickTest::pickAsksThePortalOnWayland_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("printed");
+    // clang-format off
     QTest::newRow("a color") << QStringList{"0.2", "0.4", "0.6"} << QStringList() << 0
-                             << QByteArray("#336699\n");
-    QTest::newRow("a color as rgb")
-        << QStringList{"0.2", "0.4", "0.6"} << QStringList{"--format", "rgb"} << 0
-        << QByteArray("rgb(51,102,153)\n");
+        << QByteArray("#336699\n");
+    QTest::newRow("a color as rgb") << QStringList{"0.2", "0.4", "0.6"}
+        << QStringList{"--format", "rgb"} << 0 << QByteArray("rgb(51,102,153)\n");
     QTest::newRow("cancelled") << QStringList{"cancel"} << QStringList() << 1 << QByteArray();
     // Neither is the user's cancel; without the portal on the bus there is nothing to wait for.
-    QTest::newRow("the portal vanishes")
-        << QStringList{"vanish"} << QStringList() << 2 << QByteArray();
-    QTest::newRow("an unknown response code")
-        << QStringList{"code", "7"} << QStringList() << 2 << QByteArray();
+    QTest::newRow("the portal vanishes") << QStringList{"vanish"} << QStringList() << 2
+        << QByteArray();
+    QTest::newRow("an unknown response code") << QStringList{"code", "7"} << QStringList() << 2
+        << QByteArray();
+    // clang-format on
 }
 
 void OneShotPickTest::pickAsksThePortalOnWayland() {

@@ -143,4 +143,24 @@ private:
     bool asNobody_ = false;
 };
 
+// A point well inside the preview, in client-area coordinates.
+constexpr QPoint kPreview(356, 164);
+
+// The color the preview shows; 0 while the window cannot be captured.
+inline QRgb PreviewColor(const PickerSession& picker) {
+    const QImage shot = picker.Grab();
+    return shot.isNull() ? 0 : shot.pixel(kPreview);
+}
+
+// Call it while the picker runs: the server resets the desktop when its last client leaves.
+inline void SetDesktopColor(const QString& color) {
+    Run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), color});
+}
+
+// Moves the pointer to a point of the screen, outside any window of the picker.
+inline void MovePointerTo(QPoint screen) {
+    Xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
+             QString::number(screen.y())});
+}
+
 } // namespace tessavundo::e2e

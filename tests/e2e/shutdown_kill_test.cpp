@@ -16,13 +16,12 @@
 
 using namespace tessavundo::e2e;
 using tessavundo::testing::FolderEntries;
+using tessavundo::testing::kNineKeys;
 using tessavundo::testing::ReadFile;
 
 namespace {
 
 const QString kFileName = QStringLiteral("ColorPicker.conf");
-const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
-                               "col3", "col4", "col5",  "col6"};
 constexpr int kRounds = 20;
 // Past the longest a shut-down takes here, so that kills land before, during and after it.
 constexpr int kLatestKillMs = 150;

@@ -4,26 +4,19 @@
 // settings folder it may not write: the window opens, and closing it ends the program normally
 // and leaves the file as it was.
 #include "tests/e2e/picker_session.h"
+#include "tests/support/settings_files.h"
 
 #include <QFile>
 #include <QStandardPaths>
 #include <sys/stat.h>
 
 using namespace tessavundo::e2e;
+using tessavundo::testing::ReadFile;
+using tessavundo::testing::SetMode;
 
 namespace {
 
 const QString kFileName = QStringLiteral("ColorPicker.conf");
-
-void SetMode(const QString& path, int mode) {
-    QVERIFY2(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0,
-             qPrintable(path));
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
@@ -75,9 +68,7 @@ void UnprivilegedSettingsTest::startsAndClosesWithoutAccess() {
     picker.RunAsNobody();
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QTest::qWait(300);
-    const QImage shot = picker.Grab().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(shot.pixel(296 + 60, 104 + 60), preview);
+    QTRY_COMPARE(PreviewColor(picker), preview);
     QVERIFY2(picker.Close(), "the picker did not end normally when its window was closed");
 
     SetMode(folder, 0755);

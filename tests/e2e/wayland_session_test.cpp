@@ -12,7 +12,6 @@ using tessavundo::testing::PrivateSessionBus;
 
 namespace {
 
-const QPoint kPreview(356, 164);
 const QRect kToggle(296, 8, 89, 25);
 
 // What a Wayland desktop hands its programs (no compositor listens there: the picker's window
@@ -25,11 +24,6 @@ void AsWaylandSession(PickerSession& picker) {
 
 QImage ToggleShown(const PickerSession& picker) {
     return picker.Grab().copy(kToggle).convertToFormat(QImage::Format_RGB32);
-}
-
-QRgb PreviewShown(const PickerSession& picker) {
-    const QImage shot = picker.Grab();
-    return shot.isNull() ? 0 : shot.pixel(kPreview);
 }
 
 // Moves the pointer to a point of the window from elsewhere: xdotool's --sync waits for the
@@ -51,7 +45,7 @@ bool StartOnBus(PickerSession& picker, const QString& busAddress) {
     if (!picker.Start())
         return false;
     picker.Focus();
-    return QTest::qWaitFor([&] { return PreviewShown(picker) == qRgb(255, 0, 0); }, 10000);
+    return QTest::qWaitFor([&] { return PreviewColor(picker) == qRgb(255, 0, 0); }, 10000);
 }
 
 } // namespace
@@ -83,7 +77,7 @@ void WaylandSessionTest::eyedropperTakesTheDesktopsColor() {
     ClickAt(picker, kToggle.center());
 
     QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#336699"), 10000);
-    QTRY_COMPARE(PreviewShown(picker), qRgb(51, 102, 153));
+    QTRY_COMPARE(PreviewColor(picker), qRgb(51, 102, 153));
 }
 
 void WaylandSessionTest::eyedropperWaitsForTheDesktopOrComesBackUp() {
@@ -97,17 +91,20 @@ void WaylandSessionTest::eyedropperWaitsForTheDesktopOrComesBackUp() {
         PickerSession picker(configDir.path());
         QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");
         PointAt(picker, kToggle.center());
+        // Time for the toggle to show the pointer over it, a look no state of the window says.
         QTest::qWait(200);
         const QImage before = ToggleShown(picker);
         Xdotool({QStringLiteral("click"), QStringLiteral("1")});
         QTRY_VERIFY(ToggleShown(picker) != before);
+        // A while for the toggle to come back up by itself: it may not.
         QTest::qWait(500);
         pressed = ToggleShown(picker);
-        QCOMPARE(PreviewShown(picker), qRgb(255, 0, 0));
+        QCOMPARE(PreviewColor(picker), qRgb(255, 0, 0));
 
         picker.Key(QStringLiteral("Escape"));
         QTRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
         QTRY_VERIFY(ToggleShown(picker) != pressed);
+        // Time for the raised look to be painted whole, which the first change may not be.
         QTest::qWait(200);
         released = ToggleShown(picker);
     }
@@ -117,7 +114,7 @@ void WaylandSessionTest::eyedropperWaitsForTheDesktopOrComesBackUp() {
     QVERIFY2(StartOnBus(picker, bus_.Address()), "the picker never showed its first color");
     ClickAt(picker, kToggle.center());
     QTRY_COMPARE(ToggleShown(picker), released);
-    QCOMPARE(PreviewShown(picker), qRgb(255, 0, 0));
+    QCOMPARE(PreviewColor(picker), qRgb(255, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(WaylandSessionTest)

@@ -101,33 +101,34 @@ void DesktopColorPortalTest::answersArePassedOn_data() {
     QTest::addColumn<PackedColor>("color");
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    // clang-format off
     QTest::newRow("a color") << 0u << FakeDesktopPortal::ColorResults(0.2, 0.4, 0.6)
-                             << Outcome::Color << PackBytes(51, 102, 153);
+        << Outcome::Color << PackBytes(51, 102, 153);
     QTest::newRow("white") << 0u << FakeDesktopPortal::ColorResults(1, 1, 1) << Outcome::Color
-                           << PackedColor{0xFFFFFF};
+        << PackedColor{0xFFFFFF};
     // 254.745, 126.99 and 128.01 of 255.
-    QTest::newRow("nearest byte, not the one below")
-        << 0u << FakeDesktopPortal::ColorResults(0.999, 0.498, 0.502) << Outcome::Color
+    QTest::newRow("nearest byte, not the one below") << 0u
+        << FakeDesktopPortal::ColorResults(0.999, 0.498, 0.502) << Outcome::Color
         << PackBytes(255, 127, 128);
-    QTest::newRow("cancelled by the user")
-        << 1u << FakeDesktopPortal::ColorResults(1, 0, 0) << Outcome::Cancelled << PackedColor{0};
+    QTest::newRow("cancelled by the user") << 1u << FakeDesktopPortal::ColorResults(1, 0, 0)
+        << Outcome::Cancelled << PackedColor{0};
     QTest::newRow("ended otherwise") << 2u << QVariantMap() << Outcome::Cancelled << PackedColor{0};
     // A success that brings no usable color is no answer; neither is a code no portal defines.
     // The user cancelled neither.
-    QTest::newRow("success without a color")
-        << 0u << QVariantMap() << Outcome::Unavailable << PackedColor{0};
-    QTest::newRow("a color that is text")
-        << 0u << QVariantMap{{QStringLiteral("color"), QStringLiteral("#FF0000")}}
-        << Outcome::Unavailable << PackedColor{0};
-    QTest::newRow("a channel that is no number")
-        << 0u << FakeDesktopPortal::ColorResults(0.5, nan, 0.5) << Outcome::Unavailable
+    QTest::newRow("success without a color") << 0u << QVariantMap() << Outcome::Unavailable
         << PackedColor{0};
-    QTest::newRow("a color of three integers")
-        << 0u << StructureResults(255, 0, 0) << Outcome::Unavailable << PackedColor{0};
-    QTest::newRow("a color of four doubles")
-        << 0u << StructureResults(1.0, 0.0, 0.0, 1.0) << Outcome::Unavailable << PackedColor{0};
-    QTest::newRow("an unknown response code")
-        << 7u << FakeDesktopPortal::ColorResults(1, 0, 0) << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("a color that is text") << 0u
+        << QVariantMap{{QStringLiteral("color"), QStringLiteral("#FF0000")}} << Outcome::Unavailable
+        << PackedColor{0};
+    QTest::newRow("a channel that is no number") << 0u
+        << FakeDesktopPortal::ColorResults(0.5, nan, 0.5) << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("a color of three integers") << 0u << StructureResults(255, 0, 0)
+        << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("a color of four doubles") << 0u << StructureResults(1.0, 0.0, 0.0, 1.0)
+        << Outcome::Unavailable << PackedColor{0};
+    QTest::newRow("an unknown response code") << 7u << FakeDesktopPortal::ColorResults(1, 0, 0)
+        << Outcome::Unavailable << PackedColor{0};
+    // clang-format on
 }
 
 void DesktopColorPortalTest::answersArePassedOn() {
@@ -281,12 +282,14 @@ void DesktopColorPortalTest::answerAlreadyOnItsWayWhenReplaced() {
 
 void DesktopColorPortalTest::responsesOfTheWrongShapeAreNoAnswer_data() {
     QTest::addColumn<QVariantList>("arguments");
+    // clang-format off
     QTest::newRow("no arguments") << QVariantList();
     QTest::newRow("the code alone") << QVariantList{0u};
     QTest::newRow("a signed code") << QVariantList{0, FakeDesktopPortal::ColorResults(1, 0, 0)};
     QTest::newRow("the results as text") << QVariantList{0u, QStringLiteral("#FF0000")};
     QTest::newRow("an argument too many")
         << QVariantList{0u, FakeDesktopPortal::ColorResults(1, 0, 0), 1u};
+    // clang-format on
 }
 
 // Such a signal never reaches a slot that names the arguments, so it would be waited for
@@ -336,6 +339,7 @@ void DesktopColorPortalTest::portalLeavingTheBusIsNoAnswer() {
     // Nothing is pending any more: the name changing again says nothing.
     next.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("next portal"));
+    // A while for a wrong answer to arrive: none may.
     QTest::qWait(200);
     QCOMPARE(answers.Count(), 1);
 }

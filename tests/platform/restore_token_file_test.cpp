@@ -26,12 +26,14 @@ private slots:
 void RestoreTokenFileTest::liesInTheStateFolder_data() {
     QTest::addColumn<QByteArray>("stateHome");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("XDG_STATE_HOME")
-        << QByteArray("/state") << "/state/tessavundo/screen-cast-token";
+    // clang-format off
+    QTest::newRow("XDG_STATE_HOME") << QByteArray("/state")
+        << "/state/tessavundo/screen-cast-token";
     QTest::newRow("unset") << QByteArray()
-                           << "/home/tester/.local/state/tessavundo/screen-cast-token";
-    QTest::newRow("relative: ignored")
-        << QByteArray("state") << "/home/tester/.local/state/tessavundo/screen-cast-token";
+        << "/home/tester/.local/state/tessavundo/screen-cast-token";
+    QTest::newRow("relative: ignored") << QByteArray("state")
+        << "/home/tester/.local/state/tessavundo/screen-cast-token";
+    // clang-format on
 }
 
 void RestoreTokenFileTest::liesInTheStateFolder() {

@@ -6,6 +6,7 @@
 // name. Device nodes and file systems are made in private temporary folders only.
 #include "platform/store/ini_file_settings_store.h"
 #include "platform/store/user_settings_store.h"
+#include "tests/platform/settings_store_probe_run.h"
 #include "tests/support/settings_files.h"
 
 #include <QElapsedTimer>
@@ -79,23 +80,6 @@ QList<QByteArray> RawEntries(const QByteArray& folder) {
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-struct ProbeRun {
-    int exitCode = -1;
-    QByteArray output;
-    QByteArray errors;
-};
-
-ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& environment,
-                  const QString& program = SETTINGS_STORE_PROBE,
-                  const QStringList& programArguments = {}) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, programArguments + arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 // Restores an environment variable the test changed, also when it fails half-way.
@@ -291,9 +275,7 @@ void SettingsFileHostileTest::homeFromThePasswordDatabase() {
 
     QProcessEnvironment environment; // neither HOME nor XDG_CONFIG_HOME
     environment.insert("PATH", qEnvironmentVariable("PATH"));
-    const ProbeRun run =
-        RunProbe({"-", "save", "color", "255"}, environment, "setpriv",
-                 {"--reuid=nobody", "--regid=nogroup", "--clear-groups", SETTINGS_STORE_PROBE});
+    const ProbeRun run = RunProbe({"-", "save", "color", "255"}, environment, true);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.errors.contains(": the settings were not saved to " + nobodyHome +
                                  "/.config/ColorPicker.conf: "),

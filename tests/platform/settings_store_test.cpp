@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "platform/store/ini_file_settings_store.h"
+#include "tests/platform/settings_store_probe_run.h"
 #include "tests/support/settings_files.h"
 
 #include <QDir>
@@ -33,36 +34,6 @@ bool Save(IniFileSettingsStore&& store, const QString& key, const QString& text)
 bool Save(IniFileSettingsStore& store, const QString& key, const QString& text) {
     return store.SaveSettings({{key, text}});
 }
-const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
-                               "col3", "col4", "col5",  "col6"};
-
-void SetMode(const QString& path, int mode) {
-    QVERIFY2(::chmod(QFile::encodeName(path).constData(), static_cast<mode_t>(mode)) == 0,
-             qPrintable(path));
-}
-
-struct ProbeRun {
-    int exitCode = -1;
-    QString output;
-};
-
-// Runs the store in a fresh process, which sees only what reached the disk.
-ProbeRun RunProbe(const QStringList& arguments, const QProcessEnvironment& environment = {},
-                  bool unprivileged = false) {
-    QProcess process;
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
-    if (unprivileged && ::geteuid() == 0) {
-        process.start("setpriv", QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                             SETTINGS_STORE_PROBE} +
-                                     arguments);
-    } else {
-        process.start(SETTINGS_STORE_PROBE, arguments);
-    }
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput())};
-}
 
 } // namespace
 
@@ -92,44 +63,27 @@ private slots:
 void SettingsStoreTest::roundTrip_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
-    QTest::newRow("left") << "left"
-                          << "1920";
-    QTest::newRow("top") << "top"
-                         << "-300";
-    QTest::newRow("color") << "color"
-                           << "255";
-    QTest::newRow("col1") << "col1"
-                          << "16711680";
-    QTest::newRow("col2") << "col2"
-                          << "16777215";
-    QTest::newRow("col3 system color") << "col3"
-                                       << "-2147483643";
-    QTest::newRow("col4") << "col4"
-                          << "0";
-    QTest::newRow("col5 decimal comma") << "col5"
-                                        << "1,5";
-    QTest::newRow("col6 empty") << "col6"
-                                << "";
-    QTest::newRow("comma and space") << "color"
-                                     << "a, b";
-    QTest::newRow("looks like a byte array") << "color"
-                                             << "@ByteArray(x)";
-    QTest::newRow("surrounding blanks") << "color"
-                                        << " 255 ";
-    QTest::newRow("quotes") << "color"
-                            << "\"255\"";
-    QTest::newRow("comment and hash") << "color"
-                                      << ";#FF0000";
-    QTest::newRow("line break and backslash") << "color"
-                                              << "a\nb\\c";
-    QTest::newRow("section bracket") << "color"
-                                     << "[position]";
+    // clang-format off
+    QTest::newRow("left") << "left" << "1920";
+    QTest::newRow("top") << "top" << "-300";
+    QTest::newRow("color") << "color" << "255";
+    QTest::newRow("col1") << "col1" << "16711680";
+    QTest::newRow("col2") << "col2" << "16777215";
+    QTest::newRow("col3 system color") << "col3" << "-2147483643";
+    QTest::newRow("col4") << "col4" << "0";
+    QTest::newRow("col5 decimal comma") << "col5" << "1,5";
+    QTest::newRow("col6 empty") << "col6" << "";
+    QTest::newRow("comma and space") << "color" << "a, b";
+    QTest::newRow("looks like a byte array") << "color" << "@ByteArray(x)";
+    QTest::newRow("surrounding blanks") << "color" << " 255 ";
+    QTest::newRow("quotes") << "color" << "\"255\"";
+    QTest::newRow("comment and hash") << "color" << ";#FF0000";
+    QTest::newRow("line break and backslash") << "color" << "a\nb\\c";
+    QTest::newRow("section bracket") << "color" << "[position]";
     QTest::newRow("non-ASCII") << "color" << QString::fromUtf8("grün ✓");
     QTest::newRow("NUL inside") << "color" << QString::fromUtf16(u"a\0b", 3);
-    QTest::newRow("escape before a hex digit") << "color"
-                                               << QString::fromUtf16(u"\x1f"
-                                                                     u"a1",
-                                                                     3);
+    QTest::newRow("escape before a hex digit") << "color" << QString::fromUtf16(u"\x1f" u"a1", 3);
+    // clang-format on
 }
 
 void SettingsStoreTest::roundTrip() {
@@ -210,6 +164,7 @@ void SettingsStoreTest::missingKeyGivesDefault() {
 
 void SettingsStoreTest::readsAsQtReads_data() {
     QTest::addColumn<QByteArray>("content");
+    // clang-format off
     QTest::newRow("CR LF line ends") << QByteArray("[position]\r\nleft=1500\r\ntop=7\r\n");
     QTest::newRow("blanks and tabs") << QByteArray("  [position]\n\tleft = 1500 \ntop\t=\t7\n");
     QTest::newRow("comments") << QByteArray("; note\n[position]\nleft=1500 ; old\ntop=\"7;8\"\n");
@@ -223,6 +178,7 @@ void SettingsStoreTest::readsAsQtReads_data() {
         << QByteArray("left=9\n[General]\ntop=8\n[position]\ncolor=1\n");
     QTest::newRow("escapes") << QByteArray("[position]\nleft=\\x41\\101\\t\\q\ntop=\"  a \"  \n");
     QTest::newRow("nothing but a header") << QByteArray("[position]");
+    // clang-format on
 }
 
 void SettingsStoreTest::readsAsQtReads() {
@@ -246,16 +202,18 @@ void SettingsStoreTest::valueThatIsNotOneText_data() {
     QTest::addColumn<QByteArray>("line");
     QTest::addColumn<bool>("isText");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("unquoted list") << QByteArray("color=a, b") << false << "";
     QTest::newRow("byte array") << QByteArray("color=@ByteArray(255)") << false << "";
     QTest::newRow("rectangle") << QByteArray("color=@Rect(1 2 3 4)") << false << "";
     QTest::newRow("invalid") << QByteArray("color=@Invalid()") << false << "";
-    QTest::newRow("unknown variant")
-        << QByteArray("color=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3QTr)") << false << "";
+    QTest::newRow("unknown variant") << QByteArray("color=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x3QTr)")
+        << false << "";
     QTest::newRow("quoted list") << QByteArray("color=\"a, b\"") << true << "a, b";
     QTest::newRow("escaped at sign") << QByteArray("color=@@255") << true << "@255";
     QTest::newRow("present but empty") << QByteArray("color=") << true << "";
     QTest::newRow("invalid UTF-8") << QByteArray("color=\xff\xfe") << true << "\ufffd\ufffd";
+    // clang-format on
 }
 
 void SettingsStoreTest::valueThatIsNotOneText() {

@@ -81,6 +81,7 @@ void TerminationTest::signalEmitsOnceOnGuiThread() {
     // A second request of another kind is not a second shut-down.
     std::raise(laterSignal);
     SendCommitDataRequest();
+    // A while for a second shut-down to start: none may.
     QTest::qWait(100);
     QCOMPARE(threads.size(), 1);
 
@@ -96,12 +97,14 @@ void TerminationTest::sessionEndEmitsOnce() {
 
     // A request to save data, as for a checkpoint of the session, ends nothing.
     SendCommitDataRequest();
+    // A while for a request to arrive: none may.
     QTest::qWait(50);
     QCOMPARE(spy.count(), 0);
     QuitEventLoop();
     QCOMPARE(spy.count(), 1);
     QuitEventLoop();
     std::raise(SIGTERM);
+    // A while for a second request to arrive: none may.
     QTest::qWait(100);
     QCOMPARE(spy.count(), 1);
 }
@@ -129,6 +132,7 @@ void TerminationTest::ignoredSignalStaysIgnored() {
     TerminationWatcher watcher(*qGuiApp);
     QSignalSpy spy(&watcher, &TerminationWatcher::TerminationRequested);
     std::raise(SIGINT);
+    // A while for the ignored signal to be taken up: it may not.
     QTest::qWait(100);
     QCOMPARE(spy.count(), 0);
     std::raise(SIGTERM);

@@ -46,26 +46,27 @@ void WindowPlacementTest::placement_data() {
     const auto one = Screens({kFullHd});
     const auto panel = Screens({kFullHd}, {kBelowTopPanel});
     const auto two = Screens({kFullHd, kRightFullHd});
+    // clang-format off
     QTest::newRow("inside one screen") << one << QPoint(100, 200) << kFrame << QPoint(100, 200);
-    QTest::newRow("title band inside, the rest below the screen")
-        << one << QPoint(100, 1050) << kFrame << QPoint(100, 1050);
+    QTest::newRow("title band inside, the rest below the screen") << one << QPoint(100, 1050)
+        << kFrame << QPoint(100, 1050);
     QTest::newRow("top-left corner exactly") << one << QPoint(0, 0) << kFrame << QPoint(0, 0);
-    QTest::newRow("title band under a top panel")
-        << panel << QPoint(100, 10) << kFrame << QPoint(100, 30);
+    QTest::newRow("title band under a top panel") << panel << QPoint(100, 10) << kFrame
+        << QPoint(100, 30);
     QTest::newRow("just below the panel") << panel << QPoint(100, 30) << kFrame << QPoint(100, 30);
-    QTest::newRow("one pixel past the right edge")
-        << one << QPoint(1920 - 443 + 1, 500) << kFrame << QPoint(1920 - 443, 500);
+    QTest::newRow("one pixel past the right edge") << one << QPoint(1920 - 443 + 1, 500) << kFrame
+        << QPoint(1920 - 443, 500);
     QTest::newRow("above every screen") << one << QPoint(300, -50) << kFrame << QPoint(300, 0);
-    QTest::newRow("on the second monitor")
-        << two << QPoint(2500, 300) << kFrame << QPoint(2500, 300);
-    QTest::newRow("second monitor removed")
-        << one << QPoint(2500, 300) << kFrame << QPoint(1920 - 443, 300);
-    QTest::newRow("far away, on no screen")
-        << two << QPoint(-90000, -90000) << kFrame << QPoint(0, 0);
-    QTest::newRow("across two monitors, mostly on the right")
-        << two << QPoint(1800, 300) << kFrame << QPoint(1920, 300);
-    QTest::newRow("across two monitors, mostly on the left")
-        << two << QPoint(1600, 300) << kFrame << QPoint(1920 - 443, 300);
+    QTest::newRow("on the second monitor") << two << QPoint(2500, 300) << kFrame
+        << QPoint(2500, 300);
+    QTest::newRow("second monitor removed") << one << QPoint(2500, 300) << kFrame
+        << QPoint(1920 - 443, 300);
+    QTest::newRow("far away, on no screen") << two << QPoint(-90000, -90000) << kFrame
+        << QPoint(0, 0);
+    QTest::newRow("across two monitors, mostly on the right") << two << QPoint(1800, 300) << kFrame
+        << QPoint(1920, 300);
+    QTest::newRow("across two monitors, mostly on the left") << two << QPoint(1600, 300) << kFrame
+        << QPoint(1920 - 443, 300);
     QTest::newRow("monitor left of the primary one")
         << Screens({kFullHd, QRect(-1280, 0, 1280, 1024)}) << QPoint(-1000, 500) << kFrame
         << QPoint(-1000, 500);
@@ -74,14 +75,14 @@ void WindowPlacementTest::placement_data() {
         << QPoint(3840 - 443, 1080 - 298);
     // Saved at display scale 1 near the bottom right, restored at scale 2: the frame is twice
     // as large and the desktop half as many logical pixels.
-    QTest::newRow("grown with the display scale")
-        << Screens({QRect(0, 0, 960, 540)}) << QPoint(700, 100) << QSize(886, 596)
-        << QPoint(960 - 886, 0);
+    QTest::newRow("grown with the display scale") << Screens({QRect(0, 0, 960, 540)})
+        << QPoint(700, 100) << QSize(886, 596) << QPoint(960 - 886, 0);
     QTest::newRow("larger than the screen keeps its title band on it")
         << Screens({QRect(0, 0, 400, 200)}, {QRect(0, 20, 400, 180)}) << QPoint(50, 50) << kFrame
         << QPoint(0, 20);
-    QTest::newRow("no screens at all")
-        << QList<ScreenArea>() << QPoint(5, 6) << kFrame << QPoint(5, 6);
+    QTest::newRow("no screens at all") << QList<ScreenArea>() << QPoint(5, 6) << kFrame
+        << QPoint(5, 6);
+    // clang-format on
 }
 
 void WindowPlacementTest::placement() {

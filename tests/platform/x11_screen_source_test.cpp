@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 #include "platform/screen/create_screen_source.h"
+#include "screen_source_contract.h"
 #include "x11_test_support.h"
 #include "x11_write_counter.h"
 
@@ -68,7 +69,8 @@ private slots:
     void pointerIsFound();
     void pointsOffTheScreenAreUnreadable_data();
     void pointsOffTheScreenAreUnreadable();
-    void onlyTheHeldContextReads();
+    void keepsTheContract_data() { test::AddContractRows(); }
+    void keepsTheContract();
     void restingPointerCostsOneRoundTripATick();
     void creatingTheSourceAsksTheServerNothing();
     void pixelUnderRestingPointerIsReadAfresh();
@@ -152,25 +154,10 @@ void X11ScreenSourceTest::pointsOffTheScreenAreUnreadable() {
     source_->ReleaseDC(dc);
 }
 
-void X11ScreenSourceTest::onlyTheHeldContextReads() {
-    QCOMPARE(source_->GetPixel(0, 5, 5), kInvalidColor);
-
-    const ScreenDC first = source_->GetWindowDC();
-    QVERIFY(first != 0);
-    QCOMPARE(source_->GetPixel(first, 5, 5), kRootColor);
-
-    const ScreenDC second = source_->GetWindowDC();
-    QVERIFY(second != 0);
-    QVERIFY(second != first);
-    QCOMPARE(source_->GetPixel(first, 5, 5), kInvalidColor);
-    QCOMPARE(source_->GetPixel(second, 5, 5), kRootColor);
-
-    // Releasing a stale handle leaves the held one alone.
-    source_->ReleaseDC(first);
-    QCOMPARE(source_->GetPixel(second, 5, 5), kRootColor);
-
-    source_->ReleaseDC(second);
-    QCOMPARE(source_->GetPixel(second, 5, 5), kInvalidColor);
+// The same table as the fake's, so that the window's tests meet the screen as it is.
+void X11ScreenSourceTest::keepsTheContract() {
+    QFETCH(test::ContractClause, clause);
+    clause(*source_, QPoint(5, 5), kRootColor);
 }
 
 void X11ScreenSourceTest::restingPointerCostsOneRoundTripATick() {
@@ -285,13 +272,15 @@ void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland_data() {
     QTest::addColumn<QByteArray>("variable");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<bool>("continuous");
+    // clang-format off
     QTest::newRow("X11 desktop") << QByteArray() << QByteArray() << true;
-    QTest::newRow("X11 session named")
-        << QByteArray("XDG_SESSION_TYPE") << QByteArray("x11") << true;
-    QTest::newRow("Wayland display set")
-        << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0") << false;
-    QTest::newRow("Wayland session named")
-        << QByteArray("XDG_SESSION_TYPE") << QByteArray("wayland") << false;
+    QTest::newRow("X11 session named") << QByteArray("XDG_SESSION_TYPE") << QByteArray("x11")
+        << true;
+    QTest::newRow("Wayland display set") << QByteArray("WAYLAND_DISPLAY") << QByteArray("wayland-0")
+        << false;
+    QTest::newRow("Wayland session named") << QByteArray("XDG_SESSION_TYPE")
+        << QByteArray("wayland") << false;
+    // clang-format on
 }
 
 void X11ScreenSourceTest::readsContinuouslyOnlyOutsideWayland() {

@@ -8,9 +8,8 @@
 #include "platform/toolkit/text_box.h"
 #include "platform/toolkit/timer.h"
 #include "platform/toolkit/toggle.h"
+#include "tests/sampling/sampling_window.h"
 #include "tests/support/fake_desktop_portal.h"
-#include "tests/support/form_harness.h"
-#include "tests/support/picker_state.h"
 #include "tests/support/private_session_bus.h"
 #include "ui/control_descriptions.h"
 
@@ -23,12 +22,6 @@ using namespace tessavundo;
 using namespace tessavundo::testing;
 
 namespace {
-
-const QString kClipboardBefore = QStringLiteral("held before picking");
-
-QString ClipboardText() {
-    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
-}
 
 // The picker window on a screen that cannot be read continuously, asking the desktop over D-Bus.
 struct PortalPicker {

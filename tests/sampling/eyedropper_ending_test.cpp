@@ -4,26 +4,12 @@
 #include "platform/toolkit/shape.h"
 #include "tests/sampling/sampling_window.h"
 
-#include <memory>
-
 using namespace tessavundo;
 using namespace tessavundo::testing;
 
 namespace {
 
-enum class Ending {
-    ToggleClicked,
-    Escape,
-    Space,
-    Tab,
-    ClickOnControl,
-    ClickOnBackground,
-    AnotherWindowActive,
-};
-
 enum class ClipboardAfter { Untouched, HexText, RgbText };
-
-// A screen point well away from the window, whatever the platform's placement.
 } // namespace
 
 class EyedropperEndingTest : public QObject {
@@ -47,34 +33,34 @@ void EyedropperEndingTest::waysToEnd_data() {
     QTest::addColumn<bool>("sampleStays");
 
     const QPoint none;
-    QTest::newRow("toggle clicked again")
-        << Ending::ToggleClicked << QString() << none << ClipboardAfter::Untouched << true;
+    // clang-format off
+    QTest::newRow("toggle clicked again") << Ending::ToggleClicked << QString() << none
+        << ClipboardAfter::Untouched << true;
     QTest::newRow("Esc") << Ending::Escape << QString() << none << ClipboardAfter::HexText << true;
     QTest::newRow("Space") << Ending::Space << QString() << none << ClipboardAfter::HexText << true;
-    QTest::newRow("Tab to the next control")
-        << Ending::Tab << QString() << none << ClipboardAfter::HexText << true;
-    QTest::newRow("click on the rgb field")
-        << Ending::ClickOnControl << "Text1" << none << ClipboardAfter::HexText << true;
-    QTest::newRow("click on the hex field")
-        << Ending::ClickOnControl << "Text2" << none << ClipboardAfter::HexText << true;
-    QTest::newRow("click on the preview")
-        << Ending::ClickOnControl << "Picture3" << none << ClipboardAfter::HexText << true;
+    QTest::newRow("Tab to the next control") << Ending::Tab << QString() << none
+        << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the rgb field") << Ending::ClickOnControl << "Text1" << none
+        << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the hex field") << Ending::ClickOnControl << "Text2" << none
+        << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the preview") << Ending::ClickOnControl << "Picture3" << none
+        << ClipboardAfter::HexText << true;
     // The click goes on to act on the control as usual: the field picks its own color, the bar
     // its hue, the copy button copies after the end of sampling has.
-    QTest::newRow("click on the shade field")
-        << Ending::ClickOnControl << "Picture1" << none << ClipboardAfter::HexText << false;
-    QTest::newRow("click on the rainbow bar")
-        << Ending::ClickOnControl << "Picture2" << none << ClipboardAfter::HexText << false;
-    QTest::newRow("click on the rgb copy button")
-        << Ending::ClickOnControl << "Command3" << none << ClipboardAfter::RgbText << true;
-    QTest::newRow("click on the background between bar and preview")
-        << Ending::ClickOnBackground << QString() << QPoint(290, 140) << ClipboardAfter::Untouched
-        << true;
-    QTest::newRow("click on the background below the shade field")
-        << Ending::ClickOnBackground << QString() << QPoint(150, 270) << ClipboardAfter::Untouched
-        << true;
-    QTest::newRow("another window active")
-        << Ending::AnotherWindowActive << QString() << none << ClipboardAfter::HexText << true;
+    QTest::newRow("click on the shade field") << Ending::ClickOnControl << "Picture1" << none
+        << ClipboardAfter::HexText << false;
+    QTest::newRow("click on the rainbow bar") << Ending::ClickOnControl << "Picture2" << none
+        << ClipboardAfter::HexText << false;
+    QTest::newRow("click on the rgb copy button") << Ending::ClickOnControl << "Command3" << none
+        << ClipboardAfter::RgbText << true;
+    QTest::newRow("click on the background between bar and preview") << Ending::ClickOnBackground
+        << QString() << QPoint(290, 140) << ClipboardAfter::Untouched << true;
+    QTest::newRow("click on the background below the shade field") << Ending::ClickOnBackground
+        << QString() << QPoint(150, 270) << ClipboardAfter::Untouched << true;
+    QTest::newRow("another window active") << Ending::AnotherWindowActive << QString() << none
+        << ClipboardAfter::HexText << true;
+    // clang-format on
 }
 
 void EyedropperEndingTest::waysToEnd() {
@@ -93,44 +79,9 @@ void EyedropperEndingTest::waysToEnd() {
     QVERIFY(window.Sampling());
     QCOMPARE(QApplication::focusWidget(), form.Check1);
 
-    std::unique_ptr<QWidget> otherWindow;
-    switch (ending) {
-    case Ending::ToggleClicked:
-        window.ClickToggle();
-        break;
-    case Ending::Escape:
-        QTest::keyClick(form.Check1, Qt::Key_Escape);
-        break;
-    case Ending::Space:
-        QTest::keyClick(form.Check1, Qt::Key_Space);
-        break;
-    case Ending::Tab:
-        QTest::keyClick(form.Check1, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.Picture2);
-        break;
-    case Ending::ClickOnControl: {
-        auto* target = form.findChild<QWidget*>(control);
-        QVERIFY(target);
-        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-        QCOMPARE(QApplication::focusWidget(), target);
-        break;
-    }
-    case Ending::ClickOnBackground:
-        QVERIFY2(!form.childAt(clientPoint), "the point lies on a control");
-        QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, clientPoint);
-        QCOMPARE(QApplication::focusWidget(), form.Check1);
-        break;
-    case Ending::AnotherWindowActive:
-        otherWindow = std::make_unique<QWidget>();
-        otherWindow->show();
-        QVERIFY(QTest::qWaitForWindowActive(otherWindow.get()));
-        // Losing the activation is no focus move inside the window: only the tick ends
-        // sampling, once the screen reports the other window.
-        QVERIFY(window.WaitForTicks(2));
-        QVERIFY(window.Sampling());
-        window.harness.screen.SetActiveWindow(otherWindow->winId());
-        break;
-    }
+    window.End(ending, control, clientPoint);
+    if (QTest::currentTestFailed())
+        return;
 
     QTRY_VERIFY(window.Off());
     QCOMPARE(window.harness.screen.HeldContexts(), 0);
@@ -191,35 +142,36 @@ void EyedropperEndingTest::keysWithModifiersOnThePressedToggle_data() {
     const QString space = QStringLiteral(" ");
     const QString enter = QStringLiteral("\r");
     const QString escape = QStringLiteral("\x1b");
+    // clang-format off
     QTest::newRow("Space") << Qt::Key_Space << none << space << 32 << ClipboardAfter::HexText;
     QTest::newRow("Shift+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                 << space << 32 << ClipboardAfter::HexText;
+        << space << 32 << ClipboardAfter::HexText;
     // Control turns the space into the NUL control character, or into no text at all.
-    QTest::newRow("Ctrl+Space typing NUL")
-        << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ControlModifier) << QString(QChar(0)) << 32
+    QTest::newRow("Ctrl+Space typing NUL") << Qt::Key_Space
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << QString(QChar(0)) << 32
         << ClipboardAfter::HexText;
-    QTest::newRow("Ctrl+Space typing nothing")
-        << Qt::Key_Space << Qt::KeyboardModifiers(Qt::ControlModifier) << QString() << 32
-        << ClipboardAfter::HexText;
+    QTest::newRow("Ctrl+Space typing nothing") << Qt::Key_Space
+        << Qt::KeyboardModifiers(Qt::ControlModifier) << QString() << 32 << ClipboardAfter::HexText;
     QTest::newRow("Ctrl+Shift+Space") << Qt::Key_Space << (Qt::ControlModifier | Qt::ShiftModifier)
-                                      << QString() << 32 << ClipboardAfter::HexText;
+        << QString() << 32 << ClipboardAfter::HexText;
     QTest::newRow("Alt+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::AltModifier) << space
-                               << 32 << ClipboardAfter::HexText;
+        << 32 << ClipboardAfter::HexText;
     QTest::newRow("Meta+Space") << Qt::Key_Space << Qt::KeyboardModifiers(Qt::MetaModifier) << space
-                                << 32 << ClipboardAfter::HexText;
+        << 32 << ClipboardAfter::HexText;
     QTest::newRow("Select") << Qt::Key_Select << none << QString() << 32 << ClipboardAfter::HexText;
     QTest::newRow("Enter") << Qt::Key_Return << none << enter << 13 << ClipboardAfter::RgbText;
     QTest::newRow("Ctrl+Enter") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                << QStringLiteral("\n") << 13 << ClipboardAfter::RgbText;
+        << QStringLiteral("\n") << 13 << ClipboardAfter::RgbText;
     QTest::newRow("Shift+Enter") << Qt::Key_Return << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                 << enter << 13 << ClipboardAfter::RgbText;
+        << enter << 13 << ClipboardAfter::RgbText;
     QTest::newRow("keypad Enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                  << enter << 13 << ClipboardAfter::RgbText;
+        << enter << 13 << ClipboardAfter::RgbText;
     QTest::newRow("Esc") << Qt::Key_Escape << none << escape << 27 << ClipboardAfter::HexText;
     QTest::newRow("Ctrl+Esc") << Qt::Key_Escape << Qt::KeyboardModifiers(Qt::ControlModifier)
-                              << escape << 27 << ClipboardAfter::HexText;
+        << escape << 27 << ClipboardAfter::HexText;
     QTest::newRow("Shift+Alt+Esc") << Qt::Key_Escape << (Qt::ShiftModifier | Qt::AltModifier)
-                                   << escape << 27 << ClipboardAfter::HexText;
+        << escape << 27 << ClipboardAfter::HexText;
+    // clang-format on
 }
 
 // Whatever modifiers are held, a key the toggle acts on reaches its key routine with the code

@@ -7,14 +7,10 @@
 #include "tests/sampling/sampling_window.h"
 #include "ui/control_descriptions.h"
 
-#include <memory>
-
 using namespace tessavundo;
 using namespace tessavundo::testing;
 
 namespace {
-
-enum class Ending { ToggleClicked, Escape, Space, Tab, ClickOnBackground };
 
 // A window whose screen cannot be read continuously, with the toggle pressed: the desktop has
 // been asked.
@@ -128,24 +124,9 @@ void EyedropperPortalTest::endingWhileTheDesktopPicks() {
     Form1& form = *window.form;
     const PickerState before = PickerState::Of(form);
 
-    switch (ending) {
-    case Ending::ToggleClicked:
-        window.ClickToggle();
-        break;
-    case Ending::Escape:
-        QTest::keyClick(form.Check1, Qt::Key_Escape);
-        break;
-    case Ending::Space:
-        QTest::keyClick(form.Check1, Qt::Key_Space);
-        break;
-    case Ending::Tab:
-        QTest::keyClick(form.Check1, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.Picture2);
-        break;
-    case Ending::ClickOnBackground:
-        QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, QPoint(290, 140));
-        break;
-    }
+    window.End(ending);
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY(window.Off());
     QCOMPARE(window.harness.portal.Cancels(), 1);
@@ -167,13 +148,14 @@ void EyedropperPortalTest::missingPortalLetsTheToggleUp_data() {
     QTest::addColumn<ScreenReading>("reading");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("namesThePortal");
-    QTest::newRow("Wayland desktop")
-        << ScreenReading::ForbiddenByDesktop
+    // clang-format off
+    QTest::newRow("Wayland desktop") << ScreenReading::ForbiddenByDesktop
         << QStringLiteral("does not let programs read the screen") << true;
-    QTest::newRow("display not supported")
-        << ScreenReading::DisplayNotSupported << QStringLiteral("not supported") << false;
-    QTest::newRow("screen refuses reads")
-        << ScreenReading::Refused << QStringLiteral("refuses") << false;
+    QTest::newRow("display not supported") << ScreenReading::DisplayNotSupported
+        << QStringLiteral("not supported") << false;
+    QTest::newRow("screen refuses reads") << ScreenReading::Refused << QStringLiteral("refuses")
+        << false;
+    // clang-format on
 }
 
 // The tooltip says why the eyedropper cannot work: the portal only where the desktop's rules

@@ -85,6 +85,7 @@ void EyedropperSamplingTest::exclusionRectangle_data() {
     QTest::addColumn<bool>("excluded");
 
     const QPoint none;
+    // clang-format off
     QTest::newRow("field top-left corner") << 1.0 << QPoint(8, 8) << none << true;
     QTest::newRow("field bottom-left corner") << 1.0 << QPoint(8, 266) << none << true;
     QTest::newRow("bar top-right corner") << 1.0 << QPoint(289, 8) << none << true;
@@ -97,12 +98,13 @@ void EyedropperSamplingTest::exclusionRectangle_data() {
     QTest::newRow("below the field") << 1.0 << QPoint(100, 267) << none << false;
 
     QTest::newRow("scale 2, first pixel of the field") << 2.0 << QPoint(8, 8) << none << true;
-    QTest::newRow("scale 2, last pixel of the bar")
-        << 2.0 << QPoint(289, 266) << QPoint(1, 1) << true;
+    QTest::newRow("scale 2, last pixel of the bar") << 2.0 << QPoint(289, 266) << QPoint(1, 1)
+        << true;
     QTest::newRow("scale 2, left of the field") << 2.0 << QPoint(8, 100) << QPoint(-1, 0) << false;
     QTest::newRow("scale 2, above the field") << 2.0 << QPoint(100, 8) << QPoint(0, -1) << false;
     QTest::newRow("scale 2, right of the bar") << 2.0 << QPoint(289, 100) << QPoint(2, 0) << false;
     QTest::newRow("scale 2, below the field") << 2.0 << QPoint(100, 266) << QPoint(0, 2) << false;
+    // clang-format on
 }
 
 void EyedropperSamplingTest::exclusionRectangle() {

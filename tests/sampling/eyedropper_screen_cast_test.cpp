@@ -12,16 +12,6 @@ using namespace tessavundo::testing;
 
 namespace {
 
-enum class Ending {
-    ToggleClicked,
-    Escape,
-    Space,
-    Tab,
-    ClickOnBackground,
-    AnotherWindowActive,
-    WindowClosed,
-};
-
 // The desktop's layout of the tests: one monitor of 1600x1200 whose frames are that size.
 const QRect kDesktop(0, 0, 1600, 1200);
 
@@ -113,15 +103,16 @@ void EyedropperScreenCastTest::streamPixelsMapIntoTheDesktopsLayout_data() {
     QTest::addColumn<QSize>("frame");
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QPoint>("desktopPoint");
+    // clang-format off
     QTest::newRow("scale 1") << QRect(0, 0, 1600, 1200) << QSize(1600, 1200) << QPoint(1500, 1100)
-                             << QPoint(1500, 1100);
-    QTest::newRow("scale 2: frames of twice the layout's size")
-        << QRect(0, 0, 1600, 1200) << QSize(3200, 2400) << QPoint(3001, 2201) << QPoint(1500, 1100);
-    QTest::newRow("a monitor left of and above the origin")
-        << QRect(-1600, -100, 1600, 1200) << QSize(3200, 2400) << QPoint(3000, 2400 - 2)
-        << QPoint(-100, 1099);
-    QTest::newRow("frame size not yet known: unscaled")
-        << QRect(0, 0, 1600, 1200) << QSize(0, 0) << QPoint(1500, 1100) << QPoint(1500, 1100);
+        << QPoint(1500, 1100);
+    QTest::newRow("scale 2: frames of twice the layout's size") << QRect(0, 0, 1600, 1200)
+        << QSize(3200, 2400) << QPoint(3001, 2201) << QPoint(1500, 1100);
+    QTest::newRow("a monitor left of and above the origin") << QRect(-1600, -100, 1600, 1200)
+        << QSize(3200, 2400) << QPoint(3000, 2400 - 2) << QPoint(-100, 1099);
+    QTest::newRow("frame size not yet known: unscaled") << QRect(0, 0, 1600, 1200) << QSize(0, 0)
+        << QPoint(1500, 1100) << QPoint(1500, 1100);
+    // clang-format on
 }
 
 void EyedropperScreenCastTest::streamPixelsMapIntoTheDesktopsLayout() {
@@ -171,35 +162,13 @@ void EyedropperScreenCastTest::everyEndClosesTheSession() {
     QFETCH(bool, copiesHexText);
     CastWindow window;
     QVERIFY(window.Open());
-    Form1& form = *window.form;
     const QPoint away = window.AwayFromWindow();
     QVERIFY(window.SampleOneMonitorAt(away));
     QCOMPARE(window.cast().LiveStreams(), 1);
 
-    switch (ending) {
-    case Ending::ToggleClicked:
-        window.ClickToggle();
-        break;
-    case Ending::Escape:
-        QTest::keyClick(form.Check1, Qt::Key_Escape);
-        break;
-    case Ending::Space:
-        QTest::keyClick(form.Check1, Qt::Key_Space);
-        break;
-    case Ending::Tab:
-        QTest::keyClick(form.Check1, Qt::Key_Tab);
-        break;
-    case Ending::ClickOnBackground:
-        QTest::mouseClick(&form, Qt::LeftButton, Qt::NoModifier, QPoint(290, 140));
-        break;
-    case Ending::AnotherWindowActive:
-        window.harness.screen.SetActiveWindow(0);
-        QVERIFY(window.WaitForTicks(1));
-        break;
-    case Ending::WindowClosed:
-        QVERIFY(form.close());
-        break;
-    }
+    window.End(ending);
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY(window.Off());
     QVERIFY(window.Closed());

@@ -12,10 +12,11 @@
 #include "tests/support/form_harness.h"
 #include "tests/support/picker_state.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
+#include <memory>
 
 namespace tessavundo::testing {
 
@@ -31,6 +32,21 @@ inline PackedColor ScreenPattern(QPoint point) {
 inline QString ClipboardText() {
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
+
+// The ways a user ends sampling.
+enum class Ending {
+    ToggleClicked,
+    Escape,
+    Space,
+    Tab,                 // to the next control
+    ClickOnControl,      // a click on a control, named by its object name
+    ClickOnBackground,   // a click on the window between its controls
+    AnotherWindowActive, // another application's window activated, as a window manager does
+    WindowClosed,
+};
+
+// Between the rainbow bar and the preview, on no control.
+constexpr QPoint kBackground(290, 140);
 
 struct SamplingWindow {
     FormHarness harness;
@@ -87,6 +103,57 @@ struct SamplingWindow {
         QSignalSpy ticks(form->Timer1, &Timer::Tick);
         return QTest::qWaitFor([&] { return ticks.count() >= count; });
     }
+
+    // Does what ends sampling one way, with the real clicks and keys, checking where the focus
+    // goes; the caller then checks what the end left. `control` names the control of
+    // ClickOnControl, `background` the point of ClickOnBackground. A failure here fails the
+    // test: callers return when QTest::currentTestFailed().
+    void End(Ending ending, const QString& control = {}, QPoint background = kBackground) {
+        switch (ending) {
+        case Ending::ToggleClicked:
+            ClickToggle();
+            break;
+        case Ending::Escape:
+            QTest::keyClick(form->Check1, Qt::Key_Escape);
+            break;
+        case Ending::Space:
+            QTest::keyClick(form->Check1, Qt::Key_Space);
+            break;
+        case Ending::Tab:
+            QTest::keyClick(form->Check1, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), form->Picture2);
+            break;
+        case Ending::ClickOnControl: {
+            auto* target = form->findChild<QWidget*>(control);
+            QVERIFY2(target, qPrintable(control));
+            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+            QCOMPARE(QApplication::focusWidget(), target);
+            break;
+        }
+        case Ending::ClickOnBackground:
+            QVERIFY2(!form->childAt(background), "the point lies on a control");
+            QTest::mouseClick(form, Qt::LeftButton, Qt::NoModifier, background);
+            QCOMPARE(QApplication::focusWidget(), form->Check1);
+            break;
+        case Ending::AnotherWindowActive:
+            otherWindow = std::make_unique<QWidget>();
+            otherWindow->show();
+            QVERIFY(QTest::qWaitForWindowActive(otherWindow.get()));
+            // Losing the activation is no focus move inside the window: only the tick ends
+            // sampling, once the screen reports the other window.
+            QVERIFY(WaitForTicks(2));
+            QVERIFY(Sampling());
+            harness.screen.SetActiveWindow(otherWindow->winId());
+            QVERIFY(WaitForTicks(1));
+            break;
+        case Ending::WindowClosed:
+            QVERIFY(form->close());
+            break;
+        }
+    }
+
+    // The other application's window of Ending::AnotherWindowActive.
+    std::unique_ptr<QWidget> otherWindow;
 };
 
 } // namespace tessavundo::testing

@@ -9,14 +9,11 @@
 #include "tests/support/store_form_harness.h"
 #include "ui/form1.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <array>
-#include <memory>
 
 using namespace tessavundo;
 using namespace tessavundo::testing;
@@ -24,9 +21,6 @@ using namespace tessavundo::testing;
 namespace {
 
 const QString kFileName = QStringLiteral("ColorPicker.conf");
-const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
-                               "col3", "col4", "col5",  "col6"};
-
 std::array<PackedColor, 6> SwatchColors(Form1& form) {
     return {form.Picture4->BackColor(), form.Picture5->BackColor(), form.Picture6->BackColor(),
             form.Picture7->BackColor(), form.Picture8->BackColor(), form.Picture9->BackColor()};
@@ -53,10 +47,6 @@ private slots:
     void lastCopyToCloseWins();
     void storedValues_data();
     void storedValues();
-    void unwritableFolder_data();
-    void unwritableFolder();
-    void damagedFile_data();
-    void damagedFile();
 
 private:
     QTemporaryDir configHome_;
@@ -133,13 +123,14 @@ void SettingsRoundTripTest::storedValues_data() {
     QTest::addColumn<QList<PackedColor>>("swatches");
     const PackedColor initial = kWindowBackgroundColor;
 
+    // clang-format off
     QTest::newRow("malformed col3")
         << QByteArray("[position]\ncol1=1\ncol2=2\ncol3=xyz\ncol4=4\ncol5=5\ncol6=6\n")
         << "rgb(255,0,0)" << QList<PackedColor>{1, 2, initial, 4, 5, 6};
-    QTest::newRow("color present but empty")
-        << QByteArray("[position]\ncolor=\n") << "rgb(0,0,0)" << QList<PackedColor>(6, initial);
-    QTest::newRow("color -1 is red")
-        << QByteArray("[position]\ncolor=-1\n") << "rgb(255,0,0)" << QList<PackedColor>(6, initial);
+    QTest::newRow("color present but empty") << QByteArray("[position]\ncolor=\n") << "rgb(0,0,0)"
+        << QList<PackedColor>(6, initial);
+    QTest::newRow("color -1 is red") << QByteArray("[position]\ncolor=-1\n") << "rgb(255,0,0)"
+        << QList<PackedColor>(6, initial);
     QTest::newRow("values with blanks and fractions")
         << QByteArray("[position]\ncolor=\" 16711680 \"\ncol1=2.5\ncol2=-2147483643\n")
         << "rgb(0,0,255)" << QList<PackedColor>{2, initial, initial, initial, initial, initial};
@@ -149,6 +140,7 @@ void SettingsRoundTripTest::storedValues_data() {
     QTest::newRow("a value that is not one text")
         << QByteArray("[position]\ncolor=@ByteArray(16711680)\ncol1=a, b\ncol2=7\n") << "rgb(0,0,0)"
         << QList<PackedColor>{initial, 7, initial, initial, initial, initial};
+    // clang-format on
 }
 
 void SettingsRoundTripTest::storedValues() {
@@ -163,78 +155,6 @@ void SettingsRoundTripTest::storedValues() {
     QCOMPARE(form.Text1->Text(), rgbText);
     const auto shown = SwatchColors(form);
     QCOMPARE(QList<PackedColor>(shown.begin(), shown.end()), swatches);
-}
-
-void SettingsRoundTripTest::unwritableFolder_data() {
-    QTest::addColumn<QString>("blocker");
-    QTest::addColumn<QString>("storeFolder");
-    QTest::addColumn<bool>("blockerIsFile");
-    QTest::newRow("folder path through a file") << "blocker"
-                                                << "blocker/settings" << true;
-    QTest::newRow("folder where the file belongs") << kFileName << "" << false;
-}
-
-// The tests run as root, whom permissions do not stop; the store's own tests refuse writes to
-// an unprivileged user as well.
-void SettingsRoundTripTest::unwritableFolder() {
-    QFETCH(QString, blocker);
-    QFETCH(QString, storeFolder);
-    QFETCH(bool, blockerIsFile);
-    QTemporaryDir dir;
-    const QByteArray content = "not a folder";
-    if (blockerIsFile)
-        WriteFile(dir.filePath(blocker), content);
-    else
-        QVERIFY(QDir(dir.path()).mkdir(blocker));
-
-    StoreFormHarness picker(dir.filePath(storeFolder));
-    Form1& form = picker.Start();
-    QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
-    QTest::mouseClick(form.Command3, Qt::LeftButton);
-    QVERIFY(form.close());
-
-    QCOMPARE(FolderEntries(dir.path()), QStringList{blocker});
-    if (blockerIsFile)
-        QCOMPARE(ReadFile(dir.filePath(blocker)), content);
-    else
-        QCOMPARE(FolderEntries(dir.filePath(blocker)), QStringList());
-}
-
-void SettingsRoundTripTest::damagedFile_data() {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("rgbText");
-    QByteArray random(256 * 1024, Qt::Uninitialized);
-    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(random.data()), random.size() / 4);
-    QTest::newRow("random bytes") << random << "rgb(255,0,0)";
-    QTest::newRow("cut off in a key")
-        << QByteArray("[position]\ncolor=16711680\ncol1=25\nco") << "rgb(0,0,255)";
-    QTest::newRow("cut off in a section name")
-        << QByteArray("[position]\ncolor=16711680\n[posi") << "rgb(0,0,255)";
-    QTest::newRow("zero bytes") << QByteArray(4096, '\0') << "rgb(255,0,0)";
-}
-
-void SettingsRoundTripTest::damagedFile() {
-    QFETCH(QByteArray, content);
-    QFETCH(QString, rgbText);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(kFileName);
-    WriteFile(file, content);
-
-    {
-        StoreFormHarness picker(dir.path());
-        Form1& form = picker.Start();
-        QCOMPARE(form.Text1->Text(), rgbText);
-        form.move(150, 75);
-        QVERIFY(form.close());
-    }
-    // The next start finds a whole file with what the picker saved.
-    const QMap<QString, QString> saved = StoredValues(file);
-    for (const QString& key : kNineKeys)
-        QVERIFY2(saved.contains(key), qPrintable(key));
-    StoreFormHarness restarted(dir.path());
-    Form1& form = restarted.Start();
-    QCOMPARE(form.Text1->Text(), rgbText);
-    QCOMPARE(form.pos(), QPoint(150, 75));
 }
 
 QTEST_MAIN(SettingsRoundTripTest)

@@ -106,17 +106,14 @@ void SwatchesTest::clickGivesTheColorBack_data() {
     QTest::addColumn<float>("markerTop");
 
     // The starting color is brown, so a gray keeps brown's hue.
-    QTest::newRow("blue") << "16711680"
-                          << "rgb(0,0,255)"
-                          << "#0000FF" << kBlue << 512.0f << 253.0f << -2.0f;
-    QTest::newRow("dark gray keeps the hue")
-        << "657930"
-        << "rgb(10,10,10)"
-        << "#0A0A0A" << 657930 << 1449.6666f << -2.0f << 243.0f;
-    QTest::newRow("system color splits to near-black")
-        << ""
-        << "rgb(5,1,1)"
-        << "#050101" << PackBytes(5, 1, 1) << 0.0f << 202.0f << 248.0f;
+    // clang-format off
+    QTest::newRow("blue") << "16711680" << "rgb(0,0,255)" << "#0000FF" << kBlue << 512.0f << 253.0f
+        << -2.0f;
+    QTest::newRow("dark gray keeps the hue") << "657930" << "rgb(10,10,10)" << "#0A0A0A" << 657930
+        << 1449.6666f << -2.0f << 243.0f;
+    QTest::newRow("system color splits to near-black") << "" << "rgb(5,1,1)" << "#050101"
+        << PackBytes(5, 1, 1) << 0.0f << 202.0f << 248.0f;
+    // clang-format on
 }
 
 void SwatchesTest::clickGivesTheColorBack() {

@@ -71,28 +71,21 @@ void AccessibilityTest::controlInTheTree_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
 
-    QTest::newRow("shade field") << "Picture1"
-                                 << "Shade field" << QAccessible::ColorChooser;
-    QTest::newRow("rgb field") << "Text1"
-                               << "rgb field" << QAccessible::EditableText;
-    QTest::newRow("rgb copy") << "Command3"
-                              << "Copy rgb text" << QAccessible::Button;
-    QTest::newRow("hex field") << "Text2"
-                               << "hex field" << QAccessible::EditableText;
-    QTest::newRow("hex copy") << "Command4"
-                              << "Copy hex text" << QAccessible::Button;
-    QTest::newRow("eyedropper") << "Check1"
-                                << "Eyedropper" << QAccessible::Button;
-    QTest::newRow("rainbow bar") << "Picture2"
-                                 << "Rainbow bar" << QAccessible::ColorChooser;
-    QTest::newRow("preview") << "Picture3"
-                             << "Preview" << QAccessible::Graphic;
+    // clang-format off
+    QTest::newRow("shade field") << "Picture1" << "Shade field" << QAccessible::ColorChooser;
+    QTest::newRow("rgb field") << "Text1" << "rgb field" << QAccessible::EditableText;
+    QTest::newRow("rgb copy") << "Command3" << "Copy rgb text" << QAccessible::Button;
+    QTest::newRow("hex field") << "Text2" << "hex field" << QAccessible::EditableText;
+    QTest::newRow("hex copy") << "Command4" << "Copy hex text" << QAccessible::Button;
+    QTest::newRow("eyedropper") << "Check1" << "Eyedropper" << QAccessible::Button;
+    QTest::newRow("rainbow bar") << "Picture2" << "Rainbow bar" << QAccessible::ColorChooser;
+    QTest::newRow("preview") << "Picture3" << "Preview" << QAccessible::Graphic;
     for (int i = 1; i <= 6; ++i) {
         QTest::addRow("swatch %d", i) << QStringLiteral("Picture%1").arg(i + 3)
-                                      << QStringLiteral("Swatch %1").arg(i) << QAccessible::Button;
+            << QStringLiteral("Swatch %1").arg(i) << QAccessible::Button;
     }
-    QTest::newRow("help") << "Command1"
-                          << "Help" << QAccessible::Button;
+    QTest::newRow("help") << "Command1" << "Help" << QAccessible::Button;
+    // clang-format on
 }
 
 void AccessibilityTest::controlInTheTree() {
@@ -177,10 +170,10 @@ void AccessibilityTest::tabVisitsTheControlsInOrder() {
 void AccessibilityTest::copyButtonsWorkFromTheKeyboard_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("copied");
-    QTest::newRow("rgb") << "Copy rgb text"
-                         << "rgb(200,100,50)";
-    QTest::newRow("hex") << "Copy hex text"
-                         << "#C86432";
+    // clang-format off
+    QTest::newRow("rgb") << "Copy rgb text" << "rgb(200,100,50)";
+    QTest::newRow("hex") << "Copy hex text" << "#C86432";
+    // clang-format on
 }
 
 void AccessibilityTest::copyButtonsWorkFromTheKeyboard() {
@@ -359,25 +352,26 @@ void AccessibilityTest::swatchKeys_data() {
 
     const int none = Qt::NoModifier;
     const int shift = Qt::ShiftModifier;
-    QTest::newRow("Space on swatch 1")
-        << "Picture4" << int(Qt::Key_Space) << none << "rgb(200,100,50)" << false;
-    QTest::newRow("Enter on swatch 1")
-        << "Picture4" << int(Qt::Key_Return) << none << "rgb(200,100,50)" << false;
-    QTest::newRow("keypad Enter on swatch 1")
-        << "Picture4" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "rgb(200,100,50)"
+    // clang-format off
+    QTest::newRow("Space on swatch 1") << "Picture4" << int(Qt::Key_Space) << none
+        << "rgb(200,100,50)" << false;
+    QTest::newRow("Enter on swatch 1") << "Picture4" << int(Qt::Key_Return) << none
+        << "rgb(200,100,50)" << false;
+    QTest::newRow("keypad Enter on swatch 1") << "Picture4" << int(Qt::Key_Enter)
+        << int(Qt::KeypadModifier) << "rgb(200,100,50)" << false;
+    QTest::newRow("Shift+Enter on swatch 1 is only a press") << "Picture4" << int(Qt::Key_Return)
+        << shift << "rgb(200,100,50)" << false;
+    QTest::newRow("Space on swatch 6") << "Picture9" << int(Qt::Key_Space) << none << "rgb(0,0,255)"
         << false;
-    QTest::newRow("Shift+Enter on swatch 1 is only a press")
-        << "Picture4" << int(Qt::Key_Return) << shift << "rgb(200,100,50)" << false;
-    QTest::newRow("Space on swatch 6")
-        << "Picture9" << int(Qt::Key_Space) << none << "rgb(0,0,255)" << false;
-    QTest::newRow("Shift+Space on swatch 6 is only a press")
-        << "Picture9" << int(Qt::Key_Space) << shift << "rgb(0,0,255)" << false;
-    QTest::newRow("Shift+Enter on swatch 6 resets")
-        << "Picture9" << int(Qt::Key_Return) << shift << "rgb(255,0,0)" << true;
-    QTest::newRow("a letter does nothing")
-        << "Picture4" << int(Qt::Key_A) << none << "rgb(10,20,30)" << false;
-    QTest::newRow("Esc does nothing")
-        << "Picture9" << int(Qt::Key_Escape) << none << "rgb(10,20,30)" << false;
+    QTest::newRow("Shift+Space on swatch 6 is only a press") << "Picture9" << int(Qt::Key_Space)
+        << shift << "rgb(0,0,255)" << false;
+    QTest::newRow("Shift+Enter on swatch 6 resets") << "Picture9" << int(Qt::Key_Return) << shift
+        << "rgb(255,0,0)" << true;
+    QTest::newRow("a letter does nothing") << "Picture4" << int(Qt::Key_A) << none
+        << "rgb(10,20,30)" << false;
+    QTest::newRow("Esc does nothing") << "Picture9" << int(Qt::Key_Escape) << none
+        << "rgb(10,20,30)" << false;
+    // clang-format on
 }
 
 void AccessibilityTest::swatchKeys() {

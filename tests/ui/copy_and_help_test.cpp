@@ -54,10 +54,10 @@ private slots:
 void CopyAndHelpTest::copyPutsTheFieldsTextAlone_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("copied");
-    QTest::newRow("rgb field") << "Command3"
-                               << "rgb(12,34,56)";
-    QTest::newRow("hex field, upper case") << "Command4"
-                                           << "#0C2238";
+    // clang-format off
+    QTest::newRow("rgb field") << "Command3" << "rgb(12,34,56)";
+    QTest::newRow("hex field, upper case") << "Command4" << "#0C2238";
+    // clang-format on
 }
 
 void CopyAndHelpTest::copyPutsTheFieldsTextAlone() {
@@ -85,12 +85,10 @@ void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("rgb field") << "Text1"
-                               << "Command3"
-                               << "rgb(1,2,";
-    QTest::newRow("hex field") << "Text2"
-                               << "Command4"
-                               << "#12";
+    // clang-format off
+    QTest::newRow("rgb field") << "Text1" << "Command3" << "rgb(1,2,";
+    QTest::newRow("hex field") << "Text2" << "Command4" << "#12";
+    // clang-format on
 }
 
 void CopyAndHelpTest::unconfirmedTextIsCopiedWithThePreviewsColor() {

@@ -143,34 +143,29 @@ void EntryFieldsTest::rgbFieldText_data() {
     QTest::addColumn<float>("top");
     QTest::addColumn<int>("border");
 
-    QTest::newRow("no brackets") << "255,0,0"
-                                 << "#FF0000" << PackBytes(255, 0, 0) << true << 0.0f << 253.0f
-                                 << -2.0f << PackBytes(0, 255, 255);
-    QTest::newRow("blanks around channels") << "rgb( 10 , 20 , 30 )"
-                                            << "#0A141E" << PackBytes(10, 20, 30) << true << 640.0f
-                                            << 168.0f << 223.0f << PackBytes(245, 235, 225);
-    QTest::newRow("another prefix") << "hsl(1,2,3)"
-                                    << "#010203" << PackBytes(1, 2, 3) << true << 640.0f << 168.0f
-                                    << 250.0f << PackBytes(254, 253, 252);
-    QTest::newRow("a fraction compares rounded, computes exact")
-        << "rgb(12.5,0,0)"
-        << "#0C0000" << PackBytes(12, 0, 0) << true << 0.0f << 253.0f << 240.5f
-        << PackBytes(242, 255, 255);
+    // clang-format off
+    QTest::newRow("no brackets") << "255,0,0" << "#FF0000" << PackBytes(255, 0, 0) << true << 0.0f
+        << 253.0f << -2.0f << PackBytes(0, 255, 255);
+    QTest::newRow("blanks around channels") << "rgb( 10 , 20 , 30 )" << "#0A141E"
+        << PackBytes(10, 20, 30) << true << 640.0f << 168.0f << 223.0f << PackBytes(245, 235, 225);
+    QTest::newRow("another prefix") << "hsl(1,2,3)" << "#010203" << PackBytes(1, 2, 3) << true
+        << 640.0f << 168.0f << 250.0f << PackBytes(254, 253, 252);
+    QTest::newRow("a fraction compares rounded, computes exact") << "rgb(12.5,0,0)" << "#0C0000"
+        << PackBytes(12, 0, 0) << true << 0.0f << 253.0f << 240.5f << PackBytes(242, 255, 255);
     // On the way, 'rgb(128,128,12' located a yellow at 1279.
-    QTest::newRow("a gray keeps the hue") << "rgb(128,128,128)"
-                                          << "#808080" << PackBytes(128, 128, 128) << true
-                                          << 1279.0f << -2.0f << 125.0f << PackBytes(127, 127, 127);
-    QTest::newRow("a channel above 255 only reaches the preview")
-        << "rgb(300,0,0)"
-        << "#12C0000" << PackBytes(255, 0, 0) << false << 0.0f << 0.0f << 0.0f << 0;
-    QTest::newRow("two channels") << "rgb(1,2)"
-                                  << "#0102" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
-    QTest::newRow("a letter") << "rgb(a,0,0)"
-                              << "#0000" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
-    QTest::newRow("a negative channel") << "rgb(-1,0,0)"
-                                        << "#0000" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
-    QTest::newRow("empty brackets") << "rgb()"
-                                    << "#" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
+    QTest::newRow("a gray keeps the hue") << "rgb(128,128,128)" << "#808080"
+        << PackBytes(128, 128, 128) << true << 1279.0f << -2.0f << 125.0f
+        << PackBytes(127, 127, 127);
+    QTest::newRow("a channel above 255 only reaches the preview") << "rgb(300,0,0)" << "#12C0000"
+        << PackBytes(255, 0, 0) << false << 0.0f << 0.0f << 0.0f << 0;
+    QTest::newRow("two channels") << "rgb(1,2)" << "#0102" << -1 << false << 0.0f << 0.0f << 0.0f
+        << 0;
+    QTest::newRow("a letter") << "rgb(a,0,0)" << "#0000" << -1 << false << 0.0f << 0.0f << 0.0f
+        << 0;
+    QTest::newRow("a negative channel") << "rgb(-1,0,0)" << "#0000" << -1 << false << 0.0f << 0.0f
+        << 0.0f << 0;
+    QTest::newRow("empty brackets") << "rgb()" << "#" << -1 << false << 0.0f << 0.0f << 0.0f << 0;
+    // clang-format on
 }
 
 void EntryFieldsTest::rgbFieldText() {
@@ -224,18 +219,16 @@ void EntryFieldsTest::hexFieldText_data() {
     QTest::addColumn<float>("left");
     QTest::addColumn<float>("top");
 
-    QTest::newRow("#00ff80") << "#00ff80"
-                             << "rgb(0,255,128)" << 894.49805f << 253.0f << -2.0f;
-    QTest::newRow("#00ff8") << "#00ff8"
-                            << "rgb(0,255,8)" << 1014.9686f << 253.0f << -2.0f;
-    QTest::newRow("#3366CC") << "#3366CC"
-                             << "rgb(51,102,204)" << 597.3333f << 189.0f << 49.0f;
-    QTest::newRow("#abcdef") << "#abcdef"
-                             << "rgb(171,205,239)" << 640.0f << 70.0f << 14.0f;
+    // clang-format off
+    QTest::newRow("#00ff80") << "#00ff80" << "rgb(0,255,128)" << 894.49805f << 253.0f << -2.0f;
+    QTest::newRow("#00ff8") << "#00ff8" << "rgb(0,255,8)" << 1014.9686f << 253.0f << -2.0f;
+    QTest::newRow("#3366CC") << "#3366CC" << "rgb(51,102,204)" << 597.3333f << 189.0f << 49.0f;
+    QTest::newRow("#abcdef") << "#abcdef" << "rgb(171,205,239)" << 640.0f << 70.0f << 14.0f;
     QTest::newRow("#00ff") << "#00ff" << QString() << kStartHue << 189.0f << 53.0f;
     QTest::newRow("#00gg80") << "#00gg80" << QString() << kStartHue << 189.0f << 53.0f;
-    QTest::newRow("no # drops the first digit") << "FF0000"
-                                                << "rgb(240,0,0)" << 0.0f << 253.0f << 13.0f;
+    QTest::newRow("no # drops the first digit") << "FF0000" << "rgb(240,0,0)" << 0.0f << 253.0f
+        << 13.0f;
+    // clang-format on
 }
 
 void EntryFieldsTest::hexFieldText() {
@@ -394,10 +387,10 @@ void EntryFieldsTest::writingIdenticalTextRunsNothing() {
 void EntryFieldsTest::commaLocale_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("hex");
-    QTest::newRow("the comma splits channels") << "rgb(12,5,0,0)"
-                                               << "#0C0500";
-    QTest::newRow("a point is no separator") << "rgb(12.5,0,0)"
-                                             << "#0000";
+    // clang-format off
+    QTest::newRow("the comma splits channels") << "rgb(12,5,0,0)" << "#0C0500";
+    QTest::newRow("a point is no separator") << "rgb(12.5,0,0)" << "#0000";
+    // clang-format on
 }
 
 void EntryFieldsTest::commaLocale() {

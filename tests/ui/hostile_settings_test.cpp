@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,9 +24,6 @@ using namespace tessavundo::testing;
 namespace {
 
 const QString kFileName = QStringLiteral("ColorPicker.conf");
-const QStringList kNineKeys = {"left", "top",  "color", "col1", "col2",
-                               "col3", "col4", "col5",  "col6"};
-
 // Good values for every key, so that a bad one can be told by what it alone changes.
 const QMap<QString, QString> kGoodValues = {
     {"left", "1500"},     {"top", "3000"},     {"color", "3302600"},
@@ -79,30 +75,50 @@ private slots:
 
 void HostileSettingsTest::damagedFileStillOpens_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("random bytes") << RandomBytes(64 * 1024, 7);
-    QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 8);
+    QTest::addColumn<QString>("rgbText");
+    const QString red = QStringLiteral("rgb(255,0,0)");
+    const QString blue = QStringLiteral("rgb(0,0,255)");
+    // clang-format off
+    QTest::newRow("random bytes") << RandomBytes(64 * 1024, 7) << red;
+    QTest::newRow("random bytes, 20 MB") << RandomBytes(20 * 1024 * 1024, 8) << red;
+    QTest::newRow("zero bytes") << QByteArray(4096, '\0') << red;
     QTest::newRow("good values, then random bytes")
-        << SettingsFileOf(kGoodValues) + RandomBytes(4096, 9);
-    static const char nulInValue[] = "[position]\ncolor=25\0"
-                                     "5\ncol1=255\n";
-    QTest::newRow("NUL byte in a value") << QByteArray(nulInValue, sizeof nulInValue - 1);
-    QTest::newRow("cut off inside a section name") << QByteArray("[position]\ncolor=255\n[posi");
+        << SettingsFileOf(kGoodValues) + RandomBytes(4096, 9) << QStringLiteral("rgb(200,100,50)");
+    // A color that does not read whole is black, as an empty one is.
+    static const char nulInValue[] = "[position]\ncolor=25\0" "5\ncol1=255\n";
+    QTest::newRow("NUL byte in a value") << QByteArray(nulInValue, sizeof nulInValue - 1)
+        << QStringLiteral("rgb(0,0,0)");
+    QTest::newRow("cut off inside a section name")
+        << QByteArray("[position]\ncolor=16711680\n[posi") << blue;
+    QTest::newRow("cut off in a key") << QByteArray("[position]\ncolor=16711680\ncol1=25\nco")
+        << blue;
+    // clang-format on
 }
 
 void HostileSettingsTest::damagedFileStillOpens() {
     QFETCH(QByteArray, content);
+    QFETCH(QString, rgbText);
     QTemporaryDir dir;
     const QString file = dir.filePath(kFileName);
     WriteFile(file, content);
 
-    StoreFormHarness harness(dir.path());
-    Form1& form = harness.Start();
-    VerifyOpenAndConsistent(form);
-    QVERIFY(form.close());
+    {
+        StoreFormHarness harness(dir.path());
+        Form1& form = harness.Start();
+        VerifyOpenAndConsistent(form);
+        QCOMPARE(form.Text1->Text(), rgbText);
+        form.move(150, 75);
+        QVERIFY(form.close());
 
-    // Shut-down leaves one whole file with the window's state, and no temporary file.
-    QCOMPARE(FolderEntries(dir.path()), QStringList{kFileName});
-    VerifySavedState(file, form);
+        // Shut-down leaves one whole file with the window's state, and no temporary file.
+        QCOMPARE(FolderEntries(dir.path()), QStringList{kFileName});
+        VerifySavedState(file, form);
+    }
+    // The next start finds what the picker saved.
+    StoreFormHarness restarted(dir.path());
+    Form1& form = restarted.Start();
+    QCOMPARE(form.Text1->Text(), rgbText);
+    QCOMPARE(form.pos(), QPoint(150, 75));
 }
 
 void HostileSettingsTest::folderInsteadOfFile() {
@@ -114,6 +130,7 @@ void HostileSettingsTest::folderInsteadOfFile() {
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
     QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
     QVERIFY(form.close());
 
     QVERIFY(QFileInfo(dir.filePath(kFileName)).isDir());
@@ -131,11 +148,12 @@ void HostileSettingsTest::unwritableFolderAtShutdown() {
     StoreFormHarness harness(dir.filePath("blocker/settings"));
     Form1& form = harness.Start();
     VerifyOpenAndConsistent(form);
+    QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(255,0,0)"));
+    // A copy changes what there is to save.
+    QTest::mouseClick(form.Command3, Qt::LeftButton);
     QVERIFY(form.close());
 
-    QFile file(dir.filePath("blocker"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), blocker);
+    QCOMPARE(ReadFile(dir.filePath("blocker")), blocker);
     QCOMPARE(FolderEntries(dir.path()), QStringList{"blocker"});
 }
 
@@ -165,16 +183,18 @@ void HostileSettingsTest::badValueCostsOnlyItsStep_data() {
     };
     for (const QString& key : kNineKeys) {
         for (const Hostile& hostile : values) {
-            QTest::addRow("%s %s", qPrintable(key), hostile.name)
-                << key << QString::fromLatin1(hostile.value) << hostile.integer << hostile.pixels;
+            // clang-format off
+            QTest::addRow("%s %s", qPrintable(key), hostile.name) << key
+                << QString::fromLatin1(hostile.value) << hostile.integer << hostile.pixels;
         }
     }
     // Farther out than any window system places a window.
     for (const char* key : {"left", "top"}) {
-        QTest::addRow("%s past every screen", key)
-            << key << "300000000" << std::optional<int>() << std::optional<int>();
-        QTest::addRow("%s just inside the 32-bit range", key)
-            << key << "32212254705" << std::optional<int>() << std::optional<int>();
+        QTest::addRow("%s past every screen", key) << key << "300000000" << std::optional<int>()
+            << std::optional<int>();
+        QTest::addRow("%s just inside the 32-bit range", key) << key << "32212254705"
+            << std::optional<int>() << std::optional<int>();
+        // clang-format on
     }
 }
 

@@ -207,6 +207,7 @@ void RainbowBarTest::holdingStillRendersOnEveryTickUntilRelease() {
     pointer_.Release(*form().Picture2, BarPixel(80));
     QVERIFY(!form().Timer2->Enabled());
     const auto ticksAtRelease = ticks.count();
+    // A while for another tick to come: none may.
     QTest::qWait(30);
     QCOMPARE(ticks.count(), ticksAtRelease);
 }

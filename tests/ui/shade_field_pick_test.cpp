@@ -149,12 +149,14 @@ void ShadeFieldPickTest::pickedColorInBothNotations_data() {
     QTest::addColumn<QString>("rgbText");
     QTest::addColumn<QString>("hexText");
     QTest::addColumn<int>("border");
-    QTest::newRow("red 255, green 10, blue 0") << QPoint(255, 0) << "rgb(255,10,0)"
-                                               << "#FF0A00" << PackBytes(0, 245, 255);
-    QTest::newRow("black on the bottom row") << QPoint(100, 255) << "rgb(0,0,0)"
-                                             << "#000000" << 0xFFFFFF;
-    QTest::newRow("white in the top-left corner") << QPoint(0, 0) << "rgb(255,255,255)"
-                                                  << "#FFFFFF" << 0;
+    // clang-format off
+    QTest::newRow("red 255, green 10, blue 0") << QPoint(255, 0) << "rgb(255,10,0)" << "#FF0A00"
+        << PackBytes(0, 245, 255);
+    QTest::newRow("black on the bottom row") << QPoint(100, 255) << "rgb(0,0,0)" << "#000000"
+        << 0xFFFFFF;
+    QTest::newRow("white in the top-left corner") << QPoint(0, 0) << "rgb(255,255,255)" << "#FFFFFF"
+        << 0;
+    // clang-format on
 }
 
 void ShadeFieldPickTest::pickedColorInBothNotations() {

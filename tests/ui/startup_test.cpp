@@ -41,23 +41,24 @@ void StartupTest::storedColor_data() {
     QTest::addColumn<float>("markerTop");
     QTest::addColumn<int>("border");
 
-    QTest::newRow("missing gives red") << QString() << true << "rgb(255,0,0)"
-                                       << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
-    QTest::newRow("gray 128") << "8421504" << false << "rgb(128,128,128)"
-                              << "#808080" << 0.0f << -2.0f << 125.0f << 0x7F7F7F;
-    QTest::newRow("-1 splits to red") << "-1" << false << "rgb(255,0,0)"
-                                      << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
-    QTest::newRow("not a number gives black") << "abc" << false << "rgb(0,0,0)"
-                                              << "#000000" << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
-    QTest::newRow("present but empty gives black")
-        << "" << false << "rgb(0,0,0)"
-        << "#000000" << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
+    // clang-format off
+    QTest::newRow("missing gives red") << QString() << true << "rgb(255,0,0)" << "#FF0000" << 0.0f
+        << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("gray 128") << "8421504" << false << "rgb(128,128,128)" << "#808080" << 0.0f
+        << -2.0f << 125.0f << 0x7F7F7F;
+    QTest::newRow("-1 splits to red") << "-1" << false << "rgb(255,0,0)" << "#FF0000" << 0.0f
+        << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("not a number gives black") << "abc" << false << "rgb(0,0,0)" << "#000000" << 0.0f
+        << -2.0f << 253.0f << 0xFFFFFF;
+    QTest::newRow("present but empty gives black") << "" << false << "rgb(0,0,0)" << "#000000"
+        << 0.0f << -2.0f << 253.0f << 0xFFFFFF;
     QTest::newRow("only the low 24 bits count") << "16777471" << false << "rgb(255,0,0)"
-                                                << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
-    QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)"
-                           << "#C86432" << 1449.6666f << 189.0f << 53.0f << PackBytes(55, 155, 205);
-    QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)"
-                                   << "#0000FF" << 512.0f << 253.0f << -2.0f << 0x00FFFF;
+        << "#FF0000" << 0.0f << 253.0f << -2.0f << 0xFFFF00;
+    QTest::newRow("brown") << "3302600" << false << "rgb(200,100,50)" << "#C86432" << 1449.6666f
+        << 189.0f << 53.0f << PackBytes(55, 155, 205);
+    QTest::newRow("blanks around") << " 16711680 " << false << "rgb(0,0,255)" << "#0000FF" << 512.0f
+        << 253.0f << -2.0f << 0x00FFFF;
+    // clang-format on
 }
 
 void StartupTest::storedColor() {

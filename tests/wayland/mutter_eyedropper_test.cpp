@@ -18,7 +18,6 @@ using namespace tessavundo::testing;
 namespace {
 
 const QPoint kToggle(340, 20);
-const QPoint kPreview(356, 164);
 const QPoint kRgbCopy(412, 52);
 const QString kSessionClosed = QStringLiteral("Session.Close");
 const QString kRecordingStopped = QStringLiteral("mutter.Stop");
@@ -34,10 +33,6 @@ const std::array<ColoredWindow, 3> kColoredWindows = {
      {QStringLiteral("#1E90C8"), qRgb(0x1E, 0x90, 0xC8), {900, 300}},
      {QStringLiteral("#4CA03C"), qRgb(0x4C, 0xA0, 0x3C), {40, 500}}}};
 
-QRgb PreviewColor(const PickerSession& picker) {
-    return picker.Grab().pixel(kPreview);
-}
-
 // Mutter sends the pointer's place with the next frame after it moved, and only when it
 // moved: the pointer is nudged by a pixel at a time until the preview shows `color`.
 bool PreviewFollowsTo(const PickerSession& picker, MutterPointer& pointer, QPoint point,
@@ -47,6 +42,7 @@ bool PreviewFollowsTo(const PickerSession& picker, MutterPointer& pointer, QPoin
         [&] {
             if (!pointer.MoveTo(point + QPoint(nudge++ % 2, 0)))
                 return false;
+            // Time for the frame that carries the move.
             QTest::qWait(20);
             return PreviewColor(picker) == color;
         },
