@@ -6,7 +6,6 @@
 #include "platform/toolkit/input_codes.h"
 #include "platform/toolkit/overlay.h"
 #include "platform/toolkit/packed_rgb.h"
-#include "platform/toolkit/picture_box_accessible.h"
 #include "platform/toolkit/system_colors.h"
 
 #include <QMouseEvent>
@@ -34,11 +33,6 @@ PictureBox::PictureBox(QWidget* parent)
     , backColor_(kWindowBackgroundColor)
     , scaleWidth_(1)
     , scaleHeight_(1) {
-    // Once per program: assistive technology asks this factory for every box's interface.
-    [[maybe_unused]] static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(&CreatePictureBoxAccessible);
-        return true;
-    }();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -63,11 +57,11 @@ bool PictureBox::SetBackColor(PackedColor color) {
 void PictureBox::MarkerMoved() {
     if (!markerValue_)
         return;
-    const QPointF point = markerValue_->point();
-    if (point == announcedMarker_)
+    const double value = markerValue_->current();
+    if (announcedMarker_ == value)
         return;
-    announcedMarker_ = point;
-    QAccessibleValueChangeEvent event(this, markerValue_->Current());
+    announcedMarker_ = value;
+    QAccessibleValueChangeEvent event(this, value);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -64,18 +64,14 @@ public:
     ColorWords BackColorWords() const { return colorWords_; }
 
     // A box with a marker tells assistive technology where the marker stands, as a value, and
-    // announces each move of it. The value is the point's coordinate along the axis; setting it
-    // does what the pointer does there.
+    // announces each move of it. Setting the value does what the pointer does there.
     struct MarkerValue {
         double minimum;
         double maximum;
         double step;
-        Qt::Orientation axis;
-        std::function<QPointF()> point;
+        std::function<double()> current;
         std::function<QString()> words;
         std::function<void(double)> set;
-
-        double Current() const { return axis == Qt::Vertical ? point().y() : point().x(); }
     };
     void SpeakMarker(MarkerValue value) { markerValue_ = std::move(value); }
     const std::optional<MarkerValue>& Marker() const { return markerValue_; }
@@ -122,9 +118,9 @@ private:
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
     ColorWords colorWords_ = nullptr;
     std::optional<MarkerValue> markerValue_;
-    // Where the marker last stood when it was announced, so that a move that changes nothing
-    // (one end of a line after the other) is not.
-    QPointF announcedMarker_;
+    // The marker's value when it was last announced, so that a move that changes nothing (one
+    // end of a line after the other) is not.
+    std::optional<double> announcedMarker_;
     // A left press arms the click; the release that follows it fires the click. The press of
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;
