@@ -202,6 +202,12 @@ void Form1::ConnectControls() {
         connect(services_.screenCast, &ScreenCastPortal::Failed, this, &Form1::ScreenCast_Failed);
     }
 
+    // The preview and the swatches give their colors to a drag; the preview takes dropped ones.
+    for (PictureBox* box : {Picture3, Picture4, Picture5, Picture6, Picture7, Picture8, Picture9})
+        box->SetColorDraggable(true);
+    Picture3->AcceptColorDrops();
+    connect(Picture3, &PictureBox::ColorDropped, this, &Form1::Picture3_ColorDropped);
+
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
     connect(Picture5, &PictureBox::Click, this, &Form1::Picture5_Click);
     connect(Picture6, &PictureBox::Click, this, &Form1::Picture6_Click);

@@ -104,6 +104,9 @@ public:
     void Text2_GotFocus();
     void Text2_LostFocus();
 
+    // A color dropped on the preview: ui/preview_drop.cpp.
+    void Picture3_ColorDropped(const QString& text);
+
     // Copy buttons and help: ui/copy_and_help.cpp.
     void Command1_Click();
     void Command3_Click();

@@ -78,6 +78,12 @@ public:
     // Called by the overlays when they move.
     void MarkerMoved();
 
+    // A box whose color can be dragged out: a left press moved farther than the platform's drag
+    // distance drags its color (and is then no click).
+    void SetColorDraggable(bool draggable) { colorDraggable_ = draggable; }
+    // A box that takes dropped colors: each drop of a color or a text is a ColorDropped.
+    void AcceptColorDrops() { setAcceptDrops(true); }
+
     void AddOverlay(const Overlay* overlay);
     void RemoveOverlay(const Overlay* overlay);
 
@@ -94,6 +100,8 @@ signals:
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
     void LostFocus();
+    // The dropped color's text (see DroppedColorText).
+    void ColorDropped(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,6 +112,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     float ToScaleX(qreal logicalX) const;
@@ -124,6 +134,9 @@ private:
     // A left press arms the click; the release that follows it fires the click. The press of
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;
+    bool colorDraggable_ = false;
+    // Where the left button went down, for telling a drag from a click.
+    QPoint pressPosition_;
 };
 
 } // namespace tessavundo
