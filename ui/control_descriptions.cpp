@@ -126,7 +126,7 @@ void DescribeControls(Form1& form) {
                    Form1::tr("How to use the picker. On a swatch, Space or Enter takes its "
                              "color back; Shift+Enter on the last swatch resets the picker to "
                              "red and every swatch to white") +
-                       QLatin1Char(' ') + KeysHelp());
+                       QStringLiteral(". ") + KeysHelp());
 
     int number = 1;
     for (PictureBox* swatch : form.Swatches()) {

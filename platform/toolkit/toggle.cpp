@@ -52,13 +52,6 @@ QAccessibleInterface* CreateToggleAccessible(const QString& className, QObject* 
 Toggle::Toggle(QWidget* parent)
     : QPushButton(parent) {
     setCheckable(true);
-    // Qt's button says nothing when its checked state flips; a screen reader speaks the change.
-    connect(this, &QAbstractButton::toggled, this, [this] {
-        QAccessible::State changed;
-        changed.checked = true;
-        QAccessibleStateChangeEvent event(this, changed);
-        QAccessible::updateAccessibility(&event);
-    });
     connect(this, &QAbstractButton::toggled, this, &Toggle::Click);
 }
 
