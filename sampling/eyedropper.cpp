@@ -10,6 +10,7 @@
 #include "platform/toolkit/text_box.h"
 #include "platform/toolkit/timer.h"
 #include "platform/toolkit/toggle.h"
+#include "ui/control_descriptions.h"
 #include "ui/form1.h"
 
 namespace tessavundo {
@@ -21,6 +22,8 @@ namespace tessavundo {
 void Form1::Check1_Click() {
     lastSample_.reset();
     if (Check1->Value() == 1) {
+        // The button's tooltip describes it again while it samples.
+        Check1->setAccessibleDescription(QString());
         if (!services_.screen.CanReadContinuously()) {
             StartDesktopSampling();
             return;
@@ -31,6 +34,9 @@ void Form1::Check1_Click() {
         Timer1->SetEnabled(true);
     } else {
         Timer1->SetEnabled(false);
+        // A screen reader speaks a change of the focused button's description: the color that
+        // sampling leaves as the current one is heard as the toggle comes up.
+        Check1->setAccessibleDescription(SampledColorWords(Picture3->BackColor()));
         if (ScreenDC != 0)
             SamplingScreen().ReleaseDC(ScreenDC);
         ScreenDC = 0;

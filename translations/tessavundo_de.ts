@@ -133,6 +133,14 @@
         <translation>So wird der Farbwähler benutzt. Auf einem Farbmuster holt Leertaste oder Eingabe seine Farbe zurück; Umschalt+Eingabe auf dem letzten Farbmuster setzt den Farbwähler auf Rot und jedes Farbmuster auf Weiß zurück</translation>
     </message>
     <message>
+        <source>On the rainbow bar, + and - step the hue by one, Up and Down by one position, Page Up and Page Down by 64, Home and End go to its top and bottom. On the shade field, the arrow keys move the point by one pixel (with Shift by 16), Home and End go to its left and right edges, Page Up and Page Down to its top and bottom.</source>
+        <translation>Auf der Regenbogenleiste ändern + und - den Farbton um eine Stufe, Pfeil auf und Pfeil ab um eine Position, Bild auf und Bild ab um 64, Pos1 und Ende gehen an ihr oberes und unteres Ende. Im Schattierungsfeld bewegen die Pfeiltasten den Punkt um einen Bildpunkt (mit Umschalt um 16), Pos1 und Ende gehen an seinen linken und rechten Rand, Bild auf und Bild ab an seinen oberen und unteren Rand.</translation>
+    </message>
+    <message>
+        <source>Took %1</source>
+        <translation>Aufgenommen: %1</translation>
+    </message>
+    <message>
         <source>Window background color</source>
         <translation>Fensterhintergrundfarbe</translation>
     </message>

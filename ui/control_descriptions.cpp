@@ -9,8 +9,9 @@
 #include "platform/toolkit/system_colors.h"
 #include "platform/toolkit/text_box.h"
 #include "platform/toolkit/toggle.h"
-#include "platform/toolkit/window_accessible.h"
 #include "ui/form1.h"
+
+#include <cmath>
 
 namespace tessavundo {
 
@@ -25,12 +26,6 @@ void Describe(QWidget* control, const QString& name, const QString& description)
 void DescribeButton(QAbstractButton* button, const QString& name, const QString& toolTip) {
     button->setAccessibleName(name);
     button->setToolTip(toolTip);
-}
-
-QAccessibleInterface* CreateWindowAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String(Form1::staticMetaObject.className()))
-        return nullptr;
-    return new WindowAccessible(static_cast<QWidget*>(object));
 }
 
 // The field point under the marker, which stands 2 units above and left of it.
@@ -49,8 +44,7 @@ void DescribeHueMarker(Form1& form) {
         .minimum = 0,
         .maximum = kLastHuePosition,
         .step = 1,
-        .axis = Qt::Vertical,
-        .point = [&form] { return QPointF(0, form.Line1->Y1()); },
+        .current = [&form] { return double{form.Line1->Y1()}; },
         .words = [&form] { return QString::number(double{form.Line1->Y1()}); },
         .set =
             [&form](double position) {
@@ -61,16 +55,26 @@ void DescribeHueMarker(Form1& form) {
     });
 }
 
-// The shade field's value is the column of its marker, from gray at the left to the pure hue at
-// the right; its words name the row too.
+// The pixel the field marker stands on, the way a pointer there picks it.
+int FieldPixel(float coordinate) {
+    constexpr float kLastPixel = 255;
+    return static_cast<int>(std::nearbyint(std::fmin(std::fmax(coordinate, 0.0F), kLastPixel)));
+}
+
+// The shade field's value names its marker's column and row in one number (see
+// kFieldValueRowStride); its words name both. Setting a whole number in range picks that point
+// as a click there does; anything else is no point of the field.
 void DescribeFieldMarker(Form1& form) {
-    constexpr double kLastFieldColumn = 255;
+    constexpr double kLastFieldValue = kFieldValueRowStride * kFieldValueRowStride - 1;
     form.Picture1->SpeakMarker({
         .minimum = 0,
-        .maximum = kLastFieldColumn,
+        .maximum = kLastFieldValue,
         .step = 1,
-        .axis = Qt::Horizontal,
-        .point = [&form] { return QPointF(MarkerColumn(form), MarkerRow(form)); },
+        .current =
+            [&form] {
+                return static_cast<double>(FieldPixel(MarkerRow(form)) * kFieldValueRowStride +
+                                           FieldPixel(MarkerColumn(form)));
+            },
         .words =
             [&form] {
                 return Form1::tr("column %1, row %2")
@@ -78,20 +82,17 @@ void DescribeFieldMarker(Form1& form) {
                     .arg(double{MarkerRow(form)});
             },
         .set =
-            [&form](double column) {
-                form.Picture1_MouseUp(1, 0, static_cast<float>(column), MarkerRow(form));
+            [&form](double value) {
+                if (value != std::floor(value))
+                    return;
+                const int point = static_cast<int>(value);
+                form.Picture1_MouseUp(1, 0, static_cast<float>(point % kFieldValueRowStride),
+                                      static_cast<float>(point / kFieldValueRowStride));
             },
     });
 }
 
 } // namespace
-
-void RegisterWindowAccessibility() {
-    [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(&CreateWindowAccessible);
-        return true;
-    }();
-}
 
 void DescribeControls(Form1& form) {
     form.setAccessibleName(QStringLiteral("Tessavundo"));
@@ -101,11 +102,12 @@ void DescribeControls(Form1& form) {
     Describe(form.Picture1, Form1::tr("Shade field"),
              Form1::tr("Every saturation and brightness of the hue; press or drag with the "
                        "left button to pick a color"));
-    form.Picture1->SetAccessibleRole(QAccessible::ColorChooser);
+    // A slider is the role under which screen readers say a control's name and value.
+    form.Picture1->SetAccessibleRole(QAccessible::Slider);
     Describe(form.Picture2, Form1::tr("Rainbow bar"),
              Form1::tr("The hue; press or drag with the left button to choose it, + and - "
                        "step it by one"));
-    form.Picture2->SetAccessibleRole(QAccessible::ColorChooser);
+    form.Picture2->SetAccessibleRole(QAccessible::Slider);
     DescribeHueMarker(form);
     DescribeFieldMarker(form);
     Describe(form.Text1, Form1::tr("rgb field"),
@@ -123,7 +125,8 @@ void DescribeControls(Form1& form) {
     DescribeButton(form.Command1, Form1::tr("Help"),
                    Form1::tr("How to use the picker. On a swatch, Space or Enter takes its "
                              "color back; Shift+Enter on the last swatch resets the picker to "
-                             "red and every swatch to white"));
+                             "red and every swatch to white") +
+                       QStringLiteral(". ") + KeysHelp());
 
     int number = 1;
     for (PictureBox* swatch : form.Swatches()) {
@@ -139,6 +142,18 @@ QString ColorInWords(PackedColor color) {
     const ChannelTriple channels = SplitColor(color);
     return QStringLiteral("%1, %2").arg(QString::fromStdString(FormatRgbText(channels)),
                                         QString::fromStdString(FormatHexText(channels)));
+}
+
+QString KeysHelp() {
+    return Form1::tr("On the rainbow bar, + and - step the hue by one, Up and Down by one "
+                     "position, Page Up and Page Down by 64, Home and End go to its top and "
+                     "bottom. On the shade field, the arrow keys move the point by one pixel "
+                     "(with Shift by 16), Home and End go to its left and right edges, Page Up "
+                     "and Page Down to its top and bottom.");
+}
+
+QString SampledColorWords(PackedColor color) {
+    return Form1::tr("Took %1").arg(ColorInWords(color));
 }
 
 QString EyedropperToolTip() {

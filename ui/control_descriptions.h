@@ -11,10 +11,6 @@ namespace tessavundo {
 
 class Form1;
 
-// Lets assistive technology announce the window as a window: a plain top-level widget is
-// otherwise a mere client area. Call before the window is given its title.
-void RegisterWindowAccessibility();
-
 // Gives every control of the window the name, role, description and tooltip by which screen
 // readers and users of the keyboard know it.
 void DescribeControls(Form1& form);
@@ -22,6 +18,17 @@ void DescribeControls(Form1& form);
 // A color as a screen reader says it: both notations, "rgb(255,0,0), #FF0000", or the name of
 // the system color a swatch holds before anything was copied.
 QString ColorInWords(PackedColor color);
+
+// Which keys do what on the rainbow bar and the shade field, for the help button's tooltip.
+QString KeysHelp();
+
+// What the eyedropper tells a screen reader once sampling has ended: the color it took.
+QString SampledColorWords(PackedColor color);
+
+// The shade field's accessible value: one number for the field point, row * 256 + column, so
+// that a screen reader can read and set both (0 is the top-left corner, 255 the top-right one,
+// 65535 the bottom-right one).
+inline constexpr int kFieldValueRowStride = 256;
 
 // The eyedropper button's tooltip, and the one it shows once the screen could not be read and
 // the desktop turned out to have no color picker to ask: it names why the screen could not be.

@@ -6,6 +6,7 @@
 #include "platform/desktop/window_placement.h"
 #include "platform/screen/screen_cast_screen_source.h"
 #include "platform/screen_metrics.h"
+#include "platform/toolkit/command_button.h"
 #include "platform/toolkit/eyedropper_picture.h"
 #include "platform/toolkit/focus_ring.h"
 #include "platform/toolkit/line.h"
@@ -68,7 +69,6 @@ Form1::Form1(FormServices services, QWidget* parent)
     , services_(services)
     , focusRing_(new FocusRing(*this)) {
     RegisterFormResources();
-    RegisterWindowAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tessavundo"));
     setWindowIcon(PngIcon({QStringLiteral(":/icons/tessavundo-16.png"),
@@ -102,7 +102,7 @@ void Form1::CreateControls() {
         return box;
     };
     auto button = [this](const char* name, const QString& caption, QRect geometry) {
-        auto* command = new QPushButton(caption, this);
+        auto* command = new CommandButton(caption, this);
         command->setObjectName(QLatin1String(name));
         command->setGeometry(geometry);
         return command;
@@ -173,10 +173,12 @@ void Form1::ConnectControls() {
     connect(Picture2, &PictureBox::MouseMove, this, &Form1::Picture2_MouseMove);
     connect(Picture2, &PictureBox::MouseUp, this, &Form1::Picture2_MouseUp);
     connect(Picture2, &PictureBox::KeyPress, this, &Form1::Picture2_KeyPress);
+    connect(Picture2, &PictureBox::KeyDown, this, &Form1::Picture2_KeyDown);
     connect(Timer2, &Timer::Tick, this, &Form1::Timer2_Timer);
 
     connect(Picture1, &PictureBox::MouseMove, this, &Form1::Picture1_MouseMove);
     connect(Picture1, &PictureBox::MouseUp, this, &Form1::Picture1_MouseUp);
+    connect(Picture1, &PictureBox::KeyDown, this, &Form1::Picture1_KeyDown);
 
     connect(Text1, &TextBox::Change, this, &Form1::Text1_Change);
     connect(Text1, &TextBox::KeyPress, this, &Form1::Text1_KeyPress);
@@ -202,6 +204,12 @@ void Form1::ConnectControls() {
         connect(services_.screenCast, &ScreenCastPortal::Started, this, &Form1::ScreenCast_Started);
         connect(services_.screenCast, &ScreenCastPortal::Failed, this, &Form1::ScreenCast_Failed);
     }
+
+    // The preview and the swatches give their colors to a drag; the preview takes dropped ones.
+    for (PictureBox* box : {Picture3, Picture4, Picture5, Picture6, Picture7, Picture8, Picture9})
+        box->SetColorDraggable(true);
+    Picture3->AcceptColorDrops();
+    connect(Picture3, &PictureBox::ColorDropped, this, &Form1::Picture3_ColorDropped);
 
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);
     connect(Picture5, &PictureBox::Click, this, &Form1::Picture5_Click);

@@ -48,6 +48,8 @@ struct FormServices {
 // shown; shut-down runs when the window is closed.
 class Form1 : public QWidget {
     Q_OBJECT
+    // Assistive technology sees a window whose children are its shown controls.
+    Q_CLASSINFO("AccessibleWindow", "controls")
 
 public:
     explicit Form1(FormServices services, QWidget* parent = nullptr);
@@ -82,11 +84,15 @@ public:
     void Picture2_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture2_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture2_KeyPress(std::int16_t& keyAscii);
+    // Up, Down, Page Up, Page Down, Home and End on the bar press it where they lead.
+    void Picture2_KeyDown(std::int16_t keyCode, std::int16_t shift);
     void Timer2_Timer();
 
     // Shade field picks: ui/shade_field_pick.cpp.
     void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
     void Picture1_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+    // The arrows, Home, End, Page Up and Page Down drag the field point where they lead.
+    void Picture1_KeyDown(std::int16_t keyCode, std::int16_t shift);
 
     // Entry fields and the locate routine, Enter in the rgb field, that every part of the
     // window runs to place the picker on the rgb text: ui/entry_fields.cpp.
@@ -97,6 +103,9 @@ public:
     void Text1_LostFocus();
     void Text2_GotFocus();
     void Text2_LostFocus();
+
+    // A color dropped on the preview: ui/preview_drop.cpp.
+    void Picture3_ColorDropped(const QString& text);
 
     // Copy buttons and help: ui/copy_and_help.cpp.
     void Command1_Click();

@@ -12,6 +12,7 @@
 #include "platform/session/standard_streams.h"
 #include "platform/session/termination_watcher.h"
 #include "platform/store/user_settings_store.h"
+#include "platform/toolkit/accessibility.h"
 #include "platform/toolkit/tool_tips.h"
 #include "settings/settings_keys.h"
 #include "ui/command_line/command_line.h"
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     // In the languages the user's locale asks for; the window's texts are taken as it is built.
     tessavundo::InstallTranslations(app, QLocale());
     tessavundo::WrapToolTips(app);
+    tessavundo::InstallAccessibility();
 
     namespace keys = tessavundo::settings_keys;
     const auto settings = tessavundo::CreateUserSettingsStore(

@@ -23,6 +23,10 @@ float ClampHuePosition(float y) {
     return 1535;
 }
 
+// A page of the bar for Page Up and Page Down.
+constexpr float kHuePageStep = 64;
+constexpr float kLastHuePosition = 1535;
+
 } // namespace
 
 void Form1::Picture2_MouseDown(std::int16_t button, std::int16_t, float, float y) {
@@ -72,6 +76,38 @@ void Form1::Picture2_KeyPress(std::int16_t& keyAscii) {
     Line1->SetY2(HuePosition);
     Command2_Click();
     ReadOutFieldColor();
+}
+
+// The keys that move the marker press the bar where they lead and release it there, as a click
+// with the pointer does: the position is clamped as a press clamps it and the field is rendered
+// at once.
+void Form1::Picture2_KeyDown(std::int16_t keyCode, std::int16_t) {
+    const float from = Line1->Y1();
+    float to = 0;
+    switch (keyCode) {
+    case kKeyUp:
+        to = from - 1;
+        break;
+    case kKeyDown:
+        to = from + 1;
+        break;
+    case kKeyPageUp:
+        to = from - kHuePageStep;
+        break;
+    case kKeyPageDown:
+        to = from + kHuePageStep;
+        break;
+    case kKeyHome:
+        to = 0;
+        break;
+    case kKeyEnd:
+        to = kLastHuePosition;
+        break;
+    default:
+        return;
+    }
+    Picture2_MouseDown(kLeftButton, 0, 0, to);
+    Picture2_MouseUp(kLeftButton, 0, 0, to);
 }
 
 void Form1::ReadOutFieldColor() {

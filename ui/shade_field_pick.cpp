@@ -24,6 +24,10 @@ int FieldCoordinate(float value) {
     return 255;
 }
 
+constexpr float kLastFieldPixel = 255;
+// Shift moves the field point this many pixels at a time.
+constexpr float kFieldShiftStep = 16;
+
 } // namespace
 
 void Form1::Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float y) {
@@ -34,6 +38,43 @@ void Form1::Picture1_MouseMove(std::int16_t button, std::int16_t, float x, float
 
 void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float x, float y) {
     PickFieldColor(x, y);
+}
+
+// The keys drag the field point where they lead, from the point the marker stands on: the move
+// with the left button held picks there exactly as the pointer would.
+void Form1::Picture1_KeyDown(std::int16_t keyCode, std::int16_t shift) {
+    const float step = (shift & kShiftMask) ? kFieldShiftStep : 1;
+    float x = Shape1->Left() + 2;
+    float y = Shape1->Top() + 2;
+    switch (keyCode) {
+    case kKeyLeft:
+        x -= step;
+        break;
+    case kKeyRight:
+        x += step;
+        break;
+    case kKeyUp:
+        y -= step;
+        break;
+    case kKeyDown:
+        y += step;
+        break;
+    case kKeyHome:
+        x = 0;
+        break;
+    case kKeyEnd:
+        x = kLastFieldPixel;
+        break;
+    case kKeyPageUp:
+        y = 0;
+        break;
+    case kKeyPageDown:
+        y = kLastFieldPixel;
+        break;
+    default:
+        return;
+    }
+    Picture1_MouseMove(kLeftButton, 0, x, y);
 }
 
 void Form1::PickFieldColor(float pointerX, float pointerY) {

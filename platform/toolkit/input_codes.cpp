@@ -60,6 +60,22 @@ std::optional<std::int16_t> KeyCode(const QKeyEvent& event) {
         return kKeyEnter;
     case Qt::Key_Space:
         return kKeySpace;
+    case Qt::Key_PageUp:
+        return kKeyPageUp;
+    case Qt::Key_PageDown:
+        return kKeyPageDown;
+    case Qt::Key_End:
+        return kKeyEnd;
+    case Qt::Key_Home:
+        return kKeyHome;
+    case Qt::Key_Left:
+        return kKeyLeft;
+    case Qt::Key_Up:
+        return kKeyUp;
+    case Qt::Key_Right:
+        return kKeyRight;
+    case Qt::Key_Down:
+        return kKeyDown;
     default:
         return std::nullopt;
     }

@@ -13,6 +13,15 @@ namespace tessavundo {
 inline constexpr std::int16_t kKeyEnter = 13;
 inline constexpr std::int16_t kKeyEscape = 27;
 inline constexpr std::int16_t kKeySpace = 32;
+// Key codes of the keys that move a marker; they type no character.
+inline constexpr std::int16_t kKeyPageUp = 33;
+inline constexpr std::int16_t kKeyPageDown = 34;
+inline constexpr std::int16_t kKeyEnd = 35;
+inline constexpr std::int16_t kKeyHome = 36;
+inline constexpr std::int16_t kKeyLeft = 37;
+inline constexpr std::int16_t kKeyUp = 38;
+inline constexpr std::int16_t kKeyRight = 39;
+inline constexpr std::int16_t kKeyDown = 40;
 
 // Mouse buttons as bits.
 inline constexpr std::int16_t kLeftButton = 1;
@@ -32,7 +41,7 @@ std::optional<std::int16_t> KeyAscii(const QKeyEvent& event);
 // Space, so that the key routine hears what the button then does.
 std::optional<std::int16_t> ButtonKeyAscii(const QKeyEvent& event);
 // The code of the keys the routines look at beyond the characters they type: kKeyEnter (either
-// key), kKeySpace; nothing for any other key.
+// key), kKeySpace, the arrows, Home, End, Page Up and Page Down; nothing for any other key.
 std::optional<std::int16_t> KeyCode(const QKeyEvent& event);
 // Focus moves between the window's own controls count; the window being deactivated or a popup
 // opening does not.

@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: MIT
 #include "platform/toolkit/picture_box.h"
 
+#include "platform/toolkit/color_drag.h"
 #include "platform/toolkit/focus_ring.h"
 #include "platform/toolkit/input_codes.h"
 #include "platform/toolkit/overlay.h"
 #include "platform/toolkit/packed_rgb.h"
-#include "platform/toolkit/picture_box_accessible.h"
 #include "platform/toolkit/system_colors.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -34,11 +37,6 @@ PictureBox::PictureBox(QWidget* parent)
     , backColor_(kWindowBackgroundColor)
     , scaleWidth_(1)
     , scaleHeight_(1) {
-    // Once per program: assistive technology asks this factory for every box's interface.
-    [[maybe_unused]] static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(&CreatePictureBoxAccessible);
-        return true;
-    }();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -63,11 +61,11 @@ bool PictureBox::SetBackColor(PackedColor color) {
 void PictureBox::MarkerMoved() {
     if (!markerValue_)
         return;
-    const QPointF point = markerValue_->point();
-    if (point == announcedMarker_)
+    const double value = markerValue_->current();
+    if (announcedMarker_ == value)
         return;
-    announcedMarker_ = point;
-    QAccessibleValueChangeEvent event(this, markerValue_->Current());
+    announcedMarker_ = value;
+    QAccessibleValueChangeEvent event(this, value);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -185,6 +183,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     clickArmed_ = event->button() == Qt::LeftButton;
+    if (clickArmed_)
+        pressPosition_ = event->position().toPoint();
     emit MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()),
                    ToScaleX(event->position().x()), ToScaleY(event->position().y()));
 }
@@ -192,6 +192,28 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     emit MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()),
                    ToScaleX(event->position().x()), ToScaleY(event->position().y()));
+    if (!colorDraggable_ || !clickArmed_ || !(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - pressPosition_).manhattanLength() <
+            QApplication::startDragDistance())
+        return;
+    // A drag is no click: the release ends the drag, not the press.
+    clickArmed_ = false;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(ColorMimeData(backColor_).release());
+    drag->exec(Qt::CopyAction);
+}
+
+void PictureBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->source() != this && CarriesColor(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void PictureBox::dropEvent(QDropEvent* event) {
+    const QString text = DroppedColorText(*event->mimeData());
+    if (text.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit ColorDropped(text);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

@@ -64,23 +64,25 @@ public:
     ColorWords BackColorWords() const { return colorWords_; }
 
     // A box with a marker tells assistive technology where the marker stands, as a value, and
-    // announces each move of it. The value is the point's coordinate along the axis; setting it
-    // does what the pointer does there.
+    // announces each move of it. Setting the value does what the pointer does there.
     struct MarkerValue {
         double minimum;
         double maximum;
         double step;
-        Qt::Orientation axis;
-        std::function<QPointF()> point;
+        std::function<double()> current;
         std::function<QString()> words;
         std::function<void(double)> set;
-
-        double Current() const { return axis == Qt::Vertical ? point().y() : point().x(); }
     };
     void SpeakMarker(MarkerValue value) { markerValue_ = std::move(value); }
     const std::optional<MarkerValue>& Marker() const { return markerValue_; }
     // Called by the overlays when they move.
     void MarkerMoved();
+
+    // A box whose color can be dragged out: a left press moved farther than the platform's drag
+    // distance drags its color (and is then no click).
+    void SetColorDraggable(bool draggable) { colorDraggable_ = draggable; }
+    // A box that takes dropped colors: each drop of a color or a text is a ColorDropped.
+    void AcceptColorDrops() { setAcceptDrops(true); }
 
     void AddOverlay(const Overlay* overlay);
     void RemoveOverlay(const Overlay* overlay);
@@ -98,6 +100,8 @@ signals:
     void KeyDown(std::int16_t keyCode, std::int16_t shift);
     void GotFocus();
     void LostFocus();
+    // The dropped color's text (see DroppedColorText).
+    void ColorDropped(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +112,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     float ToScaleX(qreal logicalX) const;
@@ -122,12 +128,15 @@ private:
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
     ColorWords colorWords_ = nullptr;
     std::optional<MarkerValue> markerValue_;
-    // Where the marker last stood when it was announced, so that a move that changes nothing
-    // (one end of a line after the other) is not.
-    QPointF announcedMarker_;
+    // The marker's value when it was last announced, so that a move that changes nothing (one
+    // end of a line after the other) is not.
+    std::optional<double> announcedMarker_;
     // A left press arms the click; the release that follows it fires the click. The press of
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;
+    bool colorDraggable_ = false;
+    // Where the left button went down, for telling a drag from a click.
+    QPoint pressPosition_;
 };
 
 } // namespace tessavundo

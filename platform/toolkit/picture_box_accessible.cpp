@@ -48,7 +48,7 @@ void PictureBoxAccessible::doAction(const QString& actionName) {
 
 QVariant PictureBoxAccessible::currentValue() const {
     const auto& marker = Box()->Marker();
-    return marker ? QVariant(marker->Current()) : QVariant();
+    return marker ? QVariant(marker->current()) : QVariant();
 }
 
 void PictureBoxAccessible::setCurrentValue(const QVariant& value) {

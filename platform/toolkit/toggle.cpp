@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/toolkit/toggle.h"
 
+#include "platform/toolkit/button_face.h"
 #include "platform/toolkit/input_codes.h"
 
 #include <QAccessibleWidget>
@@ -10,18 +11,18 @@ namespace tessavundo {
 
 namespace {
 
-// Qt announces a checkable push button as a check box. A button that is checkable, and pressed
-// while checked, is how toggle buttons are told apart from check boxes on every platform.
+// A graphical check box: screen readers say its name, "check box" and whether it is checked,
+// and speak each change of that state (which the button announces itself when it flips). As a
+// toggle button Orca would say neither the state nor its changes.
 class ToggleAccessible : public QAccessibleWidget {
 public:
     explicit ToggleAccessible(Toggle* toggle)
-        : QAccessibleWidget(toggle, QAccessible::Button) {}
+        : QAccessibleWidget(toggle, QAccessible::CheckBox) {}
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
         state.checkable = true;
         state.checked = Button()->isChecked();
-        state.pressed = Button()->isChecked();
         return state;
     }
 
@@ -40,21 +41,16 @@ private:
     Toggle* Button() const { return static_cast<Toggle*>(widget()); }
 };
 
+} // namespace
+
 QAccessibleInterface* CreateToggleAccessible(const QString& className, QObject* object) {
     if (className != QLatin1String(Toggle::staticMetaObject.className()))
         return nullptr;
     return new ToggleAccessible(static_cast<Toggle*>(object));
 }
 
-} // namespace
-
 Toggle::Toggle(QWidget* parent)
     : QPushButton(parent) {
-    // Once per program: assistive technology asks this factory for the toggle's interface.
-    [[maybe_unused]] static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(&CreateToggleAccessible);
-        return true;
-    }();
     setCheckable(true);
     connect(this, &QAbstractButton::toggled, this, &Toggle::Click);
 }
@@ -63,6 +59,10 @@ void Toggle::keyPressEvent(QKeyEvent* event) {
     if (auto keyAscii = ButtonKeyAscii(*event))
         emit KeyPress(*keyAscii);
     QPushButton::keyPressEvent(event);
+}
+
+void Toggle::paintEvent(QPaintEvent*) {
+    PaintButtonFace(*this);
 }
 
 void Toggle::focusOutEvent(QFocusEvent* event) {

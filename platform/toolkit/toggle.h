@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QAccessible>
 #include <QPushButton>
 #include <cstdint>
 
@@ -9,7 +10,8 @@ namespace tessavundo {
 
 // A toggle button with a picture. Value is 1 while it is down, 0 while up; every change of the
 // value, by the user or from code, runs the click event at once. Space on the focused toggle
-// flips it. Assistive technology hears a toggle button, pressed while it is down.
+// flips it. Assistive technology hears a check box, checked while it is down. The window's
+// focus ring is its only focus indication.
 class Toggle : public QPushButton {
     Q_OBJECT
 
@@ -27,6 +29,10 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
+
+// The toggle's accessible interface, for the toolkit's accessibility factories.
+QAccessibleInterface* CreateToggleAccessible(const QString& className, QObject* object);
 
 } // namespace tessavundo

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/toolkit/window_accessible.h"
 
+#include "platform/toolkit/accessibility.h"
+
 #include <QWidget>
 
 namespace tessavundo {
@@ -34,6 +36,15 @@ int WindowAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (!child || !child->object())
         return -1;
     return static_cast<int>(Controls().indexOf(qobject_cast<QWidget*>(child->object())));
+}
+
+QAccessibleInterface* CreateWindowAccessible(const QString& className, QObject* object) {
+    // Asked once for each class of the object's hierarchy; only its own class answers.
+    const QMetaObject* meta = object->metaObject();
+    if (className != QLatin1String(meta->className()) || !object->isWidgetType() ||
+        meta->indexOfClassInfo(kControlWindowClassInfo) < 0)
+        return nullptr;
+    return new WindowAccessible(static_cast<QWidget*>(object));
 }
 
 } // namespace tessavundo

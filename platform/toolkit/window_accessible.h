@@ -22,4 +22,7 @@ private:
     QList<QWidget*> Controls() const;
 };
 
+// The interface of a top-level widget that carries the class info kControlWindowClassInfo.
+QAccessibleInterface* CreateWindowAccessible(const QString& className, QObject* object);
+
 } // namespace tessavundo

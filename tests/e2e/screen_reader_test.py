@@ -33,13 +33,13 @@ SYSTEM = "Window background color"
 
 # The tree as a screen reader reads it: role, name, and the description where it is fixed.
 EXPECTED_TREE = [
-    ("color chooser", "Shade field", None),
+    ("slider", "Shade field", None),
     ("text", "rgb field", "The color as rgb(red,green,blue); type a color to go to it"),
     ("push button", "Copy rgb text", None),
     ("text", "hex field", "The color as #RRGGBB; type a color to go to it"),
     ("push button", "Copy hex text", None),
-    ("push button", "Eyedropper", None),
-    ("color chooser", "Rainbow bar", None),
+    ("check box", "Eyedropper", None),
+    ("slider", "Rainbow bar", None),
     ("image", "Preview", RED),
     ("push button", "Swatch 1", COPPER),
     ("push button", "Swatch 2", SYSTEM),
@@ -190,7 +190,7 @@ def main():
               (0, 1535, 1), "the bar's value runs 0..1535 in steps of 1")
         check(bar_value.currentValue == 0, "the bar stands at 0")
         check((field_value.minimumValue, field_value.maximumValue, field_value.currentValue) ==
-              (0, 255, 255), "the field's marker stands in column 255 of 0..255")
+              (0, 65535, 255), "the field's marker stands at row 0 * 256 + column 255")
 
         # Steps on the focused bar, heard as its value changing and the preview's color.
         heard = []
@@ -247,18 +247,63 @@ def main():
         check(preview.description == RED and text_of(hex_field) == "#FF0000",
               "and the color to red")
 
-        # The eyedropper, a toggle button that is pressed while it samples.
+        # The field by its keys and through its value: column and row in one number.
+        field.queryComponent().grabFocus()
+        check(wait_for(lambda: state(field, "focused"), 5, pump), "the field takes the focus")
+        xdotool("key", "Left")
+        check(wait_for(lambda: field_value.currentValue == 254, 5, pump),
+              "Left moves the field point to column 254: %s" % field_value.currentValue)
+        xdotool("key", "Next")
+        check(wait_for(lambda: field_value.currentValue == 255 * 256 + 254, 5, pump),
+              "Page Down moves it to the bottom row: %s" % field_value.currentValue)
+        field_value.currentValue = 20 * 256 + 10
+        check(wait_for(lambda: field_value.currentValue == 20 * 256 + 10, 5, pump),
+              "setting 20 * 256 + 10 puts the point in column 10, row 20")
+
+        # The eyedropper, a check box that is checked while it samples; Space checks it, and
+        # the end is heard as "not checked" and the color it took.
         eyedropper = controls["Eyedropper"]
         toggle = eyedropper.queryAction()
         check(toggle.getName(0) == "Toggle", "the eyedropper's first action is Toggle")
-        check(not state(eyedropper, "pressed") and not state(eyedropper, "checked"),
-              "the eyedropper starts up")
+        check(not state(eyedropper, "checked"),
+              "the eyedropper starts not checked")
         toggle.doAction(0)
-        check(wait_for(lambda: state(eyedropper, "pressed") and state(eyedropper, "checked"),
-                       5, pump), "Toggle presses the eyedropper")
+        check(wait_for(lambda: state(eyedropper, "checked"), 5, pump), "Toggle checks it")
         toggle.doAction(0)
-        check(wait_for(lambda: not state(eyedropper, "pressed"), 5, pump),
-              "Toggle again releases it")
+        check(wait_for(lambda: not state(eyedropper, "checked"), 5, pump),
+              "Toggle again unchecks it")
+
+        checked_heard = []
+
+        def listen_checked(event):
+            checked_heard.append((event.type, event.source, event.detail1))
+
+        pyatspi.Registry.registerEventListener(listen_checked, "object:state-changed:checked",
+                                               "object:property-change:accessible-description")
+        eyedropper.queryComponent().grabFocus()
+        check(wait_for(lambda: state(eyedropper, "focused"), 5, pump),
+              "the eyedropper takes the focus")
+        xdotool("key", "space")
+        check(wait_for(lambda: state(eyedropper, "checked"), 5, pump), "Space checks it")
+        xdotool("key", "space")
+        check(wait_for(lambda: not state(eyedropper, "checked"), 5, pump),
+              "Space again ends sampling")
+
+        def checked_events():
+            return [detail for kind, source, detail in checked_heard
+                    if kind.startswith("object:state-changed:checked") and source == eyedropper]
+
+        check(wait_for(lambda: checked_events() == [1, 0], 5, pump),
+              "Space is heard as checked, then not checked: %s" % checked_events())
+        check(any(kind == "object:property-change:accessible-description" and
+                  source == eyedropper for kind, source, _ in checked_heard),
+              "the end of sampling is heard on the eyedropper")
+        said = "Took %s, %s" % (text_of(rgb), text_of(hex_field))
+        check(eyedropper.description == said,
+              "the eyedropper says %r, not %r" % (said, eyedropper.description))
+        pyatspi.Registry.deregisterEventListener(
+            listen_checked, "object:state-changed:checked",
+            "object:property-change:accessible-description")
         pyatspi.Registry.deregisterEventListener(
             listen, "object:property-change:accessible-value",
             "object:property-change:accessible-description")

@@ -4,6 +4,7 @@
 
 #include "core/shade_field_reference.h"
 #include "platform/desktop/clipboard.h"
+#include "platform/toolkit/accessibility.h"
 #include "platform/toolkit/bitmap.h"
 #include "platform/toolkit/picture_box.h"
 #include "tests/support/fake_color_portal.h"
@@ -37,6 +38,8 @@ struct FormHarness {
 
     // Builds the window, which runs start-up, without showing it.
     Form1& Start() {
+        // As the program does before its window.
+        InstallAccessibility();
         form = std::make_unique<Form1>(FormServices{settings, clipboard, screen, portal,
                                                     offersScreenCast ? &screenCast : nullptr});
         return *form;

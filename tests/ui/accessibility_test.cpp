@@ -3,14 +3,18 @@
 // What assistive technology and keyboard users get from the window: the accessibility tree with
 // names, roles, descriptions and values, the events a screen reader follows, the tab order, and
 // the swatches and the eyedropper by keyboard.
+#include "platform/toolkit/focus_ring.h"
 #include "platform/toolkit/line.h"
 #include "platform/toolkit/picture_box.h"
 #include "platform/toolkit/shape.h"
+#include "platform/toolkit/system_colors.h"
 #include "platform/toolkit/text_box.h"
 #include "platform/toolkit/timer.h"
 #include "platform/toolkit/toggle.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/keyboard.h"
+#include "tests/support/message_box_reader.h"
+#include "tests/support/picker_state.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -63,7 +67,18 @@ private slots:
     void settingAValueActsAsThePointerThere();
     void swatchKeys_data();
     void swatchKeys();
-    void eyedropperIsAToggleButton();
+    void eyedropperIsACheckBox();
+    void spaceOnTheEyedropperChecksItAndTheEndSaysTheColor();
+    void barKeysPressWhereTheyLead_data();
+    void barKeysPressWhereTheyLead();
+    void fieldKeysDragWhereTheyLead_data();
+    void fieldKeysDragWhereTheyLead();
+    void fieldKeysStopAtTheEdges();
+    void enterClicksTheFocusedButton_data();
+    void enterClicksTheFocusedButton();
+    void enterOnHelpShowsTheMessage();
+    void aFocusedButtonShowsOnlyTheRing_data();
+    void aFocusedButtonShowsOnlyTheRing();
 };
 
 void AccessibilityTest::controlInTheTree_data() {
@@ -72,13 +87,13 @@ void AccessibilityTest::controlInTheTree_data() {
     QTest::addColumn<QAccessible::Role>("role");
 
     // clang-format off
-    QTest::newRow("shade field") << "Picture1" << "Shade field" << QAccessible::ColorChooser;
+    QTest::newRow("shade field") << "Picture1" << "Shade field" << QAccessible::Slider;
     QTest::newRow("rgb field") << "Text1" << "rgb field" << QAccessible::EditableText;
     QTest::newRow("rgb copy") << "Command3" << "Copy rgb text" << QAccessible::Button;
     QTest::newRow("hex field") << "Text2" << "hex field" << QAccessible::EditableText;
     QTest::newRow("hex copy") << "Command4" << "Copy hex text" << QAccessible::Button;
-    QTest::newRow("eyedropper") << "Check1" << "Eyedropper" << QAccessible::Button;
-    QTest::newRow("rainbow bar") << "Picture2" << "Rainbow bar" << QAccessible::ColorChooser;
+    QTest::newRow("eyedropper") << "Check1" << "Eyedropper" << QAccessible::CheckBox;
+    QTest::newRow("rainbow bar") << "Picture2" << "Rainbow bar" << QAccessible::Slider;
     QTest::newRow("preview") << "Picture3" << "Preview" << QAccessible::Graphic;
     for (int i = 1; i <= 6; ++i) {
         QTest::addRow("swatch %d", i) << QStringLiteral("Picture%1").arg(i + 3)
@@ -283,18 +298,19 @@ void AccessibilityTest::fieldPickIsTheFieldsValue() {
     Form1& form = harness.Start();
     QAccessibleValueInterface* field = Accessible(form.Picture1)->valueInterface();
     QVERIFY(field);
-    QCOMPARE(field->maximumValue().toDouble(), 255.0);
+    // One number for both: row * 256 + column.
+    QCOMPARE(field->maximumValue().toDouble(), 65535.0);
     QCOMPARE(field->currentValue().toDouble(), 255.0);
     QCOMPARE(Accessible(form.Picture1)->text(QAccessible::Value),
              QStringLiteral("column 255, row 0"));
 
     form.Picture1_MouseUp(1, 0, 10, 20);
-    QCOMPARE(field->currentValue().toDouble(), 10.0);
+    QCOMPARE(field->currentValue().toDouble(), 20 * 256 + 10.0);
     QCOMPARE(Accessible(form.Picture1)->text(QAccessible::Value),
              QStringLiteral("column 10, row 20"));
     // Dragged far outside, the marker sticks to the edge, and so does the value.
     form.Picture1_MouseMove(1, 0, -30, 300);
-    QCOMPARE(field->currentValue().toDouble(), 0.0);
+    QCOMPARE(field->currentValue().toDouble(), 255 * 256.0);
     QCOMPARE(Accessible(form.Picture1)->text(QAccessible::Value),
              QStringLiteral("column 0, row 255"));
     // The preview, the swatches and the text fields have no value to set.
@@ -313,8 +329,14 @@ void AccessibilityTest::settingAValueActsAsThePointerThere_data() {
     QTest::newRow("bar, past it") << "Picture2" << QVariant(2000.0) << 0.0;
     QTest::newRow("bar, no number") << "Picture2" << QVariant(QStringLiteral("abc")) << 0.0;
     QTest::newRow("bar, nothing") << "Picture2" << QVariant() << 0.0;
-    QTest::newRow("field") << "Picture1" << QVariant(10.0) << 10.0;
-    QTest::newRow("field, past it") << "Picture1" << QVariant(300.0) << 255.0;
+    QTest::newRow("field, a column of the top row") << "Picture1" << QVariant(10.0) << 10.0;
+    QTest::newRow("field, column and row") << "Picture1" << QVariant(20 * 256 + 10) << 5130.0;
+    QTest::newRow("field, the bottom-right corner") << "Picture1" << QVariant(65535) << 65535.0;
+    // Anything that is no point of the field leaves the marker at (255, 0).
+    QTest::newRow("field, past it") << "Picture1" << QVariant(65536.0) << 255.0;
+    QTest::newRow("field, below it") << "Picture1" << QVariant(-1.0) << 255.0;
+    QTest::newRow("field, a fraction") << "Picture1" << QVariant(10.5) << 255.0;
+    QTest::newRow("field, no number") << "Picture1" << QVariant(QStringLiteral("x")) << 255.0;
 }
 
 void AccessibilityTest::settingAValueActsAsThePointerThere() {
@@ -335,9 +357,13 @@ void AccessibilityTest::settingAValueActsAsThePointerThere() {
         // As a click there: the shade field and the color follow the hue at once.
         QCOMPARE(FieldBytes(form), ExpectedField(form, static_cast<float>(expected)));
     } else {
-        // As a click on that column, in the marker's row.
-        QCOMPARE(form.Shape1->Top(), -2.0f);
-        QCOMPARE(form.Picture3->BackColor(), form.Picture1->Point(static_cast<float>(expected), 0));
+        // As a click on that column and row.
+        const int column = static_cast<int>(expected) % 256;
+        const int row = static_cast<int>(expected) / 256;
+        QCOMPARE(form.Shape1->Left(), static_cast<float>(column - 2));
+        QCOMPARE(form.Shape1->Top(), static_cast<float>(row - 2));
+        QCOMPARE(form.Picture3->BackColor(),
+                 form.Picture1->Point(static_cast<float>(column), static_cast<float>(row)));
     }
     QCOMPARE(form.Text2->Text(),
              QString::fromStdString(FormatHexText(SplitColor(form.Picture3->BackColor()))));
@@ -411,16 +437,15 @@ void AccessibilityTest::swatchKeys() {
     QVERIFY(box->hasFocus());
 }
 
-void AccessibilityTest::eyedropperIsAToggleButton() {
+void AccessibilityTest::eyedropperIsACheckBox() {
     FormHarness harness;
     Form1& form = harness.Start();
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QAccessibleInterface* toggle = Accessible(form.Check1);
-    QCOMPARE(toggle->role(), QAccessible::Button);
+    QCOMPARE(toggle->role(), QAccessible::CheckBox);
     QVERIFY(toggle->state().checkable);
     QVERIFY(!toggle->state().checked);
-    QVERIFY(!toggle->state().pressed);
     QCOMPARE(toggle->actionInterface()->actionNames().value(0),
              QAccessibleActionInterface::toggleAction());
 
@@ -428,12 +453,246 @@ void AccessibilityTest::eyedropperIsAToggleButton() {
     QCOMPARE(form.Check1->Value(), 1);
     QVERIFY(form.Timer1->Enabled());
     QVERIFY(toggle->state().checked);
-    QVERIFY(toggle->state().pressed);
 
     toggle->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(form.Check1->Value(), 0);
     QVERIFY(!form.Timer1->Enabled());
-    QVERIFY(!toggle->state().pressed);
+    QVERIFY(!toggle->state().checked);
+}
+
+// The events themselves reach only a platform that listens (screen_reader_test hears them
+// through AT-SPI); here the state and the words they announce.
+void AccessibilityTest::spaceOnTheEyedropperChecksItAndTheEndSaysTheColor() {
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    form.Check1->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(form.Check1->hasFocus());
+    QAccessibleInterface* toggle = Accessible(form.Check1);
+    const QString toolTip = toggle->text(QAccessible::Description);
+    QCOMPARE(toolTip, form.Check1->toolTip());
+
+    PressKey(form, Qt::Key_Space);
+    QCOMPARE(form.Check1->Value(), 1);
+    QVERIFY(toggle->state().checked);
+    PressKey(form, Qt::Key_Space);
+    QCOMPARE(form.Check1->Value(), 0);
+    QVERIFY(!toggle->state().checked);
+    // The end says the color that sampling left, on the focused button itself.
+    const QString color = QStringLiteral("%1, %2").arg(form.Text1->Text(), form.Text2->Text());
+    QCOMPARE(toggle->text(QAccessible::Description), QStringLiteral("Took ") + color);
+    QCOMPARE(form.Check1->toolTip(), toolTip);
+    // Sampling again, the button describes itself by its tooltip as before.
+    PressKey(form, Qt::Key_Space);
+    QCOMPARE(toggle->text(QAccessible::Description), toolTip);
+    PressKey(form, Qt::Key_Escape);
+    QCOMPARE(form.Check1->Value(), 0);
+}
+
+void AccessibilityTest::barKeysPressWhereTheyLead_data() {
+    QTest::addColumn<float>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<float>("expected");
+    QTest::newRow("Down") << 700.0f << int(Qt::Key_Down) << 701.0f;
+    QTest::newRow("Up") << 700.0f << int(Qt::Key_Up) << 699.0f;
+    QTest::newRow("Page Down") << 700.0f << int(Qt::Key_PageDown) << 764.0f;
+    QTest::newRow("Page Up") << 700.0f << int(Qt::Key_PageUp) << 636.0f;
+    QTest::newRow("Home") << 700.0f << int(Qt::Key_Home) << 0.0f;
+    QTest::newRow("End") << 700.0f << int(Qt::Key_End) << 1535.0f;
+    // As a press there: from a fraction the step keeps it, and beyond the bar it is clamped.
+    QTest::newRow("Down from a fraction") << 700.25f << int(Qt::Key_Down) << 701.25f;
+    QTest::newRow("Page Up near the top") << 30.0f << int(Qt::Key_PageUp) << 0.0f;
+    QTest::newRow("Page Down near the bottom") << 1500.0f << int(Qt::Key_PageDown) << 1535.0f;
+    QTest::newRow("Up at the top stays") << 0.0f << int(Qt::Key_Up) << 0.0f;
+    QTest::newRow("Down at the end stays") << 1535.0f << int(Qt::Key_Down) << 1535.0f;
+    // Left and Right are no moves on a vertical bar.
+    QTest::newRow("Right") << 700.0f << int(Qt::Key_Right) << 700.0f;
+}
+
+void AccessibilityTest::barKeysPressWhereTheyLead() {
+    QFETCH(float, from);
+    QFETCH(int, key);
+    QFETCH(float, expected);
+
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    // As once the rgb field has had and lost the focus: its writes then locate nothing anew.
+    form.RgbFieldFocused = 0;
+    form.Picture2_MouseDown(1, 0, 0, from);
+    form.Picture2_MouseUp(1, 0, 0, from);
+    form.Picture2->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(form.Picture2->hasFocus());
+
+    // What the same press with the pointer gives, on a window of its own.
+    FormHarness pointerHarness;
+    pointerHarness.settings.Seed(QStringLiteral("color"), kStoredShade);
+    Form1& pointer = pointerHarness.Start();
+    pointer.RgbFieldFocused = 0;
+    pointer.Picture2_MouseDown(1, 0, 0, from);
+    pointer.Picture2_MouseUp(1, 0, 0, from);
+    if (expected != from) {
+        pointer.Picture2_MouseDown(1, 0, 0, expected);
+        pointer.Picture2_MouseUp(1, 0, 0, expected);
+    }
+
+    PressKey(form, static_cast<Qt::Key>(key));
+    QCOMPARE(form.HuePosition, expected);
+    QCOMPARE(form.Line1->Y1(), expected);
+    QCOMPARE(form.Line1->Y2(), expected);
+    QCOMPARE(FieldBytes(form), FieldBytes(pointer));
+    QCOMPARE(form.Picture3->BackColor(), pointer.Picture3->BackColor());
+    QCOMPARE(form.Text1->Text(), pointer.Text1->Text());
+    QCOMPARE(form.Text2->Text(), pointer.Text2->Text());
+    QCOMPARE(form.Shape1->BorderColor(), pointer.Shape1->BorderColor());
+    QVERIFY(!form.Timer2->Enabled());
+    QVERIFY(form.Picture2->hasFocus());
+    QCOMPARE(Accessible(form.Picture2)->valueInterface()->currentValue().toDouble(),
+             double{expected});
+}
+
+void AccessibilityTest::fieldKeysDragWhereTheyLead_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QPoint>("expected");
+    const int none = Qt::NoModifier;
+    const int shift = Qt::ShiftModifier;
+    // From the point (191, 55) that rgb(200,100,50) stands on.
+    QTest::newRow("Left") << int(Qt::Key_Left) << none << QPoint(190, 55);
+    QTest::newRow("Right") << int(Qt::Key_Right) << none << QPoint(192, 55);
+    QTest::newRow("Up") << int(Qt::Key_Up) << none << QPoint(191, 54);
+    QTest::newRow("Down") << int(Qt::Key_Down) << none << QPoint(191, 56);
+    QTest::newRow("Shift+Left") << int(Qt::Key_Left) << shift << QPoint(175, 55);
+    QTest::newRow("Shift+Right") << int(Qt::Key_Right) << shift << QPoint(207, 55);
+    QTest::newRow("Shift+Up") << int(Qt::Key_Up) << shift << QPoint(191, 39);
+    QTest::newRow("Shift+Down") << int(Qt::Key_Down) << shift << QPoint(191, 71);
+    QTest::newRow("Home") << int(Qt::Key_Home) << none << QPoint(0, 55);
+    QTest::newRow("End") << int(Qt::Key_End) << none << QPoint(255, 55);
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << none << QPoint(191, 0);
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << none << QPoint(191, 255);
+}
+
+void AccessibilityTest::fieldKeysDragWhereTheyLead() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QPoint, expected);
+
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    QCOMPARE(form.Shape1->Left() + 2, 191.0f);
+    QCOMPARE(form.Shape1->Top() + 2, 55.0f);
+    QTRY_VERIFY(form.Picture1->hasFocus());
+
+    // The same drag with the pointer, on a window of its own.
+    FormHarness pointerHarness;
+    pointerHarness.settings.Seed(QStringLiteral("color"), kStoredShade);
+    Form1& pointer = pointerHarness.Start();
+    pointer.Picture1_MouseMove(1, 0, static_cast<float>(expected.x()),
+                               static_cast<float>(expected.y()));
+
+    PressKey(form, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form.Shape1->Left(), static_cast<float>(expected.x() - 2));
+    QCOMPARE(form.Shape1->Top(), static_cast<float>(expected.y() - 2));
+    QCOMPARE(PickerState::Of(form), PickerState::Of(pointer));
+    QCOMPARE(Accessible(form.Picture1)->valueInterface()->currentValue().toDouble(),
+             double{expected.y() * 256.0 + expected.x()});
+    QVERIFY(form.Picture1->hasFocus());
+}
+
+void AccessibilityTest::fieldKeysStopAtTheEdges() {
+    FormHarness harness;
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
+    QTRY_VERIFY(form.Picture1->hasFocus());
+    // Red stands at the top-right corner (255, 0).
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Up})
+        PressKey(form, key, Qt::ShiftModifier);
+    QCOMPARE(form.Shape1->Left(), 253.0f);
+    QCOMPARE(form.Shape1->Top(), -2.0f);
+    for (int i = 0; i < 17; ++i)
+        PressKey(form, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(form.Shape1->Left(), -2.0f);
+    // A letter or Enter moves nothing.
+    PressKey(form, Qt::Key_A);
+    PressKey(form, Qt::Key_Return);
+    QCOMPARE(form.Shape1->Left(), -2.0f);
+    QCOMPARE(form.Shape1->Top(), -2.0f);
+}
+
+void AccessibilityTest::enterClicksTheFocusedButton_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("Enter on rgb") << "Command3" << int(Qt::Key_Return) << int(Qt::NoModifier)
+                                  << "rgb(200,100,50)";
+    QTest::newRow("keypad Enter on rgb")
+        << "Command3" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "rgb(200,100,50)";
+    QTest::newRow("Enter on hex") << "Command4" << int(Qt::Key_Return) << int(Qt::NoModifier)
+                                  << "#C86432";
+    QTest::newRow("keypad Enter on hex")
+        << "Command4" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "#C86432";
+}
+
+void AccessibilityTest::enterClicksTheFocusedButton() {
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, copied);
+
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    auto* command = form.findChild<QPushButton*>(button);
+    command->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(command->hasFocus());
+
+    PressKey(form, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), copied);
+    // One click: one swatch pushed.
+    QCOMPARE(form.Picture4->BackColor(), 3302600);
+    QCOMPARE(form.Picture5->BackColor(), kWindowBackgroundColor);
+    QVERIFY(command->hasFocus());
+}
+
+void AccessibilityTest::enterOnHelpShowsTheMessage() {
+    FormHarness harness;
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
+    form.Command1->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(form.Command1->hasFocus());
+    ShownMessage shown;
+    InspectNextMessageBox(shown);
+    PressKey(form, Qt::Key_Return);
+    QVERIFY2(shown.found, "Enter on the focused help button showed no message");
+    QVERIFY(shown.text.startsWith(QStringLiteral("Click the eyedropper button")));
+}
+
+void AccessibilityTest::aFocusedButtonShowsOnlyTheRing_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Copy") << "Command3";
+    QTest::newRow("help") << "Command1";
+    QTest::newRow("eyedropper") << "Check1";
+}
+
+void AccessibilityTest::aFocusedButtonShowsOnlyTheRing() {
+    QFETCH(QString, button);
+    FormHarness harness;
+    QVERIFY(harness.StartWindow());
+    Form1& form = *harness.form;
+    auto* control = form.findChild<QWidget*>(button);
+    const QImage unfocused = control->grab().toImage();
+    // As after Tab, which is when a style draws its focus frame.
+    control->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(control->hasFocus());
+    const QImage focused = control->grab().toImage();
+    QCOMPARE(focused, unfocused);
+    // The window's ring stands around it.
+    const QImage window = form.grab().toImage();
+    const QRect ring = FocusRing::Bounds(*control);
+    QCOMPARE(window.pixelColor(ring.topLeft()), FocusRingColor(form.palette()));
 }
 
 QTEST_MAIN(AccessibilityTest)

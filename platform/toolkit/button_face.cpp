@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+#include "platform/toolkit/button_face.h"
+
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace tessavundo {
+
+namespace {
+
+// QPushButton's initStyleOption is protected; a button reached through this class may call it.
+class StyledButton : public QPushButton {
+public:
+    using QPushButton::initStyleOption;
+};
+
+} // namespace
+
+void PaintButtonFace(QPushButton& button) {
+    QStylePainter painter(&button);
+    QStyleOptionButton option;
+    static_cast<StyledButton&>(button).initStyleOption(&option);
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+} // namespace tessavundo

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/color.h"
+
+#include <QString>
+#include <memory>
+
+class QMimeData;
+
+namespace tessavundo {
+
+// A color as other programs take it from a drag: application/x-color, as Qt's color dialog and
+// KDE give it, and the hex notation as plain text. The color is the one its channels name,
+// which is what a click on the box would make current.
+std::unique_ptr<QMimeData> ColorMimeData(PackedColor color);
+
+// The text of a dropped color: the rgb notation of an application/x-color, or else the plain
+// text as it came, trimmed; an empty text where the drop carries neither.
+QString DroppedColorText(const QMimeData& data);
+bool CarriesColor(const QMimeData& data);
+
+} // namespace tessavundo

@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 The Tessavundo developers
+// SPDX-License-Identifier: MIT
+// Colors dragged out of the preview and the swatches, and colors and texts dropped onto the
+// preview, through the window's own drag and drop events.
+#include "platform/toolkit/color_drag.h"
+#include "platform/toolkit/system_colors.h"
+#include "platform/toolkit/text_box.h"
+#include "tests/support/form_harness.h"
+#include "tests/support/picker_state.h"
+#include "tests/support/pointer.h"
+
+#include <QColor>
+#include <QDrag>
+#include <QMimeData>
+#include <QtTest>
+
+using namespace tessavundo;
+using namespace tessavundo::testing;
+
+namespace {
+
+// Drags `data` onto the preview as a window system delivers it: enter, move, drop. True when
+// the preview accepted the drop.
+bool DropOnPreview(Form1& form, const QMimeData& data) {
+    const QPointF at = QPointF(form.Picture3->rect().center());
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Picture3, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.Picture3, &drop);
+    return drop.isAccepted();
+}
+
+std::unique_ptr<QMimeData> TextData(const QString& text) {
+    auto data = std::make_unique<QMimeData>();
+    data->setText(text);
+    return data;
+}
+
+} // namespace
+
+class ColorDragTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dragCarriesTheColorAndItsHexText_data();
+    void dragCarriesTheColorAndItsHexText();
+    void dropMakesTheColorCurrentAsTypingItDoes_data();
+    void dropMakesTheColorCurrentAsTypingItDoes();
+    void dropOfWhatNoReaderAcceptsChangesNothing_data();
+    void dropOfWhatNoReaderAcceptsChangesNothing();
+    void aDragOutOfASwatchIsNoClick();
+    void aPressWithoutADragIsStillAClick();
+};
+
+void ColorDragTest::dragCarriesTheColorAndItsHexText_data() {
+    QTest::addColumn<PackedColor>("color");
+    QTest::addColumn<QColor>("xColor");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("copper") << PackedColor{3302600} << QColor(200, 100, 50) << "#C86432";
+    QTest::newRow("black") << PackedColor{0} << QColor(0, 0, 0) << "#000000";
+    // An empty swatch gives what a click on it would: its channels 5, 1, 1.
+    QTest::newRow("window background") << kWindowBackgroundColor << QColor(5, 1, 1) << "#050101";
+}
+
+void ColorDragTest::dragCarriesTheColorAndItsHexText() {
+    QFETCH(PackedColor, color);
+    QFETCH(QColor, xColor);
+    QFETCH(QString, text);
+    const auto data = ColorMimeData(color);
+    QVERIFY(data->hasFormat(QStringLiteral("application/x-color")));
+    QCOMPARE(qvariant_cast<QColor>(data->colorData()), xColor);
+    QVERIFY(data->hasFormat(QStringLiteral("text/plain")));
+    QCOMPARE(data->text(), text);
+}
+
+void ColorDragTest::dropMakesTheColorCurrentAsTypingItDoes_data() {
+    QTest::addColumn<bool>("asXColor");
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("application/x-color") << true << ""
+                                         << "rgb(200,100,50)";
+    QTest::newRow("rgb text") << false << "rgb(200,100,50)"
+                              << "rgb(200,100,50)";
+    QTest::newRow("rgb text with a line break") << false << " rgb(0,0,255)\n"
+                                                << "rgb(0,0,255)";
+    QTest::newRow("hex text") << false << "#C86432"
+                              << "rgb(200,100,50)";
+    QTest::newRow("gray hex text") << false << "#808080"
+                                   << "rgb(128,128,128)";
+}
+
+void ColorDragTest::dropMakesTheColorCurrentAsTypingItDoes() {
+    QFETCH(bool, asXColor);
+    QFETCH(QString, dropped);
+    QFETCH(QString, typed);
+
+    // The text written into the rgb field while it has the focus and confirmed with Enter, on
+    // a window of its own.
+    FormHarness typing;
+    QVERIFY(typing.StartWindow());
+    Form1& typed_into = *typing.form;
+    typed_into.Text1->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(typed_into.Text1->hasFocus());
+    typed_into.Text1->SetText(typed);
+    std::int16_t enter = 13;
+    typed_into.Text1_KeyPress(enter);
+    QCOMPARE(typed_into.Text1->Text(), typed);
+
+    for (const bool rgbFieldHadTheFocus : {false, true}) {
+        FormHarness harness;
+        QVERIFY(harness.StartWindow());
+        Form1& form = *harness.form;
+        if (rgbFieldHadTheFocus)
+            form.RgbFieldFocused = 0;
+        auto data = std::make_unique<QMimeData>();
+        if (asXColor)
+            data->setColorData(QColor(200, 100, 50));
+        else
+            data->setText(dropped);
+        QVERIFY(DropOnPreview(form, *data));
+        QCOMPARE(PickerState::Of(form), PickerState::Of(typed_into));
+    }
+}
+
+void ColorDragTest::dropOfWhatNoReaderAcceptsChangesNothing_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::newRow("a word") << "hello";
+    QTest::newRow("an empty text") << "";
+    QTest::newRow("half a color") << "rgb(10,20";
+    QTest::newRow("a short hex") << "#12";
+    QTest::newRow("a huge text") << QString(100000, QLatin1Char('x'));
+}
+
+void ColorDragTest::dropOfWhatNoReaderAcceptsChangesNothing() {
+    QFETCH(QString, dropped);
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    const PickerState before = PickerState::Of(form);
+    DropOnPreview(form, *TextData(dropped));
+    QCOMPARE(PickerState::Of(form), before);
+    // A drop with neither a color nor a text is not even taken.
+    QMimeData nothing;
+    nothing.setData(QStringLiteral("application/octet-stream"), QByteArray("x"));
+    QVERIFY(!DropOnPreview(form, nothing));
+    QCOMPARE(PickerState::Of(form), before);
+}
+
+void ColorDragTest::aDragOutOfASwatchIsNoClick() {
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("col1"), QStringLiteral("16711680"));
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    const PickerState before = PickerState::Of(form);
+
+    // The drag runs its own loop until the button comes up; that release ends it.
+    std::unique_ptr<QMimeData> carried;
+    QTimer::singleShot(0, [&] {
+        if (auto* drag = form.Picture4->findChild<QDrag*>()) {
+            carried = std::make_unique<QMimeData>();
+            carried->setText(drag->mimeData()->text());
+            carried->setColorData(drag->mimeData()->colorData());
+        }
+        QWindow* window = form.windowHandle();
+        const QPoint at = form.Picture4->mapTo(&form, QPoint(30, 8));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+    });
+    Pointer pointer;
+    pointer.Press(*form.Picture4, QPoint(8, 8));
+    pointer.Move(*form.Picture4, QPoint(30, 8));
+    QTRY_VERIFY(carried);
+    QCOMPARE(carried->text(), QStringLiteral("#0000FF"));
+    QCOMPARE(qvariant_cast<QColor>(carried->colorData()), QColor(0, 0, 255));
+    // No click: the swatch's color did not become current.
+    QCOMPARE(PickerState::Of(form), before);
+}
+
+void ColorDragTest::aPressWithoutADragIsStillAClick() {
+    FormHarness harness;
+    harness.settings.Seed(QStringLiteral("col1"), QStringLiteral("16711680"));
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    Pointer pointer;
+    // Moved less than the drag distance.
+    pointer.Press(*form.Picture4, QPoint(8, 8));
+    pointer.Move(*form.Picture4, QPoint(9, 8));
+    pointer.Release(*form.Picture4, QPoint(9, 8));
+    QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(0,0,255)"));
+    QCOMPARE(form.Picture3->BackColor(), 16711680);
+}
+
+QTEST_MAIN(ColorDragTest)
+#include "color_drag_test.moc"
