@@ -166,14 +166,16 @@ screenshot: deps-run
 	$(MAKE) compile PRESET=package BUILD_DIR=$(PACKAGE_DIR) TESTING=OFF
 	scripts/screenshot $(PACKAGE_DIR)/tessavundo docs/screenshots/main-window.png
 
-# Brings translations/*.ts up to date with the texts of the code; the translator then fills in
-# what is new (translation_files_test fails until then).
+# Brings the template translations/tessavundo.ts and every translations/tessavundo_<language>.ts
+# up to date with the texts of the code, with where each is used and the comments written for
+# translators; the translator then fills in what is new (translation_files_test fails until
+# then).
 # The program's folders: each top-level folder that builds something, but the tests and tools.
 PROGRAM_FOLDERS = $(filter-out tests bench fuzz cmake resources, \
                                $(patsubst %/CMakeLists.txt,%,$(wildcard */CMakeLists.txt)))
 translations:
-	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations none $(PROGRAM_FOLDERS) \
-		-ts translations/tessavundo_*.ts
+	/usr/lib/qt6/bin/lupdate -I . -no-obsolete -locations relative $(PROGRAM_FOLDERS) \
+		-ts translations/tessavundo.ts translations/tessavundo_*.ts
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -13,6 +13,25 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 
+# Qt's own translations of every language the program has, beside the program's: without them
+# the standard buttons and the text fields' context menu stay English. The Windows Qt's, or the
+# build machine's, which are the same catalogues of the same Qt version.
+set(qt_translations ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS})
+if(NOT EXISTS ${qt_translations}/qtbase_de.qm)
+    set(qt_translations /usr/share/qt6/translations)
+endif()
+set(TESSAVUNDO_QT_TRANSLATIONS "")
+foreach(language IN LISTS TESSAVUNDO_LANGUAGES)
+    set(catalogue ${qt_translations}/qtbase_${language}.qm)
+    if(NOT EXISTS ${catalogue})
+        message(FATAL_ERROR "Qt has no translation ${catalogue} for the language ${language}")
+    endif()
+    file(COPY ${catalogue} DESTINATION ${TESSAVUNDO_TRANSLATIONS_BUILD_DIR})
+    install(FILES ${catalogue} DESTINATION ${TESSAVUNDO_TRANSLATIONS_DESTINATION})
+    list(APPEND TESSAVUNDO_QT_TRANSLATIONS ${TESSAVUNDO_TRANSLATIONS_DESTINATION}/qtbase_${language}.qm
+                ${TESSAVUNDO_TRANSLATIONS_DESTINATION}/tessavundo_${language}.qm)
+endforeach()
+
 # The compiler's own runtime: the C++ library, the unwinder and the POSIX threads.
 foreach(runtime_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime_dll}
@@ -49,7 +68,7 @@ add_custom_target(windows_zip
 # The uninstaller deletes exactly the files of the folder, named here once.
 set(TESSAVUNDO_WINDOWS_FILES ${PROJECT_NAME}.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
     platforms/qwindows.dll styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll
-    libwinpthread-1.dll)
+    libwinpthread-1.dll ${TESSAVUNDO_QT_TRANSLATIONS})
 set(TESSAVUNDO_UNINSTALL_DELETES "")
 foreach(file ${TESSAVUNDO_WINDOWS_FILES})
     string(REPLACE "/" "\\" file ${file})

@@ -118,7 +118,8 @@ void Form1::CreateControls() {
     Picture1 = pictureBox("Picture1", QRect(8, 8, 258, 258));
     Picture1->KeepImage();
     Text1 = textBox("Text1", QRect(296, 40, 89, 25));
-    //: The caption of a button 41 pixels wide: a short word.
+    //: The caption of a button 41 pixels wide, of which the text has 39 (about seven letters of
+    //: the 8-point font): a verb or the usual button word, the same as in the help text.
     Command3 = button("Command3", tr("Copy"), QRect(392, 40, 41, 25));
     Text2 = textBox("Text2", QRect(296, 72, 89, 25));
     Command4 = button("Command4", tr("Copy"), QRect(392, 72, 41, 25));
@@ -141,6 +142,7 @@ void Form1::CreateControls() {
     Picture7 = pictureBox("Picture7", QRect(368, 248, 17, 17));
     Picture8 = pictureBox("Picture8", QRect(392, 248, 17, 17));
     Picture9 = pictureBox("Picture9", QRect(416, 248, 17, 17));
+    //: The caption of the help button, 41 pixels wide, of which the bold text has 39.
     Command1 = button("Command1", tr("?"), QRect(392, 8, 41, 25));
     QFont bold = Command1->font();
     bold.setBold(true);

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/desktop/translations.h"
 
+#include "platform/desktop/translation_folders.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -12,15 +15,15 @@ namespace tessavundo {
 
 namespace {
 
-// The build compiles translations/tessavundo_<language>.ts into the program's resources here.
-const QString kProgramTranslations = QStringLiteral(":/i18n");
-
+// Looks in each folder in turn; a locale none of them has costs a few failed file look-ups and
+// nothing else, as the files are memory-mapped only once found.
 std::unique_ptr<QTranslator> LoadTranslation(const QLocale& locale, const QString& name,
-                                             const QString& folder) {
+                                             const QStringList& folders) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, name, QStringLiteral("_"), folder))
-        return nullptr;
-    return translator;
+    for (const QString& folder : folders)
+        if (translator->load(locale, name, QStringLiteral("_"), folder))
+            return translator;
+    return nullptr;
 }
 
 void Install(QCoreApplication& app, std::unique_ptr<QTranslator> translator) {
@@ -30,14 +33,23 @@ void Install(QCoreApplication& app, std::unique_ptr<QTranslator> translator) {
 
 } // namespace
 
-bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
-    auto program = LoadTranslation(locale, QStringLiteral("tessavundo"), kProgramTranslations);
+QStringList ProgramTranslationFolders() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QStringList folders;
+    for (const QString& relative : RelativeTranslationFolders())
+        folders.append(QDir::cleanPath(programFolder.filePath(relative)));
+    return folders;
+}
+
+bool InstallTranslations(QCoreApplication& app, const QLocale& locale, const QStringList& folders) {
+    auto program = LoadTranslation(locale, QStringLiteral("tessavundo"), folders);
     if (!program)
         return false;
     // Qt's texts in the language the program's translation is in, not the next one the user
     // would take, so that both agree.
-    auto toolkit = LoadTranslation(QLocale(program->language()), QStringLiteral("qtbase"),
-                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    auto toolkit =
+        LoadTranslation(QLocale(program->language()), QStringLiteral("qtbase"),
+                        folders + QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
     Install(app, std::move(program));
     if (toolkit)
         Install(app, std::move(toolkit));

@@ -3,11 +3,12 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a temporary folder and checks its name, version,
 # contents and declared dependencies with dpkg-deb.
-# Usage: debian_package_test.sh <build dir> <application id> <version>
+# Usage: debian_package_test.sh <build dir> <application id> <version> <source dir>
 set -eu
 build=$1
 app_id=$2
 version=$3
+source=$4
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -28,7 +29,11 @@ deb=$1
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 
 # Exactly the installed files, under /usr.
-expected="./usr/bin/tessavundo
+translations=$(for ts in "$source"/translations/tessavundo_*.ts; do
+    echo "./usr/share/tessavundo/translations/$(basename "$ts" .ts).qm"
+done)
+expected="$translations
+./usr/bin/tessavundo
 ./usr/share/applications/$app_id.desktop
 ./usr/share/bash-completion/completions/tessavundo
 ./usr/share/doc/tessavundo/changelog.gz

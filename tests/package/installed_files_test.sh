@@ -18,8 +18,13 @@ fail() {
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-# Exactly these files, nothing more.
-expected="bin/tessavundo
+# Exactly these files, nothing more: one compiled translation for each in the source tree.
+translations=$(for ts in "$source"/translations/tessavundo_*.ts; do
+    echo "share/tessavundo/translations/$(basename "$ts" .ts).qm"
+done)
+[ -n "$translations" ] || fail "no translations in $source/translations"
+expected="$translations
+bin/tessavundo
 share/applications/$app_id.desktop
 share/bash-completion/completions/tessavundo
 share/doc/tessavundo/changelog.gz
@@ -88,6 +93,23 @@ shot="$source/docs/screenshots/$(basename "$image")"
 grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo names no licence"
 for keyword in color colour picker eyedropper palette hex rgb screen; do
     grep -q "<keyword>$keyword</keyword>" "$metainfo" || fail "the metainfo lacks keyword $keyword"
+done
+# Every installed translation is a language of the record, and no other.
+languages=$(sed -n 's|^ *<lang>\(.*\)</lang>$|\1|p' "$metainfo" | LC_ALL=C sort)
+[ "$languages" = "$(echo "$translations" | sed 's|.*/tessavundo_\(.*\)\.qm$|\1|' | LC_ALL=C sort)" ] ||
+    fail "the metainfo's languages are not those installed: $languages"
+# Translated texts of the entry, the record (but its release notes) and the launcher action in
+# each of them.
+record=$(sed '/<releases>/,$d' "$metainfo")
+for language in $languages; do
+    for entry_key in GenericName Comment Keywords; do
+        grep -q "^$entry_key\[$language\]=" "$entry" || fail "the entry has no $entry_key[$language]"
+    done
+    [ "$(grep -c "^Name\[$language\]=" "$entry")" = 1 ] ||
+        fail "the launcher action has no Name[$language]"
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no $language summary"
+    [ "$(echo "$record" | grep -c "xml:lang=\"$language\"")" = "$(echo "$record" | grep -c '<\(p\|li\|summary\)>')" ] ||
+        fail "the metainfo's description is not wholly in $language"
 done
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli rejects the installed tree"
 echo "installed files are where the launcher expects them"

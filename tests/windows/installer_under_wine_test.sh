@@ -33,7 +33,8 @@ check_install() { # <unix folder> <hive> <mode>
     local folder=$1 hive=$2
     for file in Tessavundo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
         styles/qwindowsvistastyle.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
-        uninstall.exe; do
+        translations/tessavundo_de.qm translations/qtbase_de.qm translations/tessavundo_ja.qm \
+        translations/qtbase_ja.qm uninstall.exe; do
         [ -f "$folder/$file" ] || fail "the installer did not put $file into $folder"
     done
     local entry

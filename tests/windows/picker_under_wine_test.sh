@@ -33,6 +33,12 @@ mkdir -p "$folder"
 unzip -q "$zip" -d "$folder"
 exe=$(find "$folder" -name Tessavundo.exe)
 [ -n "$exe" ] || fail "the zip holds no Tessavundo.exe"
+# Each language's translation beside the program, with Qt's own of the same language.
+for qm in "$(dirname "$exe")"/translations/tessavundo_*.qm; do
+    [ -f "$qm" ] || fail "the zip holds no translations folder beside Tessavundo.exe"
+    language=${qm##*/tessavundo_}
+    [ -f "$(dirname "$exe")/translations/qtbase_$language" ] || fail "the zip lacks qtbase_$language"
+done
 
 settings='HKCU\Software\VB and VBA Program Settings\ColorPicker\position'
 wine reg delete "$settings" /f >/dev/null 2>&1 || true
