@@ -126,5 +126,6 @@ add_custom_target(windows_installer
     DEPENDS windows_stage ${TESSAVUNDO_UNINSTALL_LAUNCHER}
             ${PROJECT_SOURCE_DIR}/installer/install_mode.nsh
             ${PROJECT_SOURCE_DIR}/installer/running_program.nsh
+            ${PROJECT_SOURCE_DIR}/installer/shortcut_app_id.nsh
     COMMENT "Building ${PROJECT_NAME}-${PROJECT_VERSION}-setup.exe"
     VERBATIM)
