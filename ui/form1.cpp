@@ -6,6 +6,7 @@
 #include "platform/desktop/window_placement.h"
 #include "platform/screen/screen_cast_screen_source.h"
 #include "platform/screen_metrics.h"
+#include "platform/toolkit/bold_font.h"
 #include "platform/toolkit/command_button.h"
 #include "platform/toolkit/eyedropper_picture.h"
 #include "platform/toolkit/focus_ring.h"
@@ -144,9 +145,7 @@ void Form1::CreateControls() {
     Picture9 = pictureBox("Picture9", QRect(416, 248, 17, 17));
     //: The caption of the help button, 41 pixels wide, of which the bold text has 39.
     Command1 = button("Command1", tr("?"), QRect(392, 8, 41, 25));
-    QFont bold = Command1->font();
-    bold.setBold(true);
-    Command1->setFont(bold);
+    Command1->setFont(BoldFont(Command1->font()));
 
     QWidget* const tabOrder[] = {Picture1, Text1,    Command3, Text2,    Command4, Check1,
                                  Picture2, Command2, Picture3, Picture4, Picture5, Picture6,

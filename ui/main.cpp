@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
+#include "platform/desktop/application_identity.h"
 #include "platform/desktop/clipboard.h"
 #include "platform/desktop/font_warm_up.h"
 #include "platform/desktop/translations.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
         tessavundo::Complain(QString::fromStdString(display.problem));
         return tessavundo::kExitFailure;
     }
+    tessavundo::DeclareApplicationIdentity();
     // Loads on another core while the toolkit connects to the display.
     tessavundo::FontWarmUp fontWarmUp;
     QApplication app(argc, argv);

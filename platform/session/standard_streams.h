@@ -14,4 +14,11 @@ void ReopenClosedStandardStreams();
 // line nobody can read is reported as not printed.
 bool StandardOutputWasClosed();
 
+// Makes the standard output and error reach whoever started the program, before it prints
+// help, the version, a picked color or a complaint. A terminal's streams already do; a Windows
+// program of the GUI subsystem gets none from a console it was typed into, so it writes into
+// that console (the parent's) instead, never into one of its own. Streams that were redirected
+// to a file or a pipe stay as they are.
+void UseStartingConsole();
+
 } // namespace tessavundo

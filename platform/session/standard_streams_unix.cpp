@@ -37,4 +37,6 @@ bool StandardOutputWasClosed() {
     return standardOutputWasClosed;
 }
 
+void UseStartingConsole() {}
+
 } // namespace tessavundo

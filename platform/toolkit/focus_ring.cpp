@@ -3,8 +3,10 @@
 #include "platform/toolkit/focus_ring.h"
 
 #include "core/contrast.h"
+#include "platform/toolkit/focus_cues.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
@@ -22,6 +24,22 @@ ScreenRgb ToScreenRgb(QColor color) {
 double LeastContrast(QColor ring, QColor outside, QColor inside) {
     return std::min(ContrastRatio(ToScreenRgb(ring), ToScreenRgb(outside)),
                     ContrastRatio(ToScreenRgb(ring), ToScreenRgb(inside)));
+}
+
+// The keys with which Windows' dialogs show their focus cues: those that move the focus, and Alt.
+bool ShowsFocusCues(int key) {
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Alt:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -61,8 +79,24 @@ QColor FocusRingColor(const QPalette& palette) {
 
 FocusRing::FocusRing(QWidget& window)
     : QObject(&window)
-    , window_(window) {
+    , window_(window)
+    , shown_(FocusCuesShownFromStart()) {
     connect(qApp, &QApplication::focusChanged, this, &FocusRing::FocusChanged);
+    if (!shown_)
+        qApp->installEventFilter(this);
+}
+
+bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
+    // Seen before the focused control acts on the key, so a Tab shows the ring where it lands.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == &window_ &&
+        ShowsFocusCues(static_cast<QKeyEvent*>(event)->key())) {
+        shown_ = true;
+        qApp->removeEventFilter(this);
+        if (const QWidget* control = FocusedControl())
+            window_.update(Bounds(*control));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QRect FocusRing::Bounds(const QWidget& control) {
@@ -82,7 +116,7 @@ void FocusRing::FocusChanged(QWidget* old, QWidget* now) {
 
 void FocusRing::Paint(QPainter& painter) const {
     const QWidget* control = FocusedControl();
-    if (!control)
+    if (!control || !shown_)
         return;
     const QRect ring = Bounds(*control);
     const QColor color = FocusRingColor(window_.palette());

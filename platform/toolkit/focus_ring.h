@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QPointer>
 
+class QEvent;
 class QPainter;
 class QWidget;
 
@@ -22,7 +23,9 @@ QColor FocusRingColor(const QPalette& palette);
 
 // A band two pixels wide around the window's focused control, painted by the window itself
 // into the gap between its controls, so that no control moves and no picture box's image is
-// ever drawn over. The window calls Paint from its paint event.
+// ever drawn over. The window calls Paint from its paint event. Where the platform hides focus
+// cues until the keyboard is used (Windows), the ring shows from the first Tab, arrow key or
+// Alt pressed in the window on.
 class FocusRing : public QObject {
     Q_OBJECT
 
@@ -35,11 +38,15 @@ public:
     // The window-coordinate rectangle the ring of a control covers, the control included.
     static QRect Bounds(const QWidget& control);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FocusChanged(QWidget* old, QWidget* now);
     QWidget* FocusedControl() const;
 
     QWidget& window_;
+    bool shown_;
 };
 
 } // namespace tessavundo

@@ -43,4 +43,8 @@ expect 'VALUE "FileVersion", "1.00"'
 expect 'VALUE "ProductVersion", "1.00"'
 expect "VALUE \"ProductName\", \"Tessavundo - $homepage\""
 expect 'VALUE "Translation", 0x407, 1200'
+# What Explorer's Details tab shows besides the fields above.
+expect 'VALUE "CompanyName", "The Tessavundo developers"'
+expect 'VALUE "FileDescription", "Tessavundo color picker"'
+expect 'VALUE "LegalCopyright", "Copyright (c) 2026 The Tessavundo developers"'
 echo "the version record compiles and holds the expected values"

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/command_line/run_command_line.h"
 
+#include "platform/session/help_switch.h"
+#include "platform/session/standard_streams.h"
 #include "ui/command_line/command_line.h"
 #include "ui/command_line/one_shot_pick.h"
 #include "ui/command_line/standard_streams.h"
@@ -20,9 +22,15 @@ int PrintOut(const QString& text) {
 
 std::optional<int> RunCommandLine(int& argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        arguments << (i > 0 && IsNativeHelpSwitch(argument) ? QStringLiteral("--help") : argument);
+    }
     const CommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.action == CommandAction::kOpenWindow)
+        return std::nullopt;
+    // Everything below prints.
+    UseStartingConsole();
     switch (commandLine.action) {
     case CommandAction::kOpenWindow:
         return std::nullopt;
