@@ -137,7 +137,7 @@ QString UsageText() {
         "Exit status: 0 when done, 1 when the pick was cancelled, 2 for a wrong option\n"
         "or when no pixel can be picked.\n"
         "\n"
-        "Example: tessavundo --pick | xclip -selection clipboard\n"
+        "Example: tessavundo --pick | " TESSAVUNDO_CLIPBOARD_COMMAND "\n"
         "The settings are neither read nor written with any option.\n");
 }
 
