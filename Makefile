@@ -119,6 +119,8 @@ test-arch-gui:
 		-DTESSAVUNDO_CROSS_SYSROOT="$$sysroot" \
 		-DTESSAVUNDO_GTEST_SOURCE=/usr/src/googletest -DTESSAVUNDO_WERROR=$(WERROR)
 	cmake --build $(ARCH_GUI_DIR) -j $(JOBS) --target $(ARCH_GUI_TESTS)
+	@# qemu-user maps the target's files into the root, but not the listing of Qt's plugin folder.
+	QT_PLUGIN_PATH=$$(echo $$(scripts/cross-sysroot $(ARCH) | tail -n 1)/usr/lib/*/qt6/plugins) \
 	ctest --test-dir $(ARCH_GUI_DIR) -R '^($(shell echo $(ARCH_GUI_TESTS) | tr ' ' '|'))$$' \
 		--output-on-failure -j $(JOBS)
 
