@@ -19,3 +19,24 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The window's tests (make test-arch) also need the target's Qt and X libraries: Debian's packages
+# of that architecture unpacked into a root of their own by scripts/cross-sysroot. Qt's moc, rcc
+# and uic are the host's.
+set(TESSAVUNDO_CROSS_SYSROOT "" CACHE PATH "Root of the target's Qt (scripts/cross-sysroot)")
+if(TESSAVUNDO_CROSS_SYSROOT)
+    set(CMAKE_LIBRARY_ARCHITECTURE ${TESSAVUNDO_CROSS_TRIPLET})
+    list(APPEND CMAKE_FIND_ROOT_PATH ${TESSAVUNDO_CROSS_SYSROOT})
+    set(sysroot_libs ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_TRIPLET})
+    # The libraries' own dependencies are found where the linker looks for them.
+    string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT
+           " -Wl,-rpath-link,${sysroot_libs}:${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_TRIPLET}")
+    set(ENV{PKG_CONFIG_SYSROOT_DIR} ${TESSAVUNDO_CROSS_SYSROOT})
+    set(ENV{PKG_CONFIG_LIBDIR}
+        "${sysroot_libs}/pkgconfig:${TESSAVUNDO_CROSS_SYSROOT}/usr/share/pkgconfig")
+    set(QT_HOST_PATH /usr)
+    set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+    # The root holds the target's C library and loader too, and Qt's plugins under the paths
+    # Qt was built for, which qemu-user maps into it.
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TESSAVUNDO_CROSS_QEMU} -L ${TESSAVUNDO_CROSS_SYSROOT})
+endif()

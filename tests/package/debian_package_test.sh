@@ -3,12 +3,15 @@
 # SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a temporary folder and checks its name, version,
 # contents and declared dependencies with dpkg-deb.
-# Usage: debian_package_test.sh <build dir> <application id> <version> <source dir>
+# Usage: debian_package_test.sh <build dir> <application id> <version> <source dir> [<architecture>]
+# The architecture is dpkg's name of the machine the build is for: this one's unless given (a
+# cross build gives its target's).
 set -eu
 build=$1
 app_id=$2
 version=$3
 source=$4
+architecture=${5:-$(dpkg --print-architecture)}
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -22,8 +25,10 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&
 set -- "$out"/*.deb
 [ $# -eq 1 ] && [ -f "$1" ] || fail "expected one package, found: $*"
 deb=$1
-[ "$(basename "$deb")" = "tessavundo_${version}_$(dpkg --print-architecture).deb" ] ||
+[ "$(basename "$deb")" = "tessavundo_${version}_${architecture}.deb" ] ||
     fail "unexpected file name $(basename "$deb")"
+[ "$(dpkg-deb -f "$deb" Architecture)" = "$architecture" ] ||
+    fail "package architecture is $(dpkg-deb -f "$deb" Architecture), not $architecture"
 
 [ "$(dpkg-deb -f "$deb" Package)" = tessavundo ] || fail "package name is not tessavundo"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
