@@ -16,9 +16,8 @@ QIcon PngIcon(const QStringList& paths) {
         QImageReader reader(path, "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
-        if (!image.isNull()) {
+        if (!image.isNull())
             icon.addPixmap(QPixmap::fromImage(image));
-        }
     }
     return icon;
 }
