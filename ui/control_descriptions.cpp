@@ -86,8 +86,11 @@ void DescribeFieldMarker(Form1& form) {
                 if (value != std::floor(value))
                     return;
                 const int point = static_cast<int>(value);
-                form.Picture1_MouseUp(1, 0, static_cast<float>(point % kFieldValueRowStride),
-                                      static_cast<float>(point / kFieldValueRowStride));
+                // The row is the whole number of strides: the division is meant to drop the
+                // column.
+                const int column = point % kFieldValueRowStride;
+                const int row = point / kFieldValueRowStride;
+                form.Picture1_MouseUp(1, 0, static_cast<float>(column), static_cast<float>(row));
             },
     });
 }
