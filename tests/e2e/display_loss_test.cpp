@@ -125,7 +125,7 @@ void DisplayLossTest::windowSavesWhenTheServerIsKilled() {
     picker.Type(QStringLiteral("rgb(0,0,255)"));
     picker.Key(QStringLiteral("Return"));
     // The rgb field's text is what the window shows once the typing has reached it.
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 0, 255));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 0, 255));
 
     server.Kill();
     const Ending ending = WaitForEnd(picker.Process());

@@ -32,7 +32,7 @@ void DisplayScaleTest::fieldAndBarAreEnlargedWithoutSmoothing() {
     picker.SetEnvironment(QStringLiteral("QT_SCALE_FACTOR"), QString::number(kScale));
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QTRY_COMPARE(picker.Grab().pixel(kPreview * kScale), qRgb(255, 0, 0));
+    E2E_TRY_COMPARE(picker.Grab().pixel(kPreview * kScale), qRgb(255, 0, 0));
     const QImage shot = picker.Grab().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), QSize(441 * kScale, 273 * kScale));
 
@@ -87,15 +87,15 @@ void DisplayScaleTest::eyedropperReadsThePhysicalPixelUnderThePointer() {
     // The eyedropper toggle, then the pointer out over the root window, far from the window.
     picker.Click((296 + 44) * kScale, (8 + 12) * kScale);
     MovePointerTo({1001, 701});
-    QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
     MovePointerTo({1000, 701});
-    QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(255, 0, 0), 5000);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(255, 0, 0), 5000);
     MovePointerTo({999, 701});
-    QTRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(previewColor(), qRgb(0, 0, 255), 5000);
 
     // Esc ends sampling and copies the hex text of the last sample.
     picker.Key(QStringLiteral("Escape"));
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#0000FF"), 5000);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#0000FF"), 5000);
 }
 
 QTEST_GUILESS_MAIN(DisplayScaleTest)

@@ -50,11 +50,11 @@ void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
              "the solid color window never appeared");
     Activate(picker.Window());
     // Once the window has painted itself, for the pixels of its own controls.
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
 
     picker.Click(kToggle.x(), kToggle.y());
     other.MovePointerOver(QPoint(150, 100));
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
     // The window as it is while sampling: the focus ring has moved to the toggle.
     const QImage before = picker.Grab();
 
@@ -69,15 +69,15 @@ void EyedropperWindowManagerTest::clickIntoAnotherWindowEndsWithItsColor() {
     }
     // Just outside them the window's own pixels are sampled like any others.
     picker.MoveTo(7, 100);
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), before.pixel(7, 100), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), before.pixel(7, 100));
     picker.MoveTo(8, 7);
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), before.pixel(8, 7), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), before.pixel(8, 7));
 
     // Clicking into the other application ends sampling with its color on the clipboard.
     other.MovePointerOver(QPoint(155, 105));
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0xAB, 0x32, 0x10));
     Xdotool({QStringLiteral("click"), QStringLiteral("1")});
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#AB3210"), 10000);
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#AB3210"));
     MovePointerTo(QPoint(1100, 100));
     // A while for a sample after the end to show: none may come.
     QTest::qWait(300);
@@ -93,10 +93,10 @@ void EyedropperWindowManagerTest::closingWhileSamplingKeepsTheFieldColor() {
         Activate(picker.Window());
         picker.Click(kToggle.x(), kToggle.y());
         MovePointerTo(QPoint(1000, 600));
-        QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0x12, 0x34, 0x56), 10000);
+        E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0x12, 0x34, 0x56));
 
         OfferClipboardText("before closing");
-        QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("before closing"), 10000);
+        E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("before closing"));
         // A close request to this very window, as its close button sends.
         Run(QStringLiteral("wmctrl"),
             {QStringLiteral("-i"), QStringLiteral("-c"), picker.Window()});
@@ -114,7 +114,7 @@ void EyedropperWindowManagerTest::closingWhileSamplingKeepsTheFieldColor() {
     SetDesktopColor(QStringLiteral("#00FF00"));
     Activate(picker.Window());
     MovePointerTo(QPoint(1000, 601));
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(0x12, 0x34, 0x56), 10000);
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0x12, 0x34, 0x56));
     // A while for sampling to start again by itself: it may not.
     QTest::qWait(300);
     QCOMPARE(PreviewColor(picker), qRgb(0x12, 0x34, 0x56));

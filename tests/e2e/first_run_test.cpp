@@ -22,7 +22,7 @@ void FirstRunTest::showsTheRedFieldAndTheRainbowBar() {
     PickerSession picker(configDir_.path());
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QTRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
     const QImage shot = picker.Grab().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.size(), QSize(441, 273));
 

@@ -13,6 +13,9 @@
 
 namespace tessavundo::e2e {
 
+// How long a change the test caused may take to show on a loaded machine.
+constexpr int kSettleTimeoutMs = 10000;
+
 // Runs a command to its end and returns what it printed.
 inline QByteArray Run(const QString& program, const QStringList& arguments, int timeoutMs = 10000) {
     QProcess process;
@@ -164,3 +167,20 @@ inline void MovePointerTo(QPoint screen) {
 }
 
 } // namespace tessavundo::e2e
+
+// QTRY_VERIFY and QTRY_COMPARE count their polls, not the time that passes: a poll that runs a
+// program (xclip, import) stretches their 5 s into minutes on a loaded machine, past the test's
+// own time limit, and the test is killed without a word. These wait by the clock; when the time
+// runs out they check once more, so that the failure says what was seen.
+#define E2E_TRY_VERIFY(condition)                                                                  \
+    do {                                                                                           \
+        if (!QTest::qWaitFor([&] { return bool(condition); }, tessavundo::e2e::kSettleTimeoutMs))  \
+            QVERIFY(condition);                                                                    \
+    } while (false)
+#define E2E_TRY_COMPARE_WITH_TIMEOUT(actual, expected, timeoutMs)                                  \
+    do {                                                                                           \
+        if (!QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs))                   \
+            QCOMPARE(actual, expected);                                                            \
+    } while (false)
+#define E2E_TRY_COMPARE(actual, expected)                                                          \
+    E2E_TRY_COMPARE_WITH_TIMEOUT(actual, expected, tessavundo::e2e::kSettleTimeoutMs)

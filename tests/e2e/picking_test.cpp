@@ -66,21 +66,21 @@ void PickingTest::pickOnTheBarTheFieldAndByTyping() {
     Xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), picker.Window(),
              QStringLiteral("300"), QStringLiteral("200")});
     picker.Focus();
-    QTRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
 
     // A press on the bar a hundred rows down: the field marker stands in the top-right corner,
     // so the preview shows the pure hue there, and the hue marker moves to that row.
     picker.Click(kBarX, kBarTop + 100);
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 87, 255));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 87, 255));
     QCOMPARE(picker.Grab().pixel(kBarX, kBarTop + 100), qRgb(0, 0, 0));
 
     // A drag on the bar follows the pointer down to row 150.
     picker.MoveTo(kBarX, kBarTop + 100);
     MouseButton("mousedown");
     DragThrough(picker, {{kBarX, kBarTop + 120}, {kBarX, kBarTop + 140}, {kBarX, kBarTop + 150}});
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 123));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 123));
     MouseButton("mouseup");
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 123));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 123));
     QCOMPARE(picker.Grab().pixel(kBarX, kBarTop + 150), qRgb(0, 0, 0));
     QCOMPARE(Copied(picker, kRgbCopy), QStringLiteral("rgb(0,255,123)"));
 
@@ -92,7 +92,7 @@ void PickingTest::pickOnTheBarTheFieldAndByTyping() {
         picker,
         {{kFieldOrigin.x() + 50, kFieldOrigin.y() + 60}, {5, kFieldOrigin.y() + 60}, {-30, 69}});
     MouseButton("mouseup");
-    QTRY_COMPARE(PreviewColor(picker), qRgb(195, 195, 195));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(195, 195, 195));
     QCOMPARE(Copied(picker, kHexCopy), QStringLiteral("#C3C3C3"));
     // The marker's right edge, in the complement, at the field's left edge.
     QCOMPARE(picker.Grab().pixel(kFieldOrigin + QPoint(1, 60)), qRgb(60, 60, 60));
@@ -101,7 +101,7 @@ void PickingTest::pickOnTheBarTheFieldAndByTyping() {
     picker.Click(kRgbField.x(), kRgbField.y());
     picker.Key(QStringLiteral("ctrl+a"));
     picker.Type(QStringLiteral("rgb(10,20,30)"));
-    QTRY_COMPARE(PreviewColor(picker), qRgb(10, 20, 30));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(10, 20, 30));
     QCOMPARE(Copied(picker, kHexCopy), QStringLiteral("#0A141E"));
     // The field of the typed color's hue, away from the marker around its point.
     QCOMPARE(FieldPixelsDiffering(picker.Grab(), 640, QRect(168, 223, 4, 4)), 0);
@@ -110,7 +110,7 @@ void PickingTest::pickOnTheBarTheFieldAndByTyping() {
     picker.Click(kHexField.x(), kHexField.y());
     picker.Key(QStringLiteral("ctrl+a"));
     picker.Type(QStringLiteral("#00ff80"));
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 128));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 255, 128));
     QCOMPARE(Copied(picker, kRgbCopy), QStringLiteral("rgb(0,255,128)"));
     QCOMPARE(Copied(picker, kHexCopy), QStringLiteral("#00ff80"));
 }

@@ -86,31 +86,32 @@ void SwatchHistoryTest::copyTakeBackResetAndRestart() {
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
     TypeRgb(picker, QStringLiteral("rgb(0,128,0)"));
     picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(0,128,0)"));
-    QTRY_COMPARE(SwatchesShown(picker), (SwatchPixels{qRgb(0, 128, 0), qRgb(0, 0, 255),
-                                                      qRgb(255, 0, 0), initial, initial, initial}));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("rgb(0,128,0)"));
+    E2E_TRY_COMPARE(SwatchesShown(picker),
+                    (SwatchPixels{qRgb(0, 128, 0), qRgb(0, 0, 255), qRgb(255, 0, 0), initial,
+                                  initial, initial}));
 
     const QPoint blueSwatch = SwatchCenter(2);
     picker.Click(blueSwatch.x(), blueSwatch.y());
-    QTRY_COMPARE(PreviewColor(picker), qRgb(0, 0, 255));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(0, 0, 255));
 
     const QPoint lastSwatch = SwatchCenter(6);
     picker.MoveTo(lastSwatch.x(), lastSwatch.y());
     Xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
              QStringLiteral("--delay"), QStringLiteral("50"), QStringLiteral("1")});
-    QTRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
-    QTRY_COMPARE(SwatchesShown(picker),
-                 (SwatchPixels{kWhite, kWhite, kWhite, kWhite, kWhite, kWhite}));
+    E2E_TRY_COMPARE(PreviewColor(picker), qRgb(255, 0, 0));
+    E2E_TRY_COMPARE(SwatchesShown(picker),
+                    (SwatchPixels{kWhite, kWhite, kWhite, kWhite, kWhite, kWhite}));
 
     picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
     TypeRgb(picker, QStringLiteral("rgb(10,20,30)"));
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("#0A141E"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#0A141E"));
     Xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), picker.Window(),
              QStringLiteral("200"), QStringLiteral("150")});
     const SwatchPixels swatches = {qRgb(10, 20, 30), qRgb(255, 0, 0), kWhite,
                                    kWhite,           kWhite,          kWhite};
-    QTRY_COMPARE(SwatchesShown(picker), swatches);
+    E2E_TRY_COMPARE(SwatchesShown(picker), swatches);
     // The window manager reports the move done before it has told the window: no state of the
     // window says when that has come, so a while is given.
     QTest::qWait(300);
@@ -127,8 +128,8 @@ void SwatchHistoryTest::copyTakeBackResetAndRestart() {
 
     PickerSession restarted(configDir.path());
     QVERIFY2(restarted.Start(), "the window did not appear again");
-    QTRY_COMPARE(WindowPosition(restarted), position);
-    QTRY_COMPARE(PreviewColor(restarted), qRgb(10, 20, 30));
+    E2E_TRY_COMPARE(WindowPosition(restarted), position);
+    E2E_TRY_COMPARE(PreviewColor(restarted), qRgb(10, 20, 30));
     QCOMPARE(SwatchesShown(restarted), swatches);
     QVERIFY2(CloseWithWindowManager(restarted), "the restarted picker did not end normally");
     QCOMPARE(StoredValues(configDir.path()), saved);

@@ -49,7 +49,7 @@ void SwaySessionTest::eyedropperAsksForOneColor() {
 
     picker.Click(kToggle.center().x(), kToggle.center().y());
 
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#336699"), 15000);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#336699"), 15000);
     QCOMPARE(stack.CallsOf(QStringLiteral("PickColor")).size(), 1);
     QVERIFY(stack.CallsOf(QStringLiteral("CreateSession")).isEmpty());
     // The desktop's picker is placed over the picker's window.

@@ -68,7 +68,7 @@ void UnprivilegedSettingsTest::startsAndClosesWithoutAccess() {
     picker.RunAsNobody();
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QTRY_COMPARE(PreviewColor(picker), preview);
+    E2E_TRY_COMPARE(PreviewColor(picker), preview);
     QVERIFY2(picker.Close(), "the picker did not end normally when its window was closed");
 
     SetMode(folder, 0755);

@@ -83,25 +83,26 @@ void MutterEyedropperTest::previewFollowsThePointerAndEscapeCopies() {
     picker.SetEnvironment(QStringLiteral("XDG_STATE_HOME"), home.filePath(QStringLiteral("state")));
     QVERIFY2(picker.Start(), "no X11 window titled Tessavundo appeared on XWayland");
     Xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), picker.Window()});
-    QTRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(PreviewColor(picker), qRgb(255, 0, 0), kMutterPatienceMs);
 
     picker.Click(kToggle.x(), kToggle.y());
-    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(QStringLiteral("mutter.PipeWireStreamAdded")).size(), 1,
-                              kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(QStringLiteral("mutter.PipeWireStreamAdded")).size(),
+                                 1, kMutterPatienceMs);
 
     for (std::size_t i = 0; i < windows.size(); ++i)
         QVERIFY2(PreviewFollowsTo(picker, pointer, windows[i].Centre(), kColoredWindows[i].color),
                  qPrintable(QStringLiteral("the preview never showed ") + kColoredWindows[i].name));
 
     picker.Key(QStringLiteral("Escape"));
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#4CA03C"), kMutterPatienceMs);
-    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kSessionClosed).size(), 1, kMutterPatienceMs);
-    QTRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kRecordingStopped).size(), 1, kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("#4CA03C"), kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kSessionClosed).size(), 1, kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(stack.CallsOf(kRecordingStopped).size(), 1, kMutterPatienceMs);
     QCOMPARE(stack.CallsOf(QStringLiteral("PickColor")).size(), 0);
 
     // The other field holds the same pixel; its Copy button puts its text on the clipboard.
     picker.Click(kRgbCopy.x(), kRgbCopy.y());
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(76,160,60)"), kMutterPatienceMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(76,160,60)"),
+                                 kMutterPatienceMs);
 }
 
 QTEST_GUILESS_MAIN(MutterEyedropperTest)
