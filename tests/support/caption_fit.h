@@ -30,12 +30,14 @@ inline QStringList OverflowingCaptions(const QWidget& window) {
         const int room = CaptionRoom(*button);
         const int width = button->fontMetrics().horizontalAdvance(button->text());
         const QFontInfo font(button->font());
-        const QString measure = QStringLiteral("%1 \"%2\" needs %3 of %4 pixels in %5 %6 pt")
-                                    .arg(button->objectName(), button->text())
-                                    .arg(width)
-                                    .arg(room)
-                                    .arg(font.family())
-                                    .arg(font.pointSizeF());
+        const QString measure =
+            QStringLiteral("%1 \"%2\" needs %3 of %4 pixels in %5 %6 pt, weight %7")
+                .arg(button->objectName(), button->text())
+                .arg(width)
+                .arg(room)
+                .arg(font.family())
+                .arg(font.pointSizeF())
+                .arg(font.weight());
         qInfo().noquote() << measure;
         if (width > room)
             overflowing.append(measure);
