@@ -4,7 +4,7 @@
 <context>
     <name>tessavundo::Form1</name>
     <message>
-        <location filename="../ui/control_descriptions.cpp" line="+100"/>
+        <location filename="../ui/control_descriptions.cpp" line="+103"/>
         <source>Color picker</source>
         <translation>Farbwähler</translation>
     </message>
@@ -116,7 +116,7 @@
     <message>
         <location line="+3"/>
         <source>The &lt;COPY&gt; Button copies the selected color value (either rgb or Hex) to the clipboard.</source>
-        <translation>Die Schaltfläche &lt;KOPIERE&gt; kopiert den gewählten Farbwert (rgb oder Hex) in die Zwischenablage.</translation>
+        <translation>Die Schaltfläche &lt;KOPIER.&gt; kopiert den gewählten Farbwert (rgb oder Hex) in die Zwischenablage.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -124,11 +124,11 @@
         <translation>Programmiert von Maraveld</translation>
     </message>
     <message>
-        <location filename="../ui/form1.cpp" line="+123"/>
+        <location filename="../ui/form1.cpp" line="+125"/>
         <location line="+2"/>
         <source>Copy</source>
-        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 (about seven letters of the 8-point font): a verb or the usual button word, the same as in the help text.</extracomment>
-        <translation>Kopiere</translation>
+        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 on Linux and 33 on Windows (about six letters of the 8-point font): a verb or the usual button word, the same as in the help text; cut short with a period where no such word fits.</extracomment>
+        <translation>Kopier.</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -157,12 +157,12 @@
         <translation>Die Pipette kann diesen Bildschirm nicht lesen: Die Anzeige verweigert Programmen ihre Pixel</translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-99"/>
         <source>column %1, row %2</source>
         <translation>Spalte %1, Zeile %2</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
         <source>How to use the picker. On a swatch, Space or Enter takes its color back; Shift+Enter on the last swatch resets the picker to red and every swatch to white</source>
         <translation>So wird der Farbwähler benutzt. Auf einem Farbmuster holt Leertaste oder Eingabe seine Farbe zurück; Umschalt+Eingabe auf dem letzten Farbmuster setzt den Farbwähler auf Rot und jedes Farbmuster auf Weiß zurück</translation>
     </message>

@@ -9,7 +9,7 @@
         <translation>colonna %1, riga %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>Color picker</source>
         <translation>Selettore di colore</translation>
     </message>
@@ -164,10 +164,10 @@
         <translation>Programmato da Maraveld</translation>
     </message>
     <message>
-        <location filename="../ui/form1.cpp" line="+123"/>
+        <location filename="../ui/form1.cpp" line="+125"/>
         <location line="+2"/>
         <source>Copy</source>
-        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 (about seven letters of the 8-point font): a verb or the usual button word, the same as in the help text.</extracomment>
+        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 on Linux and 33 on Windows (about six letters of the 8-point font): a verb or the usual button word, the same as in the help text; cut short with a period where no such word fits.</extracomment>
         <translation>Copia</translation>
     </message>
     <message>

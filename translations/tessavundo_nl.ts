@@ -9,7 +9,7 @@
         <translation>kolom %1, rij %2</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+23"/>
         <source>Color picker</source>
         <translation>Kleurkiezer</translation>
     </message>
@@ -156,7 +156,7 @@
     <message>
         <location line="+3"/>
         <source>The &lt;COPY&gt; Button copies the selected color value (either rgb or Hex) to the clipboard.</source>
-        <translation>De knop &lt;KOPIEER&gt; kopieert de gekozen kleurwaarde (rgb of hex) naar het klembord.</translation>
+        <translation>De knop &lt;KOPIËR.&gt; kopieert de gekozen kleurwaarde (rgb of hex) naar het klembord.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -164,11 +164,11 @@
         <translation>Geprogrammeerd door Maraveld</translation>
     </message>
     <message>
-        <location filename="../ui/form1.cpp" line="+123"/>
+        <location filename="../ui/form1.cpp" line="+125"/>
         <location line="+2"/>
         <source>Copy</source>
-        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 (about seven letters of the 8-point font): a verb or the usual button word, the same as in the help text.</extracomment>
-        <translation>Kopieer</translation>
+        <extracomment>The caption of a button 41 pixels wide, of which the text has 39 on Linux and 33 on Windows (about six letters of the 8-point font): a verb or the usual button word, the same as in the help text; cut short with a period where no such word fits.</extracomment>
+        <translation>Kopiër.</translation>
     </message>
     <message>
         <location line="+11"/>

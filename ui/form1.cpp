@@ -119,8 +119,9 @@ void Form1::CreateControls() {
     Picture1 = pictureBox("Picture1", QRect(8, 8, 258, 258));
     Picture1->KeepImage();
     Text1 = textBox("Text1", QRect(296, 40, 89, 25));
-    //: The caption of a button 41 pixels wide, of which the text has 39 (about seven letters of
-    //: the 8-point font): a verb or the usual button word, the same as in the help text.
+    //: The caption of a button 41 pixels wide, of which the text has 39 on Linux and 33 on
+    //: Windows (about six letters of the 8-point font): a verb or the usual button word, the
+    //: same as in the help text; cut short with a period where no such word fits.
     Command3 = button("Command3", tr("Copy"), QRect(392, 40, 41, 25));
     Text2 = textBox("Text2", QRect(296, 72, 89, 25));
     Command4 = button("Command4", tr("Copy"), QRect(392, 72, 41, 25));

@@ -6,6 +6,7 @@
 // texts (standard buttons, the text fields' context menu) follow; in English and C nothing
 // changes.
 #include "platform/desktop/translations.h"
+#include "tests/support/caption_fit.h"
 #include "tests/support/form_harness.h"
 #include "tests/support/message_box_reader.h"
 #include "ui/control_descriptions.h"
@@ -15,9 +16,6 @@
 #include <QGlyphRun>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <QtTest>
@@ -196,22 +194,8 @@ void TranslationTest::helpBoxFollowsTheLocale() {
 
 // The buttons keep their fixed size in every language, so a caption must fit inside it.
 void TranslationTest::captionsFitTheirButtons() {
-    for (QPushButton* button : harness_.form->findChildren<QPushButton*>()) {
-        if (button->isHidden())
-            continue;
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect contents =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        const int width = button->fontMetrics().horizontalAdvance(button->text());
-        qInfo().noquote() << button->objectName() << button->text() << width << "of"
-                          << contents.width() << "pixels";
-        QVERIFY2(width <= contents.width(),
-                 qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels of %4")
-                                .arg(button->objectName(), button->text())
-                                .arg(width)
-                                .arg(contents.width())));
-    }
+    const QStringList overflowing = OverflowingCaptions(*harness_.form);
+    QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(QLatin1Char('\n'))));
 }
 
 // The text fields' own menu is Qt's, in the window's language: Qt's translation is installed

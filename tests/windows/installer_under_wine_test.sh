@@ -8,16 +8,20 @@
 # its uninstaller and a Start-menu shortcut and ships the licences, as the zip does; a running
 # Tessavundo is closed the way its user would close it, so that it saves its settings; and
 # uninstall.exe /S returns only once the program's files are gone, never taking the settings.
-# Usage: installer_under_wine_test.sh <setup.exe> <zip>
+# The shortcut is read through the shell's own link object, as Start reads it.
+# Usage: installer_under_wine_test.sh <setup.exe> <zip> <read_shortcut.exe> <AppUserModelID>
 set -euo pipefail
 setup=$1
 zip=$2
+reader=$3
+app_id=$4
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 [ -f "$setup" ] || fail "$setup is missing: build it with cmake --build <dir> --target windows_installer"
+[ -f "$reader" ] || fail "$reader is missing: build it with cmake --build <dir> --target read_shortcut"
 [ -f "$zip" ] || fail "$zip is missing: build it with cmake --build <dir> --target windows_zip"
 [ -n "${WINEPREFIX:-}" ] && [ -n "${DISPLAY:-}" ] || fail "run under tests/windows/with-wine"
 
@@ -102,6 +106,20 @@ user_folder=$(find "$WINEPREFIX/drive_c/users" -maxdepth 6 -type d -name Tessavu
 check_install "$user_folder" HKCU
 wine reg query "HKLM\\$uninstall_key" >/dev/null 2>&1 && fail "/S alone registered for all users"
 
+# Start's search finds the shortcut by its description, and takes it and the running window
+# for one program by the AppUserModelID. Wine's shell link accepts the ID but keeps no
+# property store (its GetValue answers E_NOTIMPL, 0x80004001), so there only that is said.
+shortcut=$(find "$WINEPREFIX/drive_c" -name 'Tessavundo.lnk' -path '*Start Menu*')
+read=$(wine "$reader" "$(winepath -w "$shortcut")" | tr -d '\r') || fail "the shortcut cannot be read"
+grep -qx "description: Color picker" <<<"$read" || fail "the shortcut's description is not \"Color picker\":
+$read"
+if grep -q "^app id: (none: the property store gives no value, 0x80004001)$" <<<"$read"; then
+    echo "NOTE: this Wine keeps no property store in shortcuts; the AppUserModelID is not checked"
+else
+    grep -qx "app id: $app_id" <<<"$read" || fail "the shortcut's AppUserModelID is not $app_id:
+$read"
+fi
+
 # A running copy is closed before its files are replaced, and saves its settings as it closes.
 wine reg delete "$settings" /v left /f >/dev/null 2>&1 || true
 WINEDEBUG=-all wine "$user_folder/Tessavundo.exe" >/dev/null 2>&1 &
@@ -129,11 +147,24 @@ wine "$setup" /S /CurrentUser || fail "the silent per-user install failed ($?)"
 check_install "$user_folder" HKCU
 check_gone "$WINEPREFIX/drive_c/PickerTest" HKLM "the per-user install"
 
-# The silent uninstaller returns when the files are gone, not before: checked at once. Wine,
-# unlike Windows, can neither move nor delete the running uninstall.exe itself, so there it
-# stays behind in the otherwise empty folder.
+# The silent uninstaller returns when the files are gone, not before: checked at once. The
+# folder goes with them. Wine, unlike Windows, can neither move nor delete the running
+# uninstall.exe itself, so there that one file may stay behind, queued with its folder for
+# removal at the next start.
 wine "$(winepath -w "$user_folder")\\uninstall.exe" /S || fail "the silent uninstall failed ($?)"
 check_gone "$user_folder" HKCU "uninstall.exe /S returned"
+if [ -d "$user_folder" ]; then
+    left=$(ls -A "$user_folder")
+    [ "$left" = uninstall.exe ] || fail "uninstall.exe /S returned with more left in its folder:
+$left"
+    pending=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' \
+        /v PendingFileRenameOperations 2>/dev/null | tr -d '\r')
+    folder=$(winepath -w "$user_folder")
+    for queued in "$folder\\uninstall.exe" "$folder\\"; do
+        grep -qF "$queued\\0" <<<"$pending" ||
+            fail "$queued is neither gone nor queued for removal at the next start"
+    done
+fi
 find "$WINEPREFIX/drive_c" -name 'Tessavundo.lnk' | grep -q . && fail "the shortcut stayed"
 settings_kept "the uninstall"
 echo "the installer installs for one user unelevated or for all, one mode at a time, closes the" \
