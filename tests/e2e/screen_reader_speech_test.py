@@ -61,7 +61,8 @@ STEPS = [
     ("shift+Tab", "Eyedropper check box not checked."),
     ("space", "checked"),
     ("space", "not checked"),
-    (None, "Took rgb(51,102,204), #3366CC"),
+    # The color sampling leaves, as a notification, said last so that nothing cuts it short.
+    (None, "notification Took rgb(51,102,204), #3366CC."),
 ]
 
 
