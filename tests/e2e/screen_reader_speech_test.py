@@ -154,6 +154,11 @@ def main():
         return 2
     if not os.access(ORCA, os.X_OK):
         skip("Orca is not installed (package orca)")
+    # Orca refuses to start beside another of the same user, and the user's own is never
+    # replaced for a test.
+    if subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"],
+                      stdout=subprocess.DEVNULL).returncode == 0:
+        skip("another Orca of this user is running")
     root = tempfile.mkdtemp()
     processes = []
     try:
@@ -176,8 +181,9 @@ def main():
                                 env=environment,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         processes.append(orca)
-        if not wait_for(lambda: "Screen reader on." in utterances(log_path), 20):
-            print("FAIL: Orca never said it was on", flush=True)
+        if not wait_for(lambda: "Screen reader on." in utterances(log_path)
+                        or orca.poll() is not None, 20) or orca.poll() is not None:
+            print("FAIL: Orca never said it was on (exit code %s)" % orca.poll(), flush=True)
             return 1
 
         # With no window manager, the window is active once it has the focus.
