@@ -3,6 +3,7 @@
 #include "platform/color_portal.h"
 #include "platform/desktop/clipboard.h"
 #include "platform/screen/screen_cast_screen_source.h"
+#include "platform/toolkit/announcer.h"
 #include "platform/toolkit/input_codes.h"
 #include "platform/toolkit/line.h"
 #include "platform/toolkit/picture_box.h"
@@ -34,9 +35,12 @@ void Form1::Check1_Click() {
         Timer1->SetEnabled(true);
     } else {
         Timer1->SetEnabled(false);
-        // A screen reader speaks a change of the focused button's description: the color that
-        // sampling leaves as the current one is heard as the toggle comes up.
-        Check1->setAccessibleDescription(SampledColorWords(Picture3->BackColor()));
+        // The color that sampling leaves as the current one is heard as the toggle comes up: the
+        // button describes it, and a notification says it, which Orca speaks where it cannot
+        // speak the changed description.
+        const QString taken = SampledColorWords(Picture3->BackColor());
+        Check1->setAccessibleDescription(taken);
+        announcer_->Announce(taken);
         if (ScreenDC != 0)
             SamplingScreen().ReleaseDC(ScreenDC);
         ScreenDC = 0;

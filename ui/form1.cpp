@@ -6,6 +6,7 @@
 #include "platform/desktop/window_placement.h"
 #include "platform/screen/screen_cast_screen_source.h"
 #include "platform/screen_metrics.h"
+#include "platform/toolkit/announcer.h"
 #include "platform/toolkit/bold_font.h"
 #include "platform/toolkit/command_button.h"
 #include "platform/toolkit/eyedropper_picture.h"
@@ -166,6 +167,7 @@ void Form1::CreateControls() {
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer2 = new Timer(Picture1);
     Timer2->setObjectName(QStringLiteral("Timer2"));
+    announcer_ = new Announcer(this);
 }
 
 void Form1::ConnectControls() {

@@ -18,6 +18,7 @@
 
 namespace tessavundo {
 
+class Announcer;
 class Clipboard;
 class ColorPortal;
 class FocusRing;
@@ -208,6 +209,8 @@ private:
 
     FormServices services_;
     FocusRing* focusRing_;
+    // Says the color that sampling leaves to a screen reader.
+    Announcer* announcer_ = nullptr;
     bool unloaded_ = false;
     // The frame's last position at the window's own size.
     std::optional<QPoint> normalPosition_;

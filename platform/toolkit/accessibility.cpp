@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/toolkit/accessibility.h"
 
+#include "platform/toolkit/announcer.h"
 #include "platform/toolkit/picture_box_accessible.h"
 #include "platform/toolkit/toggle.h"
 #include "platform/toolkit/window_accessible.h"
@@ -15,6 +16,7 @@ void InstallAccessibility() {
     QAccessible::installFactory(&CreatePictureBoxAccessible);
     QAccessible::installFactory(&CreateToggleAccessible);
     QAccessible::installFactory(&CreateWindowAccessible);
+    QAccessible::installFactory(&CreateAnnouncerAccessible);
 }
 
 } // namespace tessavundo
