@@ -5,6 +5,7 @@
 #include "tests/e2e/picker_session.h"
 
 #include <QElapsedTimer>
+#include <csignal>
 
 using namespace tessavundo::e2e;
 
@@ -13,6 +14,26 @@ namespace {
 const QPoint kRgbCopyButton(412, 52);
 const QPoint kHexCopyButton(412, 84);
 const QPoint kHelpButton(412, 20);
+const QPoint kRgbField(340, 52);
+// One short question to the owner, not the toolkit's three waits of five seconds.
+constexpr qint64 kLongestPasteMs = 6000;
+
+// Another program's clipboard: xclip holding `text`, in the foreground so that it can be stopped.
+bool OwnClipboardWithXclip(QProcess& xclip, const QString& text) {
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard"), QStringLiteral("-i")});
+    if (!xclip.waitForStarted())
+        return false;
+    xclip.write(text.toUtf8());
+    xclip.waitForBytesWritten();
+    xclip.closeWriteChannel();
+    QElapsedTimer waiting;
+    waiting.start();
+    while (ClipboardText() != text)
+        if (waiting.elapsed() > 10000)
+            return false;
+    return true;
+}
 
 QStringList ShownWindowsOf(PickerSession& picker) {
     const QByteArray found =
@@ -32,6 +53,9 @@ private slots:
     void textOutlivesThePicker_data();
     void textOutlivesThePicker();
     void helpBoxIsTheProgramsOwn();
+    void pasteFromSilentOwnerKeepsTheWindowAnswering_data();
+    void pasteFromSilentOwnerKeepsTheWindowAnswering();
+    void pasteFromAnsweringOwner();
 };
 
 void ClipboardTest::copiedTextReachesOtherPrograms() {
@@ -110,6 +134,62 @@ void ClipboardTest::helpBoxIsTheProgramsOwn() {
     Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     QTRY_COMPARE(ShownWindowsOf(picker), QStringList{picker.Window()});
     QCOMPARE(picker.Process().state(), QProcess::Running);
+}
+
+void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("Ctrl+V") << QStringList{QStringLiteral("ctrl+v")};
+    QTest::newRow("Shift+Insert") << QStringList{QStringLiteral("shift+Insert")};
+    QTest::newRow("context menu, closed again") << QStringList{QStringLiteral("Escape")};
+}
+
+void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering() {
+    QFETCH(QStringList, keys);
+    const bool contextMenu = keys == QStringList{QStringLiteral("Escape")};
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    picker.Focus();
+    QProcess xclip;
+    QVERIFY2(OwnClipboardWithXclip(xclip, QStringLiteral("rgb(1,2,3)")), "xclip took no clipboard");
+    // Still the owner, never to answer again.
+    ::kill(static_cast<pid_t>(xclip.processId()), SIGSTOP);
+
+    QElapsedTimer pasting;
+    pasting.start();
+    picker.Click(kRgbField.x(), kRgbField.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    if (contextMenu)
+        picker.Click(kRgbField.x(), kRgbField.y(), 3);
+    for (const QString& key : keys)
+        picker.Key(key);
+    // The window answers the copy button soon after, and the field kept its color.
+    picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
+    ::kill(static_cast<pid_t>(xclip.processId()), SIGCONT);
+    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(255,0,0)"), 20000);
+    QVERIFY2(pasting.elapsed() < kLongestPasteMs,
+             qPrintable(QStringLiteral("the window stood still for %1 ms").arg(pasting.elapsed())));
+    QCOMPARE(picker.Process().state(), QProcess::Running);
+    xclip.kill();
+    xclip.waitForFinished();
+}
+
+void ClipboardTest::pasteFromAnsweringOwner() {
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    picker.Focus();
+    QProcess xclip;
+    QVERIFY2(OwnClipboardWithXclip(xclip, QStringLiteral("rgb(1,2,3)")), "xclip took no clipboard");
+
+    picker.Click(kRgbField.x(), kRgbField.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    picker.Key(QStringLiteral("ctrl+v"));
+    QTest::qWait(500);
+    picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
+    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
+    xclip.kill();
+    xclip.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(ClipboardTest)
