@@ -5,7 +5,6 @@
 #include "tests/e2e/picker_session.h"
 
 #include <QElapsedTimer>
-#include <csignal>
 
 using namespace tessavundo::e2e;
 
@@ -15,25 +14,11 @@ const QPoint kRgbCopyButton(412, 52);
 const QPoint kHexCopyButton(412, 84);
 const QPoint kHelpButton(412, 20);
 const QPoint kRgbField(340, 52);
-// One short question to the owner, not the toolkit's three waits of five seconds.
-constexpr qint64 kLongestPasteMs = 6000;
-
-// Another program's clipboard: xclip holding `text`, in the foreground so that it can be stopped.
-bool OwnClipboardWithXclip(QProcess& xclip, const QString& text) {
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                          QStringLiteral("clipboard"), QStringLiteral("-i")});
-    if (!xclip.waitForStarted())
-        return false;
-    xclip.write(text.toUtf8());
-    xclip.waitForBytesWritten();
-    xclip.closeWriteChannel();
-    QElapsedTimer waiting;
-    waiting.start();
-    while (ClipboardText() != text)
-        if (waiting.elapsed() > 10000)
-            return false;
-    return true;
-}
+const QPoint kHexField(340, 84);
+// A paste from an owner that never answers: the toolkit alone waits three times five seconds;
+// the picker asks once, briefly. Well under ten seconds tells the two apart on a busy machine.
+constexpr qint64 kLongestPasteMs = 7000;
+constexpr int kToolkitWaitsMs = 30000;
 
 QStringList ShownWindowsOf(PickerSession& picker) {
     const QByteArray found =
@@ -55,6 +40,7 @@ private slots:
     void helpBoxIsTheProgramsOwn();
     void pasteFromSilentOwnerKeepsTheWindowAnswering_data();
     void pasteFromSilentOwnerKeepsTheWindowAnswering();
+    void pasteFromAnsweringOwner_data();
     void pasteFromAnsweringOwner();
 };
 
@@ -137,57 +123,87 @@ void ClipboardTest::helpBoxIsTheProgramsOwn() {
 }
 
 void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering_data() {
-    QTest::addColumn<QStringList>("keys");
-    QTest::newRow("Ctrl+V") << QStringList{QStringLiteral("ctrl+v")};
-    QTest::newRow("Shift+Insert") << QStringList{QStringLiteral("shift+Insert")};
-    QTest::newRow("context menu, closed again") << QStringList{QStringLiteral("Escape")};
+    QTest::addColumn<QPoint>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("copyButton");
+    QTest::addColumn<bool>("contextMenu");
+    QTest::addColumn<QString>("key");
+    const QString rgb = QStringLiteral("rgb(255,0,0)");
+    const QString hex = QStringLiteral("#FF0000");
+    QTest::newRow("rgb field, Ctrl+V")
+        << kRgbField << rgb << kRgbCopyButton << false << QStringLiteral("ctrl+v");
+    QTest::newRow("hex field, Ctrl+V")
+        << kHexField << hex << kHexCopyButton << false << QStringLiteral("ctrl+v");
+    QTest::newRow("rgb field, Shift+Insert")
+        << kRgbField << rgb << kRgbCopyButton << false << QStringLiteral("shift+Insert");
+    // The menu's paste entry, were it there, is chosen with P; then the menu is closed.
+    QTest::newRow("rgb field, context menu")
+        << kRgbField << rgb << kRgbCopyButton << true << QStringLiteral("p Escape");
 }
 
 void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering() {
-    QFETCH(QStringList, keys);
-    const bool contextMenu = keys == QStringList{QStringLiteral("Escape")};
+    QFETCH(QPoint, field);
+    QFETCH(QString, text);
+    QFETCH(QPoint, copyButton);
+    QFETCH(bool, contextMenu);
+    QFETCH(QString, key);
     QTemporaryDir configDir;
     PickerSession picker(configDir.path());
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
-    QProcess xclip;
-    QVERIFY2(OwnClipboardWithXclip(xclip, QStringLiteral("rgb(1,2,3)")), "xclip took no clipboard");
-    // Still the owner, never to answer again.
-    ::kill(static_cast<pid_t>(xclip.processId()), SIGSTOP);
+    QProcess owner;
+    owner.start(QStringLiteral(SILENT_CLIPBOARD_OWNER), QStringList());
+    QVERIFY(owner.waitForReadyRead(10000));
+    QVERIFY(owner.readLine().startsWith("ready"));
 
+    picker.Click(field.x(), field.y());
+    picker.Key(QStringLiteral("ctrl+a"));
     QElapsedTimer pasting;
     pasting.start();
-    picker.Click(kRgbField.x(), kRgbField.y());
-    picker.Key(QStringLiteral("ctrl+a"));
+    // The pointer is over the field already: moving it there again would wait for a motion
+    // that never comes.
     if (contextMenu)
-        picker.Click(kRgbField.x(), kRgbField.y(), 3);
-    for (const QString& key : keys)
-        picker.Key(key);
-    // The window answers the copy button soon after, and the field kept its color.
-    picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
-    ::kill(static_cast<pid_t>(xclip.processId()), SIGCONT);
-    QTRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(255,0,0)"), 20000);
+        Xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    for (const QString& keys : key.split(QLatin1Char(' ')))
+        picker.Key(keys);
+    // The copy button is answered once the paste is over, which takes the clipboard from the
+    // silent owner: it ends on that loss.
+    picker.Click(copyButton.x(), copyButton.y());
+    QVERIFY2(owner.waitForFinished(kToolkitWaitsMs), "the window never took the clipboard");
+    qInfo("the window answered after %lld ms", pasting.elapsed());
     QVERIFY2(pasting.elapsed() < kLongestPasteMs,
              qPrintable(QStringLiteral("the window stood still for %1 ms").arg(pasting.elapsed())));
+    // Nothing was pasted: the field kept its color.
+    QCOMPARE(ClipboardText(), text);
     QCOMPARE(picker.Process().state(), QProcess::Running);
-    xclip.kill();
-    xclip.waitForFinished();
+}
+
+void ClipboardTest::pasteFromAnsweringOwner_data() {
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Ctrl+V") << QStringLiteral("ctrl+v");
+    QTest::newRow("Shift+Insert") << QStringLiteral("shift+Insert");
 }
 
 void ClipboardTest::pasteFromAnsweringOwner() {
+    QFETCH(QString, key);
     QTemporaryDir configDir;
     PickerSession picker(configDir.path());
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
     QProcess xclip;
-    QVERIFY2(OwnClipboardWithXclip(xclip, QStringLiteral("rgb(1,2,3)")), "xclip took no clipboard");
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard"), QStringLiteral("-i")});
+    QVERIFY(xclip.waitForStarted());
+    xclip.write("rgb(1,2,3)");
+    xclip.closeWriteChannel();
+    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
 
     picker.Click(kRgbField.x(), kRgbField.y());
     picker.Key(QStringLiteral("ctrl+a"));
-    picker.Key(QStringLiteral("ctrl+v"));
-    QTest::qWait(500);
-    picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
+    picker.Key(key);
+    // The pasted color reaches the hex field, whose copy then takes the clipboard from xclip.
+    picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
+    QTRY_COMPARE(ClipboardText(), QStringLiteral("#010203"));
     xclip.kill();
     xclip.waitForFinished();
 }
