@@ -4,8 +4,8 @@
 
 namespace tessavundo {
 
-// The Windows clipboard holds its data, or renders it on request through the system, which
-// bounds the wait itself.
+// The toolkit reads the Windows clipboard through the system's own calls, without the rounds of
+// waiting on another program that its X11 clipboard has: there is nothing to ask first.
 bool ClipboardOwnerAnswers() {
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -14,7 +15,11 @@
 namespace tessavundo {
 namespace {
 
-// Long enough for any owner that is merely busy, short enough not to be felt as a freeze.
+// The toolkit gives an owner five seconds for each of the three questions of a paste, with the
+// window standing still throughout. An owner that is alive answers within a round trip to the
+// server; half a second leaves room for one that is busy or swapped in, and is not yet felt as
+// a freeze. An owner slower than that loses this paste, with the bell, and the next one may
+// find it ready.
 constexpr std::chrono::milliseconds kAnswerWait(500);
 
 template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> Take(Reply* reply) {

@@ -18,6 +18,8 @@ TextBox::TextBox(QWidget* parent)
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (auto keyAscii = KeyAscii(*event))
+        emit KeyPress(*keyAscii);
     // A silent clipboard owner would hold the window for fifteen seconds; the paste is left
     // out instead, with the bell for a sign.
     if (event->matches(QKeySequence::Paste) && !isReadOnly() && !ClipboardOwnerAnswers()) {
@@ -25,8 +27,6 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         QApplication::beep();
         return;
     }
-    if (auto keyAscii = KeyAscii(*event))
-        emit KeyPress(*keyAscii);
     QLineEdit::keyPressEvent(event);
 }
 
