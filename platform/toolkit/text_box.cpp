@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "platform/toolkit/text_box.h"
 
+#include "platform/desktop/clipboard_owner.h"
 #include "platform/toolkit/input_codes.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace tessavundo {
 
@@ -15,7 +20,28 @@ TextBox::TextBox(QWidget* parent)
 void TextBox::keyPressEvent(QKeyEvent* event) {
     if (auto keyAscii = KeyAscii(*event))
         emit KeyPress(*keyAscii);
+    // A silent clipboard owner would hold the window for fifteen seconds; the paste is left
+    // out instead, with the bell for a sign.
+    if (event->matches(QKeySequence::Paste) && !isReadOnly() && !ClipboardOwnerAnswers()) {
+        event->accept();
+        QApplication::beep();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    // The standard menu reads the clipboard to enable its paste entry. With a silent owner it
+    // is built as for a read-only box, without the entries that change the text, which the box
+    // takes again at once.
+    const bool silentOwner = !isReadOnly() && !ClipboardOwnerAnswers();
+    if (silentOwner)
+        setReadOnly(true);
+    QMenu* const menu = createStandardContextMenu();
+    if (silentOwner)
+        setReadOnly(false);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

@@ -13,6 +13,12 @@ namespace {
 const QPoint kRgbCopyButton(412, 52);
 const QPoint kHexCopyButton(412, 84);
 const QPoint kHelpButton(412, 20);
+const QPoint kRgbField(340, 52);
+const QPoint kHexField(340, 84);
+// A paste from an owner that never answers: the toolkit alone waits three times five seconds;
+// the picker asks once, briefly. Well under ten seconds tells the two apart on a busy machine.
+constexpr qint64 kLongestPasteMs = 7000;
+constexpr int kToolkitWaitsMs = 30000;
 
 QStringList ShownWindowsOf(PickerSession& picker) {
     const QByteArray found =
@@ -32,6 +38,10 @@ private slots:
     void textOutlivesThePicker_data();
     void textOutlivesThePicker();
     void helpBoxIsTheProgramsOwn();
+    void pasteFromSilentOwnerKeepsTheWindowAnswering_data();
+    void pasteFromSilentOwnerKeepsTheWindowAnswering();
+    void pasteFromAnsweringOwner_data();
+    void pasteFromAnsweringOwner();
 };
 
 void ClipboardTest::copiedTextReachesOtherPrograms() {
@@ -110,6 +120,91 @@ void ClipboardTest::helpBoxIsTheProgramsOwn() {
     Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     QTRY_COMPARE(ShownWindowsOf(picker), QStringList{picker.Window()});
     QCOMPARE(picker.Process().state(), QProcess::Running);
+}
+
+void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering_data() {
+    QTest::addColumn<QPoint>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("copyButton");
+    QTest::addColumn<bool>("contextMenu");
+    QTest::addColumn<QString>("key");
+    const QString rgb = QStringLiteral("rgb(255,0,0)");
+    const QString hex = QStringLiteral("#FF0000");
+    QTest::newRow("rgb field, Ctrl+V")
+        << kRgbField << rgb << kRgbCopyButton << false << QStringLiteral("ctrl+v");
+    QTest::newRow("hex field, Ctrl+V")
+        << kHexField << hex << kHexCopyButton << false << QStringLiteral("ctrl+v");
+    QTest::newRow("rgb field, Shift+Insert")
+        << kRgbField << rgb << kRgbCopyButton << false << QStringLiteral("shift+Insert");
+    // The menu's paste entry, were it there, is chosen with P; then the menu is closed.
+    QTest::newRow("rgb field, context menu")
+        << kRgbField << rgb << kRgbCopyButton << true << QStringLiteral("p Escape");
+}
+
+void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering() {
+    QFETCH(QPoint, field);
+    QFETCH(QString, text);
+    QFETCH(QPoint, copyButton);
+    QFETCH(bool, contextMenu);
+    QFETCH(QString, key);
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    picker.Focus();
+    QProcess owner;
+    owner.start(QStringLiteral(SILENT_CLIPBOARD_OWNER), QStringList());
+    QVERIFY(owner.waitForReadyRead(10000));
+    QVERIFY(owner.readLine().startsWith("ready"));
+
+    picker.Click(field.x(), field.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    QElapsedTimer pasting;
+    pasting.start();
+    // The pointer is over the field already: moving it there again would wait for a motion
+    // that never comes.
+    if (contextMenu)
+        Xdotool({QStringLiteral("click"), QStringLiteral("3")});
+    for (const QString& keys : key.split(QLatin1Char(' ')))
+        picker.Key(keys);
+    // The copy button is answered once the paste is over, which takes the clipboard from the
+    // silent owner: it ends on that loss.
+    picker.Click(copyButton.x(), copyButton.y());
+    QVERIFY2(owner.waitForFinished(kToolkitWaitsMs), "the window never took the clipboard");
+    QVERIFY2(pasting.elapsed() < kLongestPasteMs,
+             qPrintable(QStringLiteral("the window stood still for %1 ms").arg(pasting.elapsed())));
+    // Nothing was pasted: the field kept its color.
+    QCOMPARE(ClipboardText(), text);
+    QCOMPARE(picker.Process().state(), QProcess::Running);
+}
+
+void ClipboardTest::pasteFromAnsweringOwner_data() {
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Ctrl+V") << QStringLiteral("ctrl+v");
+    QTest::newRow("Shift+Insert") << QStringLiteral("shift+Insert");
+}
+
+void ClipboardTest::pasteFromAnsweringOwner() {
+    QFETCH(QString, key);
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    picker.Focus();
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard"), QStringLiteral("-i")});
+    QVERIFY(xclip.waitForStarted());
+    xclip.write("rgb(1,2,3)");
+    xclip.closeWriteChannel();
+    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
+
+    picker.Click(kRgbField.x(), kRgbField.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    picker.Key(key);
+    // The pasted color reaches the hex field, whose copy then takes the clipboard from xclip.
+    picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
+    QTRY_COMPARE(ClipboardText(), QStringLiteral("#010203"));
+    xclip.kill();
+    xclip.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(ClipboardTest)
