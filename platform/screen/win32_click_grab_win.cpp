@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-
 #include "platform/screen/win32_click_grab_win.h"
 
-#include "platform/screen/win32_screen_source.h"
+#include "platform/screen/win32_capture_window_win.h"
+#include "platform/screen/win32_magnifier_window_win.h"
+#include "platform/screen/win32_screen_block_win.h"
 
 #include <QMetaObject>
 #include <algorithm>
@@ -11,145 +12,124 @@
 namespace tessavundo {
 namespace {
 
-constexpr int kShiftStep = 10;
-constexpr LRESULT kSwallowed = 1;
+// Shift moves the pointer this many pixels for one arrow press.
+constexpr int kTenfoldStep = 10;
 
-// The hooks' callbacks are plain functions; one grab at a time answers them.
-Win32ClickGrab* activeGrab = nullptr;
-
-bool IsShift(DWORD key) {
-    return key == VK_SHIFT || key == VK_LSHIFT || key == VK_RSHIFT;
+QPoint CursorPosition() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    return {point.x, point.y};
 }
 
 } // namespace
 
-Win32ClickGrab::~Win32ClickGrab() {
-    Release();
-}
+Win32ClickGrab::Win32ClickGrab() = default;
+
+Win32ClickGrab::~Win32ClickGrab() = default;
 
 QString Win32ClickGrab::Grab() {
-    if (activeGrab)
-        return QStringLiteral("another pick is under way");
-    const HINSTANCE module = ::GetModuleHandleW(nullptr);
-    mouseHook_ = ::SetWindowsHookExW(WH_MOUSE_LL, &Win32ClickGrab::OnMouse, module, 0);
-    keyboardHook_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &Win32ClickGrab::OnKey, module, 0);
-    if (!mouseHook_ || !keyboardHook_) {
+    Win32CaptureWindow::Handlers handlers;
+    handlers.leftClick = [this](QPoint point) {
+        QMetaObject::invokeMethod(
+            this, [this, point] { PickAt(point); }, Qt::QueuedConnection);
+    };
+    handlers.rightClick = [this] {
+        QMetaObject::invokeMethod(this, &Win32ClickGrab::Cancel, Qt::QueuedConnection);
+    };
+    handlers.moved = [this](QPoint point) { ScheduleMagnifier(point); };
+    handlers.keyPressed = [this](WPARAM key, bool shift) {
+        QMetaObject::invokeMethod(
+            this, [this, key, shift] { OnKey(key, shift); }, Qt::QueuedConnection);
+    };
+    capture_ = std::make_unique<Win32CaptureWindow>(std::move(handlers));
+    magnifier_ = std::make_unique<Win32MagnifierWindow>();
+    if (!capture_->Show()) {
         Release();
-        return QStringLiteral("the pointer and the keyboard cannot be watched");
+        return QStringLiteral("no window can be opened to take the click");
     }
-    activeGrab = this;
+    ScheduleMagnifier(CursorPosition());
     return {};
 }
 
 void Win32ClickGrab::Release() {
-    if (mouseHook_)
-        ::UnhookWindowsHookEx(mouseHook_);
-    if (keyboardHook_)
-        ::UnhookWindowsHookEx(keyboardHook_);
-    mouseHook_ = nullptr;
-    keyboardHook_ = nullptr;
-    if (activeGrab == this)
-        activeGrab = nullptr;
+    magnifier_.reset();
+    capture_.reset();
 }
 
-LRESULT CALLBACK Win32ClickGrab::OnMouse(int code, WPARAM message, LPARAM data) {
-    Win32ClickGrab* grab = activeGrab;
-    if (code != HC_ACTION || !grab)
-        return ::CallNextHookEx(nullptr, code, message, data);
-    const POINT point = reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        QMetaObject::invokeMethod(
-            grab, [grab, point] { grab->PickAt(point); }, Qt::QueuedConnection);
-        return kSwallowed;
-    case WM_RBUTTONDOWN:
-        QMetaObject::invokeMethod(
-            grab, [grab] { grab->Cancel(); }, Qt::QueuedConnection);
-        return kSwallowed;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        return kSwallowed;
-    default:
-        // Moves pass, so that the pointer goes where the user takes it.
-        return ::CallNextHookEx(nullptr, code, message, data);
-    }
-}
-
-LRESULT CALLBACK Win32ClickGrab::OnKey(int code, WPARAM message, LPARAM data) {
-    Win32ClickGrab* grab = activeGrab;
-    if (code != HC_ACTION || !grab)
-        return ::CallNextHookEx(nullptr, code, message, data);
-    const DWORD key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode;
-    const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
-    // Swallowed keys never reach the system's key state, so Shift is followed here.
-    if (IsShift(key))
-        grab->shiftDown_ = down;
-    if (!down)
-        return kSwallowed;
-    const int step = grab->shiftDown_ ? kShiftStep : 1;
+void Win32ClickGrab::OnKey(WPARAM key, bool shift) {
+    const int step = shift ? kTenfoldStep : 1;
     switch (key) {
+    case VK_ESCAPE:
+        Cancel();
+        break;
+    // Return and the keypad's Enter alike.
+    case VK_RETURN:
+    case VK_SPACE:
+        PickAt(CursorPosition());
+        break;
     case VK_LEFT:
-        grab->MoveBy(-step, 0);
+        MoveBy(QPoint(-step, 0));
         break;
     case VK_RIGHT:
-        grab->MoveBy(step, 0);
+        MoveBy(QPoint(step, 0));
         break;
     case VK_UP:
-        grab->MoveBy(0, -step);
+        MoveBy(QPoint(0, -step));
         break;
     case VK_DOWN:
-        grab->MoveBy(0, step);
-        break;
-    case VK_RETURN:
-    case VK_SPACE: {
-        POINT point{};
-        ::GetCursorPos(&point);
-        QMetaObject::invokeMethod(
-            grab, [grab, point] { grab->PickAt(point); }, Qt::QueuedConnection);
-        break;
-    }
-    case VK_ESCAPE:
-        QMetaObject::invokeMethod(
-            grab, [grab] { grab->Cancel(); }, Qt::QueuedConnection);
+        MoveBy(QPoint(0, step));
         break;
     default:
         break;
     }
-    return kSwallowed;
 }
 
-void Win32ClickGrab::MoveBy(int dx, int dy) const {
-    POINT point{};
-    if (!::GetCursorPos(&point))
+void Win32ClickGrab::MoveBy(QPoint step) {
+    if (answered_)
         return;
-    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    const int right = left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1;
-    const int bottom = top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1;
-    ::SetCursorPos(std::clamp(static_cast<int>(point.x) + dx, left, right),
-                   std::clamp(static_cast<int>(point.y) + dy, top, bottom));
+    const QRect screen = VirtualScreen();
+    const QPoint from = CursorPosition();
+    const QPoint to(std::clamp(from.x() + step.x(), screen.left(), screen.right()),
+                    std::clamp(from.y() + step.y(), screen.top(), screen.bottom()));
+    ::SetCursorPos(to.x(), to.y());
+    ScheduleMagnifier(to);
 }
 
-void Win32ClickGrab::PickAt(POINT point) {
-    if (activeGrab != this)
+// Moves come in bursts; the view is drawn once for the newest position of a burst.
+void Win32ClickGrab::ScheduleMagnifier(QPoint pointer) {
+    pointer_ = pointer;
+    if (magnifierPending_)
         return;
+    magnifierPending_ = true;
+    QMetaObject::invokeMethod(this, &Win32ClickGrab::ShowMagnifier, Qt::QueuedConnection);
+}
+
+void Win32ClickGrab::ShowMagnifier() {
+    magnifierPending_ = false;
+    if (!answered_ && magnifier_)
+        magnifier_->ShowAt(pointer_);
+}
+
+// The pixel is read while the windows still hold the input, so that nothing has moved since
+// the click; they go before the answer is sent.
+void Win32ClickGrab::PickAt(QPoint point) {
+    if (answered_)
+        return;
+    answered_ = true;
+    const std::vector<PackedColor> pixel = ReadScreenBlock(QRect(point, QSize(1, 1)));
     Release();
-    Win32ScreenSource screen;
-    const ScreenDC dc = screen.GetWindowDC();
-    const PackedColor color = screen.GetPixel(dc, point.x, point.y);
-    screen.ReleaseDC(dc);
-    if (color == kInvalidColor) {
-        emit Failed(QStringLiteral("the pixel under the pointer cannot be read"));
-        return;
-    }
-    emit Picked(color);
+    if (pixel.size() == 1)
+        emit Picked(pixel.front());
+    else
+        emit Failed(QStringLiteral("cannot read the screen pixel at %1,%2")
+                        .arg(point.x())
+                        .arg(point.y()));
 }
 
 void Win32ClickGrab::Cancel() {
-    if (activeGrab != this)
+    if (answered_)
         return;
+    answered_ = true;
     Release();
     emit Cancelled();
 }

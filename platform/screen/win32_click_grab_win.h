@@ -4,34 +4,44 @@
 
 #include "platform/screen/click_grab.h"
 
+#include <QPoint>
+#include <memory>
 #include <windows.h>
 
 namespace tessavundo {
 
-// The next click and keys anywhere on the desktop through low-level mouse and keyboard hooks:
-// they see input before any window does and swallow it, so no other program gets the click.
-// The pixel is read from the screen itself, which holds no window of ours.
+class Win32CaptureWindow;
+class Win32MagnifierWindow;
+
+// The next click and keys anywhere on the desktop through a capture window across every
+// monitor, with the magnifier beside the pointer. The pixel is read from the screen, which the
+// copy used leaves both windows out of.
 class Win32ClickGrab final : public ClickGrab {
     Q_OBJECT
 
 public:
-    using ClickGrab::ClickGrab;
+    Win32ClickGrab();
     ~Win32ClickGrab() override;
 
     QString Grab() override;
 
 private:
-    static LRESULT CALLBACK OnMouse(int code, WPARAM message, LPARAM data);
-    static LRESULT CALLBACK OnKey(int code, WPARAM message, LPARAM data);
-    // Both answer after the hook has returned: a hook must come back at once or Windows drops it.
-    void PickAt(POINT point);
+    // The window's handlers only queue these: the windows go once the pick is answered, which
+    // must not happen inside their own procedures.
+    void OnKey(WPARAM key, bool shift);
+    void PickAt(QPoint point);
     void Cancel();
-    void MoveBy(int dx, int dy) const;
+    void MoveBy(QPoint step);
+    void ScheduleMagnifier(QPoint pointer);
+    void ShowMagnifier();
     void Release();
 
-    HHOOK mouseHook_ = nullptr;
-    HHOOK keyboardHook_ = nullptr;
-    bool shiftDown_ = false;
+    std::unique_ptr<Win32CaptureWindow> capture_;
+    std::unique_ptr<Win32MagnifierWindow> magnifier_;
+    // Where the pointer was last seen, for the magnifier's next update.
+    QPoint pointer_;
+    bool magnifierPending_ = false;
+    bool answered_ = false;
 };
 
 } // namespace tessavundo
