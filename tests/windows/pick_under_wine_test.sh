@@ -120,23 +120,66 @@ pick "--copy --format rgb" "mousemove --sync 43 33" "click 1"
 copied=$(xclip -o -selection clipboard | tr -d '\r')
 [ "$copied" = "rgb(255,0,0)" ] || fail "--copy left '$copied' on the clipboard"
 
-if [ -n "$screenshot" ]; then
-    # Squares of twenty pixels in many colors, to see each cell of the view as one pixel.
-    convert -size 64x52 xc: -sparse-color bilinear '0,0 red 63,0 yellow 0,51 blue 63,51 lime' \
-        -sample 2000% -crop 1280x1024+0+0 +repage "$work/pattern.png"
-    # display sets the root's background, then ends with 1 whatever it did.
-    display -window root "$work/pattern.png" || true
-    xdotool mousemove --sync 600 400
+# Starts a pick without answering it, once its capture window is up.
+start_pick() {
     (exec timeout "$pick_limit" wine "$exe" --pick >/dev/null 2>&1) &
     pick_pid=$!
-    sleep 3
-    # On the corner of four squares; one pixel in from it, so that the centre cell differs
-    # from its neighbours above and to the left.
-    xdotool mousemove --sync 620 420
-    sleep 1
-    import -window root -crop 360x360+460+260 "$screenshot"
+    for _ in $(seq 1 100); do
+        xdotool search --onlyvisible --classname 'tessavundo.exe' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    sleep 0.5
+}
+
+end_pick() {
     xdotool key Escape
     wait "$pick_pid" || true
     pick_pid=""
+}
+
+# The screen's color at a point, as #RRGGBB.
+pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
+
+# The magnifier: the smaller of the pick's windows, with cells of eight pixels.
+magnifier_cell() { # <columns right of the centre> <rows below it>
+    local window geometry
+    for window in $(xdotool search --onlyvisible --classname 'tessavundo.exe'); do
+        geometry=$(xwininfo -id "$window" |
+            awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2}
+                 END {print x, y, w}')
+        read -r x y width <<<"$geometry"
+        if [ "$width" = 120 ]; then
+            pixel $((x + (7 + $1) * 8 + 4)) $((y + (7 + $2) * 8 + 4))
+            return
+        fi
+    done
+    fail "no magnifier window"
+}
+
+# The magnifier follows the pointer and shows the pixels around it, one pixel to a cell, and
+# never covers them.
+start_pick
+xdotool mousemove --sync 43 33
+sleep 1
+[ "$(magnifier_cell 0 0)" = "$red" ] || fail "the magnifier's centre is $(magnifier_cell 0 0)"
+[ "$(magnifier_cell -1 0)" = "$blue" ] || fail "the magnifier's cell left of the centre is red"
+[ "$(magnifier_cell 0 -1)" = "$blue" ] || fail "the magnifier's cell above the centre is red"
+[ "$(pixel 43 33)" = "$red" ] || fail "the magnifier covers the pixel under the pointer"
+xdotool key Right
+sleep 1
+[ "$(magnifier_cell -1 0)" = "$red" ] && [ "$(magnifier_cell 0 0)" = "$blue" ] ||
+    fail "the magnifier did not follow the arrow one pixel to the right"
+end_pick
+
+if [ -n "$screenshot" ]; then
+    # Squares of four pixels in random colors, to see each cell of the view as one pixel.
+    convert -size 320x256 xc: -seed 5 -channel RGB -fx "rand()" -sample 400% "$work/pattern.png"
+    display -window root "$work/pattern.png" || true
+    xdotool mousemove --sync 600 400
+    start_pick
+    xdotool mousemove --sync 618 418
+    sleep 1
+    import -window root -crop 240x240+560+360 "$screenshot"
+    end_pick
 fi
 echo "PASS"
