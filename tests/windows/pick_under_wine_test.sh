@@ -156,6 +156,16 @@ magnifier_cell() { # <columns right of the centre> <rows below it>
     fail "no magnifier window"
 }
 
+# At 200 % (192 dots per inch) the program, aware of each monitor's scale, still steps and reads
+# physical pixels: one arrow press is one pixel, not two.
+desktop='HKCU\Control Panel\Desktop'
+wine reg add "$desktop" /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+pick "" "mousemove --sync 32 32" "key shift+Right" "key Right" "key Down" "key Return"
+expect_printed "$red" "the arrows at 200 %"
+pick "" "mousemove --sync 43 33" "click 1"
+expect_printed "$red" "a click at 200 %"
+wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1
+
 # The magnifier follows the pointer and shows the pixels around it, one pixel to a cell, and
 # never covers them.
 start_pick
