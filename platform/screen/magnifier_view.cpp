@@ -36,9 +36,9 @@ MagnifierPixels MagnifierPixelsFrom(QPoint centre, const QRect& read,
     const QRect area = MagnifierArea(centre);
     const QRect cells = read.intersected(area);
     MagnifierPixels pixels(CellIndex(kMagnifierCells, 0));
-    const std::size_t expected =
-        read.isEmpty() ? 0
-                       : static_cast<std::size_t>(read.width()) * static_cast<std::size_t>(read.height());
+    const std::size_t expected = read.isEmpty() ? 0
+                                                : static_cast<std::size_t>(read.width()) *
+                                                      static_cast<std::size_t>(read.height());
     if (block.size() != expected)
         return pixels;
     for (int y = cells.top(); y <= cells.bottom(); ++y)

@@ -53,10 +53,9 @@ bool Win32CaptureWindow::Show() {
         return false;
     area_ = VirtualScreen();
     TakeSnapshot();
-    window_ = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName,
-                                L"", WS_POPUP, area_.x(), area_.y(), area_.width(),
-                                area_.height(), nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                this);
+    window_ = ::CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"",
+                                WS_POPUP, area_.x(), area_.y(), area_.width(), area_.height(),
+                                nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (!window_)
         return false;
     ::SetLayeredWindowAttributes(window_, 0, kInputAlpha, LWA_ALPHA);

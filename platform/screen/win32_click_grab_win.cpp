@@ -36,7 +36,9 @@ QString Win32ClickGrab::Grab() {
     handlers.rightClick = [this] {
         QMetaObject::invokeMethod(this, &Win32ClickGrab::Cancel, Qt::QueuedConnection);
     };
-    handlers.moved = [this](QPoint point) { ScheduleMagnifier(point); };
+    handlers.moved = [this](QPoint point) {
+        ScheduleMagnifier(point);
+    };
     handlers.keyPressed = [this](WPARAM key, bool shift) {
         QMetaObject::invokeMethod(
             this, [this, key, shift] { OnKey(key, shift); }, Qt::QueuedConnection);
@@ -121,9 +123,8 @@ void Win32ClickGrab::PickAt(QPoint point) {
     if (pixel.size() == 1)
         emit Picked(pixel.front());
     else
-        emit Failed(QStringLiteral("cannot read the screen pixel at %1,%2")
-                        .arg(point.x())
-                        .arg(point.y()));
+        emit Failed(
+            QStringLiteral("cannot read the screen pixel at %1,%2").arg(point.x()).arg(point.y()));
 }
 
 void Win32ClickGrab::Cancel() {

@@ -25,8 +25,7 @@ constexpr LRESULT kErased = 1;
 // The pointer's image may reach this far from its hot spot either way; the view keeps
 // further off, and off the pixels it shows.
 int Clearance() {
-    const int cursor =
-        std::max(::GetSystemMetrics(SM_CXCURSOR), ::GetSystemMetrics(SM_CYCURSOR));
+    const int cursor = std::max(::GetSystemMetrics(SM_CXCURSOR), ::GetSystemMetrics(SM_CYCURSOR));
     return std::max(cursor, kMagnifierCells / 2) + kGap;
 }
 
@@ -102,18 +101,17 @@ void Win32MagnifierWindow::Paint() {
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = kBitsPerPixel;
         info.bmiHeader.biCompression = BI_RGB;
-        ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(view_.width()),
-                            static_cast<DWORD>(view_.height()), 0, 0, 0,
-                            static_cast<UINT>(view_.height()), view_.constBits(), &info,
-                            DIB_RGB_COLORS);
+        ::SetDIBitsToDevice(
+            dc, 0, 0, static_cast<DWORD>(view_.width()), static_cast<DWORD>(view_.height()), 0, 0,
+            0, static_cast<UINT>(view_.height()), view_.constBits(), &info, DIB_RGB_COLORS);
     }
     ::EndPaint(window_, &paint);
 }
 
 LRESULT CALLBACK Win32MagnifierWindow::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32MagnifierWindow*>(
-            reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        auto* self =
+            static_cast<Win32MagnifierWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self =

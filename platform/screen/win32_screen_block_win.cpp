@@ -58,8 +58,7 @@ std::vector<PackedColor> ReadScreenBlock(const QRect& area) {
     info.bmiHeader.biBitCount = kBitsPerPixel;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const Bitmap bitmap(
-        ::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const Bitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !bitmap || !bits)
         return {};
     const HGDIOBJ previous = ::SelectObject(memory.get(), bitmap.get());

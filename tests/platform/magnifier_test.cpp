@@ -20,7 +20,7 @@ namespace {
 
 constexpr int kZoom = 8;
 constexpr int kMiddle = kMagnifierCells / 2;
-constexpr QSize kView(kMagnifierCells * kZoom, kMagnifierCells * kZoom);
+constexpr QSize kView(kMagnifierCells* kZoom, kMagnifierCells* kZoom);
 constexpr int kClearance = 40;
 const QRect kFullHd(0, 0, 1920, 1080);
 // A second monitor to the left of the first, at negative coordinates.
@@ -105,7 +105,8 @@ void MagnifierTest::aBlockOfTheWrongSizeGivesNoCells() {
 void MagnifierTest::pictureShowsEachPixelAsOneCell() {
     const QPoint centre(1913, 1073);
     const QRect read = MagnifierArea(centre).intersected(kFullHd);
-    const QImage image = ComposeMagnifierView(MagnifierPixelsFrom(centre, read, BlockOf(read)), kZoom);
+    const QImage image =
+        ComposeMagnifierView(MagnifierPixelsFrom(centre, read, BlockOf(read)), kZoom);
     QCOMPARE(image.size(), kView);
     // Left of the centre's row, clear of the frame and of the hex text below the centre.
     for (int column = 1; column < kMiddle - 1; ++column)
