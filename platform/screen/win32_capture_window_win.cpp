@@ -4,6 +4,7 @@
 
 #include "platform/screen/win32_screen_block_win.h"
 
+#include <utility>
 #include <windowsx.h>
 
 namespace tessavundo {

@@ -7,6 +7,7 @@
 #include "platform/screen/win32_screen_block_win.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tessavundo {
 namespace {
