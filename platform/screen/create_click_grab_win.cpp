@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "platform/screen/create_click_grab.h"
+#include "platform/screen/win32_click_grab_win.h"
 
 namespace tessavundo {
 
-// The one-shot pick's desktop-wide click is an X11 grab; Windows has none to offer, so the
-// command line says so instead of picking.
 std::unique_ptr<ClickGrab> CreateClickGrab() {
-    return nullptr;
+    return std::make_unique<Win32ClickGrab>();
 }
 
 } // namespace tessavundo

@@ -13,6 +13,8 @@ struct DisplayEnvironment {
     std::string sessionType;    // XDG_SESSION_TYPE
     std::string x11Display;     // DISPLAY
     std::string chosenPlatform; // QT_QPA_PLATFORM
+    // The system's own desktop, whose screen any program reads without a display server.
+    bool systemDesktop = false;
 };
 
 DisplayEnvironment ReadDisplayEnvironment();

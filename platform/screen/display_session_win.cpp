@@ -9,7 +9,9 @@ namespace tessavundo {
 // inherited from the Linux session around it, and choosing the X11 platform there would only
 // name a platform plugin the Windows toolkit does not have.
 DisplayEnvironment ReadDisplayEnvironment() {
-    return {};
+    DisplayEnvironment environment;
+    environment.systemDesktop = true;
+    return environment;
 }
 
 bool IsWaylandSession(const DisplayEnvironment&) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "platform/screen/x11_magnifier.h"
 
+#include "platform/screen/magnifier_view.h"
 #include "platform/screen/x11_root_block.h"
 
-#include <QPainter>
 #include <QRect>
 #include <algorithm>
 #include <cstdlib>
@@ -20,24 +20,10 @@ namespace {
 constexpr int kLargestZoom = 8;
 // Below this the cells are too small to see, and the crosshair serves better.
 constexpr int kSmallestZoom = 3;
-// The hex text needs a cursor at least this wide.
-constexpr int kSmallestWidthForText = 90;
-constexpr int kTextPixelSize = 11;
-constexpr int kTextPadding = 2;
 constexpr std::uint16_t kAskedCursorSize = 1024;
 
 template <typename Reply> std::unique_ptr<Reply, decltype(&std::free)> Take(Reply* reply) {
     return {reply, &std::free};
-}
-
-// The index of a cell in a view's pixels, row by row.
-std::size_t CellIndex(int row, int column) {
-    return static_cast<std::size_t>(row) * X11Magnifier::kCells + static_cast<std::size_t>(column);
-}
-
-QColor ToQColor(PackedColor color) {
-    const ChannelTriple channels = SplitColor(color);
-    return {channels.red, channels.green, channels.blue};
 }
 
 // The standard 32-bit format with alpha in the top byte, then red, green and blue.
@@ -73,7 +59,7 @@ int FittingZoom(xcb_connection_t* connection, xcb_window_t root) {
     if (!best)
         return 0;
     const int zoom = std::min<int>(
-        {kLargestZoom, best->width / X11Magnifier::kCells, best->height / X11Magnifier::kCells});
+        {kLargestZoom, best->width / kMagnifierCells, best->height / kMagnifierCells});
     return zoom >= kSmallestZoom ? zoom : 0;
 }
 
@@ -90,62 +76,16 @@ X11Magnifier::X11Magnifier(xcb_connection_t* connection, const xcb_screen_t& scr
         zoom_ = FittingZoom(connection, root_);
 }
 
-QImage X11Magnifier::Compose(const std::vector<std::optional<PackedColor>>& pixels,
-                             PackedColor centreColor) const {
-    const int side = kCells * zoom_;
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    for (int row = 0; row < kCells; ++row)
-        for (int column = 0; column < kCells; ++column)
-            if (const auto& pixel = pixels[CellIndex(row, column)])
-                painter.fillRect(column * zoom_, row * zoom_, zoom_, zoom_, ToQColor(*pixel));
-    // Black inside white around the centre cell, outside its own pixels.
-    const int middle = kCells / 2;
-    const QRect centre(middle * zoom_, middle * zoom_, zoom_, zoom_);
-    painter.setPen(Qt::black);
-    painter.drawRect(centre.adjusted(-1, -1, 0, 0));
-    painter.setPen(Qt::white);
-    painter.drawRect(centre.adjusted(-2, -2, 1, 1));
-    // The outline of the whole view, so that it stands out from the screen around it.
-    painter.setPen(Qt::black);
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    if (side >= kSmallestWidthForText) {
-        QFont font = painter.font();
-        font.setPixelSize(kTextPixelSize);
-        painter.setFont(font);
-        const QString text = QString::fromStdString(FormatHexText(SplitColor(centreColor)));
-        QRect label = painter.fontMetrics().boundingRect(text).adjusted(
-            -kTextPadding, -kTextPadding, kTextPadding, kTextPadding);
-        // Below the centre cell, clear of its frame.
-        label.moveCenter(QPoint(side / 2, centre.bottom() + 2 * zoom_ + label.height() / 2));
-        painter.fillRect(label, QColor(0, 0, 0, 200));
-        painter.setPen(Qt::white);
-        painter.drawText(label, Qt::AlignCenter, text);
-    }
-    return image;
-}
-
 xcb_cursor_t X11Magnifier::CursorAt(const xcb_screen_t& screen, QPoint centre) {
     if (!Available())
         return XCB_CURSOR_NONE;
-    const int middle = kCells / 2;
-    const QRect view(centre - QPoint(middle, middle), QSize(kCells, kCells));
+    const QRect view = MagnifierArea(centre);
     const QRect onScreen =
         view.intersected(QRect(0, 0, screen.width_in_pixels, screen.height_in_pixels));
     const std::vector<PackedColor> block = ReadRootBlock(connection_, screen, onScreen);
     if (block.empty())
         return XCB_CURSOR_NONE;
-    std::vector<std::optional<PackedColor>> pixels(CellIndex(kCells, 0));
-    for (int y = 0; y < onScreen.height(); ++y)
-        for (int x = 0; x < onScreen.width(); ++x) {
-            const QPoint cell = onScreen.topLeft() + QPoint(x, y) - view.topLeft();
-            pixels[CellIndex(cell.y(), cell.x())] =
-                block[static_cast<std::size_t>(y) * static_cast<std::size_t>(onScreen.width()) +
-                      static_cast<std::size_t>(x)];
-        }
-    const PackedColor centreColor = pixels[CellIndex(middle, middle)].value_or(kBlack);
-    const QImage image = Compose(pixels, centreColor);
+    const QImage image = ComposeMagnifierView(MagnifierPixelsFrom(centre, onScreen, block), zoom_);
 
     const xcb_pixmap_t pixmap = xcb_generate_id(connection_);
     xcb_create_pixmap(connection_, 32, pixmap, root_, static_cast<std::uint16_t>(image.width()),
@@ -160,7 +100,7 @@ xcb_cursor_t X11Magnifier::CursorAt(const xcb_screen_t& screen, QPoint centre) {
     xcb_render_create_picture(connection_, picture, pixmap, argbFormat_, 0, nullptr);
     const xcb_cursor_t cursor = xcb_generate_id(connection_);
     // The hot spot in the middle of the centre cell.
-    const auto hotSpot = static_cast<std::uint16_t>(middle * zoom_ + zoom_ / 2);
+    const auto hotSpot = static_cast<std::uint16_t>(kMagnifierCells / 2 * zoom_ + zoom_ / 2);
     xcb_render_create_cursor(connection_, cursor, picture, hotSpot, hotSpot);
     xcb_render_free_picture(connection_, picture);
     xcb_free_gc(connection_, gc);

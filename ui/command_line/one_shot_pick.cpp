@@ -109,6 +109,10 @@ int PickWithClick(PickAnswer answer) {
 int RunOneShotPick(int& argc, char** argv, PickFormat format, PickDestination destination) {
     const PickAnswer answer{format, destination};
     const DisplayEnvironment environment = ReadDisplayEnvironment();
+    if (environment.systemDesktop) {
+        const QGuiApplication application(argc, argv);
+        return PickWithClick(answer);
+    }
     if (IsWaylandSession(environment) || environment.x11Display.empty()) {
         const QCoreApplication application(argc, argv);
         return AskDesktopPortal(answer);
