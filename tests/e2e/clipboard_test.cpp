@@ -51,9 +51,9 @@ void ClipboardTest::copiedTextReachesOtherPrograms() {
     picker.Focus();
 
     picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(255,0,0)"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("rgb(255,0,0)"));
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
 
     // Still there later, after the focus has moved on inside the picker.
     picker.Click(340, 52);
@@ -82,7 +82,7 @@ void ClipboardTest::textOutlivesThePicker() {
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#FF0000"));
 
     QElapsedTimer quitting;
     quitting.start();
@@ -92,7 +92,7 @@ void ClipboardTest::textOutlivesThePicker() {
     QCOMPARE(picker.Process().exitCode(), 0);
 
     if (managerRuns) {
-        QTRY_VERIFY(manager.canReadLine());
+        E2E_TRY_VERIFY(manager.canReadLine());
         QCOMPARE(manager.readLine().trimmed(), QByteArray("saved #FF0000"));
         QCOMPARE(ClipboardText(), QStringLiteral("#FF0000"));
         manager.kill();
@@ -112,13 +112,13 @@ void ClipboardTest::helpBoxIsTheProgramsOwn() {
     picker.Click(kHelpButton.x(), kHelpButton.y());
 
     // The box carries the program's title, so it is found by that name beside the window.
-    QTRY_COMPARE(ShownWindowsOf(picker).size(), 2);
+    E2E_TRY_COMPARE(ShownWindowsOf(picker).size(), 2);
     QStringList boxes = ShownWindowsOf(picker);
     boxes.removeAll(picker.Window());
     QCOMPARE(boxes.size(), 1);
     Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), boxes.first()});
     Xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-    QTRY_COMPARE(ShownWindowsOf(picker), QStringList{picker.Window()});
+    E2E_TRY_COMPARE(ShownWindowsOf(picker), QStringList{picker.Window()});
     QCOMPARE(picker.Process().state(), QProcess::Running);
 }
 
@@ -195,14 +195,14 @@ void ClipboardTest::pasteFromAnsweringOwner() {
     QVERIFY(xclip.waitForStarted());
     xclip.write("rgb(1,2,3)");
     xclip.closeWriteChannel();
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
 
     picker.Click(kRgbField.x(), kRgbField.y());
     picker.Key(QStringLiteral("ctrl+a"));
     picker.Key(key);
     // The pasted color reaches the hex field, whose copy then takes the clipboard from xclip.
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), QStringLiteral("#010203"));
+    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#010203"));
     xclip.kill();
     xclip.waitForFinished();
 }

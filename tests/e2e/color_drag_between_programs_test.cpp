@@ -137,7 +137,7 @@ void ColorDragBetweenProgramsTest::initTestCase() {
     // With no window manager the window goes exactly where it is told.
     Xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), picker_->Window(),
              QString::number(kPickerOrigin.x()), QString::number(kPickerOrigin.y())});
-    QTRY_COMPARE(PreviewColor(*picker_), qRgb(10, 20, 30));
+    E2E_TRY_COMPARE(PreviewColor(*picker_), qRgb(10, 20, 30));
 
     target_ = std::make_unique<Peer>(
         QStringLiteral(COLOR_DROP_TARGET),
@@ -153,7 +153,7 @@ void ColorDragBetweenProgramsTest::previewGivesItsColorInBothFormats() {
     const QStringList expected = {QStringLiteral("application/x-color #0a141e"),
                                   QStringLiteral("text/plain #0A141E"),
                                   QStringLiteral("end of drop")};
-    QTRY_COMPARE_WITH_TIMEOUT(target_->Lines(), expected, kDropTimeoutMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(target_->Lines(), expected, kDropTimeoutMs);
 }
 
 void ColorDragBetweenProgramsTest::swatchGivesItsColorAndStaysUnclicked() {
@@ -162,7 +162,7 @@ void ColorDragBetweenProgramsTest::swatchGivesItsColorAndStaysUnclicked() {
     const QStringList expected = {QStringLiteral("application/x-color #c86432"),
                                   QStringLiteral("text/plain #C86432"),
                                   QStringLiteral("end of drop")};
-    QTRY_COMPARE_WITH_TIMEOUT(target_->Lines(), expected, kDropTimeoutMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(target_->Lines(), expected, kDropTimeoutMs);
     // A click on the swatch would have made its color current; the drag leaves it as it was.
     QCOMPARE(PreviewColor(*picker_), qRgb(10, 20, 30));
 }
@@ -201,15 +201,15 @@ void ColorDragBetweenProgramsTest::droppedColorBecomesCurrent() {
              "the drag source's window never appeared");
 
     DragWithThePointer(kSourceOrigin + kPeerMiddle, OnPicker(kPreview));
-    QTRY_COMPARE_WITH_TIMEOUT(source.Lines(), QStringList{QStringLiteral("dropped")},
-                              kDropTimeoutMs);
-    QTRY_COMPARE(PreviewColor(*picker_), current);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(source.Lines(), QStringList{QStringLiteral("dropped")},
+                                 kDropTimeoutMs);
+    E2E_TRY_COMPARE(PreviewColor(*picker_), current);
     // What the fields show, through their copy buttons. The two alternate on the clipboard,
     // so the text of the copy before never passes for the one asked for.
     picker_->Click(kRgbCopyButton.x(), kRgbCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), rgbText);
+    E2E_TRY_COMPARE(ClipboardText(), rgbText);
     picker_->Click(kHexCopyButton.x(), kHexCopyButton.y());
-    QTRY_COMPARE(ClipboardText(), hexText);
+    E2E_TRY_COMPARE(ClipboardText(), hexText);
 }
 
 void ColorDragBetweenProgramsTest::cleanupTestCase() {
