@@ -30,7 +30,10 @@ using namespace std::chrono_literals;
 constexpr auto kAnswerTimeout = 500ms;
 constexpr auto kHandshakeTimeout = 300ms;
 
-const QString kBusService = QStringLiteral("org.a11y.Bus");
+// Both the bus name and the interface of the bus launcher.
+QString BusService() {
+    return QStringLiteral("org.a11y.Bus");
+}
 
 int Milliseconds(std::chrono::milliseconds duration) {
     return static_cast<int>(duration.count());
@@ -134,8 +137,8 @@ AccessibilityBusCheck::AccessibilityBusCheck()
         pending_->answered = true;
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kBusService, QStringLiteral("/org/a11y/bus"),
-                                                       kBusService, QStringLiteral("GetAddress"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        BusService(), QStringLiteral("/org/a11y/bus"), BusService(), QStringLiteral("GetAddress"));
     // The bridge does not start the accessibility bus either; with none running, the session
     // bus answers at once that nobody has the name.
     call.setAutoStartService(false);
