@@ -15,6 +15,7 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -47,7 +48,7 @@ std::optional<sockaddr_un> UnixSocket(const std::string& address) {
         return std::nullopt;
     sockaddr_un socket{};
     socket.sun_family = AF_UNIX;
-    for (const std::string key : {"path=", "abstract="}) {
+    for (const std::string_view key : {"path=", "abstract="}) {
         const std::size_t start = entry.find(key);
         if (start == std::string::npos)
             continue;
