@@ -137,8 +137,9 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
 		UBSAN_OPTIONS=print_stacktrace=1 ctest -L 'core|gui' --output-on-failure -j $(JOBS)
 
-# Formatting of every C++ file and clang-tidy over the product code, on the compile commands of
-# the build folder as it is (CI: after make test), so that its flags stay as they were built.
+# Formatting of every C++ file, clang-tidy and clazy over the product code, on the compile
+# commands of the build folder as it is (CI: after make test), so that its flags stay as they
+# were built.
 lint: deps
 	scripts/lint $(BUILD_DIR)
 

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 namespace tessavundo {
@@ -30,5 +31,11 @@ public:
     // the new texts or its old content. Returns false when it could not be written.
     virtual bool SaveSettings(const QList<std::pair<QString, QString>>& keyedTexts) = 0;
 };
+
+// A key or name as the code without Qt spells it (settings/settings_keys.h), as the store takes
+// it.
+inline QString SettingsKeyText(std::string_view key) {
+    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
 
 } // namespace tessavundo

@@ -64,7 +64,7 @@ QFont ControlFont() {
 
 } // namespace
 
-Form1::Form1(FormServices services, QWidget* parent)
+Form1::Form1(const FormServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)

@@ -53,7 +53,7 @@ class Form1 : public QWidget {
     Q_CLASSINFO("AccessibleWindow", "controls")
 
 public:
-    explicit Form1(FormServices services, QWidget* parent = nullptr);
+    explicit Form1(const FormServices& services, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Window position in twips, outer frame included; while a window manager has the window

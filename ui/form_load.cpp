@@ -23,8 +23,7 @@ void Form1::Form_Load() {
     SettingsStore& store = services_.settings;
     const std::string separator = DecimalSeparator();
     auto readSetting = [&](std::string_view key, const QString& defaultText = QString()) {
-        return store.GetSetting(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
-                                defaultText);
+        return store.GetSetting(SettingsKeyText(key), defaultText);
     };
 
     Timer1->SetEnabled(false);

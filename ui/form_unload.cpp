@@ -28,8 +28,7 @@ void Form1::Form_Unload(bool& /*cancel*/) {
     const std::string separator = DecimalSeparator();
     QList<std::pair<QString, QString>> keyedTexts;
     auto add = [&](std::string_view key, const std::string& text) {
-        keyedTexts.append({QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
-                           QString::fromStdString(text)});
+        keyedTexts.append({SettingsKeyText(key), QString::fromStdString(text)});
     };
     add(keys::kLeft, FormatSingleSetting(Left(), separator));
     add(keys::kTop, FormatSingleSetting(Top(), separator));

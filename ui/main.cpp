@@ -12,6 +12,7 @@
 #include "platform/session/display_loss_guard.h"
 #include "platform/session/standard_streams.h"
 #include "platform/session/termination_watcher.h"
+#include "platform/settings_store.h"
 #include "platform/store/user_settings_store.h"
 #include "platform/toolkit/accessibility.h"
 #include "platform/toolkit/tool_tips.h"
@@ -59,10 +60,9 @@ int main(int argc, char* argv[]) {
     tessavundo::InstallAccessibility();
 
     namespace keys = tessavundo::settings_keys;
-    const auto settings = tessavundo::CreateUserSettingsStore(
-        QString::fromUtf8(keys::kApplication.data(),
-                          static_cast<qsizetype>(keys::kApplication.size())),
-        QString::fromUtf8(keys::kSection.data(), static_cast<qsizetype>(keys::kSection.size())));
+    const auto settings =
+        tessavundo::CreateUserSettingsStore(tessavundo::SettingsKeyText(keys::kApplication),
+                                            tessavundo::SettingsKeyText(keys::kSection));
     tessavundo::SystemClipboard clipboard;
     const auto screen = tessavundo::CreateScreenSource();
     fontWarmUp.Wait();

@@ -11,10 +11,6 @@ namespace tessavundo {
 FontWarmUp::FontWarmUp()
     : thread_([] { FcInit(); }) {}
 
-FontWarmUp::~FontWarmUp() {
-    Wait();
-}
-
 void FontWarmUp::Wait() {
     if (thread_.joinable())
         thread_.join();

@@ -9,8 +9,6 @@ namespace tessavundo {
 // toolkit.
 FontWarmUp::FontWarmUp() = default;
 
-FontWarmUp::~FontWarmUp() = default;
-
 void FontWarmUp::Wait() {}
 
 } // namespace tessavundo

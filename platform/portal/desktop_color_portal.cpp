@@ -18,10 +18,9 @@ namespace tessavundo {
 
 namespace {
 
-const QString& kService = kPortalService;
-const QString& kDesktopPath = kPortalDesktopPath;
-const QString kScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
-const QString& kRequestInterface = kPortalRequestInterface;
+QString ScreenshotInterface() {
+    return QStringLiteral("org.freedesktop.portal.Screenshot");
+}
 const char* const kResponseSlot = SLOT(Response(QDBusMessage));
 // A response code and the results; anything else is no answer.
 const QLatin1String kResponseSignature("ua{sv}");
@@ -83,14 +82,14 @@ void DesktopColorPortal::PickColor(WId parent) {
         return;
     }
     if (!portalWatcher_) {
-        portalWatcher_ = new QDBusServiceWatcher(kService, *bus_,
+        portalWatcher_ = new QDBusServiceWatcher(PortalService(), *bus_,
                                                  QDBusServiceWatcher::WatchForOwnerChange, this);
         connect(portalWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
                 &DesktopColorPortal::PortalOwnerChanged);
     }
     Listen(RequestPath(bus_->baseService(), token_));
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kDesktopPath, kScreenshotInterface,
-                                                       QStringLiteral("PickColor"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        PortalService(), PortalDesktopPath(), ScreenshotInterface(), QStringLiteral("PickColor"));
     call << PortalParentWindow(QGuiApplication::platformName(), parent)
          << QVariantMap{{QStringLiteral("handle_token"), token_}};
     auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
@@ -174,20 +173,20 @@ void DesktopColorPortal::Cancel() {
 
 void DesktopColorPortal::Listen(const QString& requestPath) {
     requestPath_ = requestPath;
-    bus_->connect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-                  kResponseSlot);
+    bus_->connect(PortalService(), requestPath_, PortalRequestInterface(),
+                  QStringLiteral("Response"), this, kResponseSlot);
 }
 
 void DesktopColorPortal::StopListening() {
-    bus_->disconnect(kService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
-                     kResponseSlot);
+    bus_->disconnect(PortalService(), requestPath_, PortalRequestInterface(),
+                     QStringLiteral("Response"), this, kResponseSlot);
     requestPath_.clear();
 }
 
 void DesktopColorPortal::Close(const QString& requestPath) {
     // Nobody waits for the reply: a request that is gone already is just as closed.
-    bus_->send(QDBusMessage::createMethodCall(kService, requestPath, kRequestInterface,
-                                              QStringLiteral("Close")));
+    bus_->send(QDBusMessage::createMethodCall(PortalService(), requestPath,
+                                              PortalRequestInterface(), QStringLiteral("Close")));
 }
 
 } // namespace tessavundo

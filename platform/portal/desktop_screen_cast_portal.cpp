@@ -20,8 +20,12 @@ namespace tessavundo {
 
 namespace {
 
-const QString kScreenCastInterface = QStringLiteral("org.freedesktop.portal.ScreenCast");
-const QString kSessionInterface = QStringLiteral("org.freedesktop.portal.Session");
+QString ScreenCastInterface() {
+    return QStringLiteral("org.freedesktop.portal.ScreenCast");
+}
+QString SessionInterface() {
+    return QStringLiteral("org.freedesktop.portal.Session");
+}
 
 // The portal's bit masks and choices.
 constexpr uint kMonitorSource = 1;
@@ -33,8 +37,8 @@ constexpr uint kResponseSuccess = 0;
 constexpr uint kResponseCancelled = 1;
 
 QDBusMessage ScreenCastCall(const QString& method) {
-    return QDBusMessage::createMethodCall(kPortalService, kPortalDesktopPath, kScreenCastInterface,
-                                          method);
+    return QDBusMessage::createMethodCall(PortalService(), PortalDesktopPath(),
+                                          ScreenCastInterface(), method);
 }
 
 // An (ii) pair of a stream's properties, as a point; nothing when it is not there or not that.
@@ -136,9 +140,9 @@ void DesktopScreenCastPortal::Start(WId parent) {
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
-        kPortalService, kPortalDesktopPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        PortalService(), PortalDesktopPath(), QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("GetAll"));
-    call << kScreenCastInterface;
+    call << ScreenCastInterface();
     auto* watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, run](QDBusPendingCallWatcher* finished) {
@@ -272,7 +276,7 @@ void DesktopScreenCastPortal::Stop() {
 void DesktopScreenCastPortal::CloseSession() {
     if (session_.isEmpty())
         return;
-    SendWithoutWaiting(*bus_, session_, kSessionInterface, QStringLiteral("Close"));
+    SendWithoutWaiting(*bus_, session_, SessionInterface(), QStringLiteral("Close"));
     session_.clear();
 }
 

@@ -18,13 +18,13 @@ const char* const kResponseSlot = SLOT(Response(uint, QVariantMap, QDBusMessage)
 QString PortalObjectPath(const QString& kind, const QString& uniqueName, const QString& token) {
     QString sender = uniqueName.startsWith(QLatin1Char(':')) ? uniqueName.mid(1) : uniqueName;
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-    return kPortalDesktopPath + QLatin1Char('/') + kind + QLatin1Char('/') + sender +
+    return PortalDesktopPath() + QLatin1Char('/') + kind + QLatin1Char('/') + sender +
            QLatin1Char('/') + token;
 }
 
 void SendWithoutWaiting(const QDBusConnection& bus, const QString& path,
                         const QString& interfaceName, const QString& method) {
-    bus.send(QDBusMessage::createMethodCall(kPortalService, path, interfaceName, method));
+    bus.send(QDBusMessage::createMethodCall(PortalService(), path, interfaceName, method));
 }
 
 PortalRequest::PortalRequest(const QDBusConnection& bus, QDBusMessage call, QVariantMap options,
@@ -55,7 +55,7 @@ void PortalRequest::Abandon() {
     pending_ = false;
     // Before the portal has replied, its interface may only be opening, and a Close sent now may
     // come before the request exists; the reply closes it again then (see Replied).
-    SendWithoutWaiting(bus_, path_, kPortalRequestInterface, QStringLiteral("Close"));
+    SendWithoutWaiting(bus_, path_, PortalRequestInterface(), QStringLiteral("Close"));
     StopListening();
 }
 
@@ -63,7 +63,7 @@ void PortalRequest::Replied(const QDBusPendingCallWatcher& call) {
     const QDBusPendingReply<QDBusObjectPath> reply = call;
     if (!pending_) {
         if (reply.isValid())
-            SendWithoutWaiting(bus_, reply.value().path(), kPortalRequestInterface,
+            SendWithoutWaiting(bus_, reply.value().path(), PortalRequestInterface(),
                                QStringLiteral("Close"));
         return;
     }
@@ -92,12 +92,12 @@ void PortalRequest::Response(uint response, const QVariantMap& results,
 
 void PortalRequest::Listen(const QString& path) {
     path_ = path;
-    bus_.connect(kPortalService, path_, kPortalRequestInterface, QStringLiteral("Response"), this,
+    bus_.connect(PortalService(), path_, PortalRequestInterface(), QStringLiteral("Response"), this,
                  kResponseSlot);
 }
 
 void PortalRequest::StopListening() {
-    bus_.disconnect(kPortalService, path_, kPortalRequestInterface, QStringLiteral("Response"),
+    bus_.disconnect(PortalService(), path_, PortalRequestInterface(), QStringLiteral("Response"),
                     this, kResponseSlot);
 }
 

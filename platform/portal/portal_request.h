@@ -13,9 +13,17 @@ class QDBusPendingCallWatcher;
 
 namespace tessavundo {
 
-inline const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-inline const QString kPortalDesktopPath = QStringLiteral("/org/freedesktop/portal/desktop");
-inline const QString kPortalRequestInterface = QStringLiteral("org.freedesktop.portal.Request");
+// The portal's names, as functions rather than global QStrings: a literal is built into the
+// program's data and needs no constructor at start-up nor destructor at exit.
+inline QString PortalService() {
+    return QStringLiteral("org.freedesktop.portal.Desktop");
+}
+inline QString PortalDesktopPath() {
+    return QStringLiteral("/org/freedesktop/portal/desktop");
+}
+inline QString PortalRequestInterface() {
+    return QStringLiteral("org.freedesktop.portal.Request");
+}
 
 // The portal puts a request at .../request/SENDER/TOKEN and a session at .../session/SENDER/TOKEN,
 // SENDER being the caller's unique bus name without its colon and with every dot made an

@@ -28,7 +28,7 @@ signals:
     // pointer's hot spot, on the screen the pointer is on. Both grabs are given back (and the
     // server told so) before this is sent, so that whatever the receiver then waits for, the
     // desktop takes input again.
-    void Picked(PackedColor color);
+    void Picked(tessavundo::PackedColor color);
     // The pixel under the pointer could not be read; a sentence saying why. Grabs given back.
     void Failed(const QString& problem);
     // Esc or a right click. Grabs given back.

@@ -15,6 +15,7 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -30,7 +31,10 @@ using namespace std::chrono_literals;
 constexpr auto kAnswerTimeout = 500ms;
 constexpr auto kHandshakeTimeout = 300ms;
 
-const QString kBusService = QStringLiteral("org.a11y.Bus");
+// Both the bus name and the interface of the bus launcher.
+QString BusService() {
+    return QStringLiteral("org.a11y.Bus");
+}
 
 int Milliseconds(std::chrono::milliseconds duration) {
     return static_cast<int>(duration.count());
@@ -44,7 +48,7 @@ std::optional<sockaddr_un> UnixSocket(const std::string& address) {
         return std::nullopt;
     sockaddr_un socket{};
     socket.sun_family = AF_UNIX;
-    for (const std::string key : {"path=", "abstract="}) {
+    for (const std::string_view key : {"path=", "abstract="}) {
         const std::size_t start = entry.find(key);
         if (start == std::string::npos)
             continue;
@@ -134,8 +138,8 @@ AccessibilityBusCheck::AccessibilityBusCheck()
         pending_->answered = true;
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(kBusService, QStringLiteral("/org/a11y/bus"),
-                                                       kBusService, QStringLiteral("GetAddress"));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        BusService(), QStringLiteral("/org/a11y/bus"), BusService(), QStringLiteral("GetAddress"));
     // The bridge does not start the accessibility bus either; with none running, the session
     // bus answers at once that nobody has the name.
     call.setAutoStartService(false);

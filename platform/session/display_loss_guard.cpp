@@ -10,23 +10,26 @@ namespace tessavundo {
 
 namespace {
 
-// The exit handler cannot be taken back once registered, so it looks here for what to do.
-std::function<void()> g_action;
+// The exit handler cannot be taken back once registered, so it looks here for what to do: the
+// action of the guard that lives. A plain pointer, so that no destructor of a global runs among
+// the exit handlers, before or after this one.
+const std::function<void()>* g_action = nullptr;
 
 void RunOnExit() {
     // Taken out first: an action that ends the program itself must not run twice.
-    const std::function<void()> action = std::exchange(g_action, nullptr);
-    if (action)
-        action();
+    const std::function<void()>* action = std::exchange(g_action, nullptr);
+    if (action != nullptr && *action)
+        (*action)();
 }
 
 } // namespace
 
-DisplayLossGuard::DisplayLossGuard(std::function<void()> action) {
-    Q_ASSERT_X(!g_action, "DisplayLossGuard", "one guard at a time");
+DisplayLossGuard::DisplayLossGuard(std::function<void()> action)
+    : action_(std::move(action)) {
+    Q_ASSERT_X(g_action == nullptr, "DisplayLossGuard", "one guard at a time");
     static const bool registered = std::atexit(RunOnExit) == 0;
     if (registered)
-        g_action = std::move(action);
+        g_action = &action_;
 }
 
 DisplayLossGuard::~DisplayLossGuard() {

@@ -19,6 +19,9 @@ public:
 
     DisplayLossGuard(const DisplayLossGuard&) = delete;
     DisplayLossGuard& operator=(const DisplayLossGuard&) = delete;
+
+private:
+    std::function<void()> action_;
 };
 
 } // namespace tessavundo

@@ -17,6 +17,10 @@ constexpr QRgb kLiquidColor = 0x5a8fd8;
 
 class EyedropperEngine : public QIconEngine {
 public:
+    EyedropperEngine() = default;
+    // Handed around by pointer only; clone() draws a new one.
+    Q_DISABLE_COPY_MOVE(EyedropperEngine)
+
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const QPalette palette = QGuiApplication::palette();
         const QColor stroke = palette.color(

@@ -18,6 +18,8 @@ QString WrappedText(const QString& plainText) {
 }
 
 class ToolTipWrapper final : public QObject {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -43,3 +45,5 @@ void WrapToolTips(QApplication& application) {
 }
 
 } // namespace tessavundo
+
+#include "tool_tips.moc"

@@ -32,8 +32,8 @@ const char* const kToolkitOptionsWithValue[] = {
 const char* const kToolkitFlags[] = {"reverse", "widgetcount", "testability",
                                      "sync",    "nograb",      "dograb"};
 
-const QString kHex = QStringLiteral("hex");
-const QString kRgb = QStringLiteral("rgb");
+constexpr QLatin1StringView kHexNotation("hex");
+constexpr QLatin1StringView kRgbNotation("rgb");
 
 QString OptionName(const QString& argument) {
     QString name = argument;
@@ -95,9 +95,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine commandLine;
     if (parser.isSet(format)) {
         const QString notation = parser.value(format);
-        if (notation == kRgb)
+        if (notation == kRgbNotation)
             commandLine.format = PickFormat::kRgb;
-        else if (notation != kHex)
+        else if (notation != kHexNotation)
             return Refused(QStringLiteral("--format takes hex or rgb, not '%1'").arg(notation));
         if (!parser.isSet(pick))
             return Refused(QStringLiteral("--format goes with --pick"));
