@@ -28,9 +28,11 @@ if(TESSAVUNDO_CROSS_SYSROOT)
     set(CMAKE_LIBRARY_ARCHITECTURE ${TESSAVUNDO_CROSS_TRIPLET})
     list(APPEND CMAKE_FIND_ROOT_PATH ${TESSAVUNDO_CROSS_SYSROOT})
     set(sysroot_libs ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_TRIPLET})
-    # The libraries' own dependencies are found where the linker looks for them.
-    string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT
-           " -Wl,-rpath-link,${sysroot_libs}:${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_TRIPLET}")
+    # The libraries' own dependencies are found where the linker looks for them. A link option
+    # rather than the linker flags' initial value, which a preset's flags (the package's
+    # hardening) would replace.
+    add_link_options(
+        "-Wl,-rpath-link,${sysroot_libs}:${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_TRIPLET}")
     set(ENV{PKG_CONFIG_SYSROOT_DIR} ${TESSAVUNDO_CROSS_SYSROOT})
     set(ENV{PKG_CONFIG_LIBDIR}
         "${sysroot_libs}/pkgconfig:${TESSAVUNDO_CROSS_SYSROOT}/usr/share/pkgconfig")
