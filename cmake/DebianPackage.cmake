@@ -60,8 +60,8 @@ if(CMAKE_CROSSCOMPILING)
     # keeps beside them, and it must look for the target's architecture (CPackCrossConfig.cmake).
     # Left to this machine's libraries, it would fail, or name x86-64 packages.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
-        ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_TRIPLET}
-        ${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_TRIPLET})
+        ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_MULTIARCH}
+        ${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_MULTIARCH})
     set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackCrossConfig.cmake)
 endif()
 include(CPack)
