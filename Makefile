@@ -13,7 +13,7 @@ FUZZ_TARGETS = rgb_reader_fuzz channel_readers_fuzz hex_reader_fuzz color_text_f
 
 .PHONY: all deps deps-run compile build run test test-sanitize lint fuzz valgrind bench package \
         install screenshot translations format clean windows-qt windows windows-installer test-windows \
-        test-arch
+        test-arch package-arch
 
 all: build
 
@@ -128,6 +128,22 @@ test-arch-gui:
 	QT_PLUGIN_PATH=$$(echo $$(scripts/cross-sysroot $(ARCH) | tail -n 1)/usr/lib/*/qt6/plugins) \
 	ctest --test-dir $(ARCH_GUI_DIR) -R '^($(shell echo $(ARCH_GUI_TESTS) | tr ' ' '|'))$$' \
 		--output-on-failure -j $(JOBS)
+
+# The Debian package cross-built for another architecture (arm64, i386 or s390x), hardened as
+# make package builds it, against the target's Debian Qt unpacked by scripts/cross-sysroot:
+# build-package-<arch>/tessavundo_<version>_<arch>.deb. Its check follows: the architecture of
+# the control file and of the program's machine code, the files, and the dependencies resolved
+# among the target's packages.
+ARCH_PACKAGE_DIR ?= build-package-$(ARCH)
+package-arch:
+	@test -f cmake/linux-$(ARCH).cmake || { echo "ARCH must be arm64, i386 or s390x" >&2; exit 2; }
+	scripts/install-deps cross
+	sysroot=$$(scripts/cross-sysroot $(ARCH) | tail -n 1) && \
+	cmake --preset package -B $(ARCH_PACKAGE_DIR) \
+		-DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/linux-$(ARCH).cmake \
+		-DTESSAVUNDO_CROSS_SYSROOT="$$sysroot" -DTESSAVUNDO_WERROR=$(WERROR)
+	cmake --build $(ARCH_PACKAGE_DIR) -j $(JOBS) --target package
+	ctest --test-dir $(ARCH_PACKAGE_DIR) -R '^debian_package_test$$' --output-on-failure
 
 # The core and window tests with AddressSanitizer, UndefinedBehaviorSanitizer and leak checks.
 # The e2e tests stay out: the X client libraries of the real program leak on their own.

@@ -55,5 +55,13 @@ if(CMAKE_CROSSCOMPILING)
     execute_process(COMMAND dpkg-architecture -t ${target_triplet} -q DEB_HOST_ARCH
                     OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE
                     OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+    # The libraries the program links are the target's, from the sysroot: dpkg-shlibdeps finds
+    # them in its library folders, their versions in the symbols files scripts/cross-sysroot
+    # keeps beside them, and it must look for the target's architecture (CPackCrossConfig.cmake).
+    # Left to this machine's libraries, it would fail, or name x86-64 packages.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
+        ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_MULTIARCH}
+        ${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_MULTIARCH})
+    set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackCrossConfig.cmake)
 endif()
 include(CPack)

@@ -6,6 +6,10 @@
 # live under /usr/<triplet>; the tests run under qemu-user with that folder as the target's root,
 # so binfmt_misc need not be set up.
 set(CMAKE_SYSTEM_NAME Linux)
+# Debian's folder of the target's libraries, named after the triplet but for i386.
+if(NOT TESSAVUNDO_CROSS_MULTIARCH)
+    set(TESSAVUNDO_CROSS_MULTIARCH ${TESSAVUNDO_CROSS_TRIPLET})
+endif()
 set(CMAKE_C_COMPILER ${TESSAVUNDO_CROSS_TRIPLET}-gcc)
 set(CMAKE_CXX_COMPILER ${TESSAVUNDO_CROSS_TRIPLET}-g++)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${TESSAVUNDO_CROSS_QEMU} -L /usr/${TESSAVUNDO_CROSS_TRIPLET})
@@ -25,12 +29,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # and uic are the host's.
 set(TESSAVUNDO_CROSS_SYSROOT "" CACHE PATH "Root of the target's Qt (scripts/cross-sysroot)")
 if(TESSAVUNDO_CROSS_SYSROOT)
-    set(CMAKE_LIBRARY_ARCHITECTURE ${TESSAVUNDO_CROSS_TRIPLET})
+    set(CMAKE_LIBRARY_ARCHITECTURE ${TESSAVUNDO_CROSS_MULTIARCH})
     list(APPEND CMAKE_FIND_ROOT_PATH ${TESSAVUNDO_CROSS_SYSROOT})
-    set(sysroot_libs ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_TRIPLET})
-    # The libraries' own dependencies are found where the linker looks for them.
-    string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT
-           " -Wl,-rpath-link,${sysroot_libs}:${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_TRIPLET}")
+    set(sysroot_libs ${TESSAVUNDO_CROSS_SYSROOT}/usr/lib/${TESSAVUNDO_CROSS_MULTIARCH})
+    # The libraries' own dependencies are found where the linker looks for them. A link option
+    # rather than the linker flags' initial value, which a preset's flags (the package's
+    # hardening) would replace.
+    add_link_options(
+        "-Wl,-rpath-link,${sysroot_libs}:${TESSAVUNDO_CROSS_SYSROOT}/lib/${TESSAVUNDO_CROSS_MULTIARCH}")
     set(ENV{PKG_CONFIG_SYSROOT_DIR} ${TESSAVUNDO_CROSS_SYSROOT})
     set(ENV{PKG_CONFIG_LIBDIR}
         "${sysroot_libs}/pkgconfig:${TESSAVUNDO_CROSS_SYSROOT}/usr/share/pkgconfig")

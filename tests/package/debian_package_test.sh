@@ -2,16 +2,19 @@
 # SPDX-FileCopyrightText: 2026 The Tessavundo developers
 # SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack into a temporary folder and checks its name, version,
-# contents and declared dependencies with dpkg-deb.
-# Usage: debian_package_test.sh <build dir> <application id> <version> <source dir> [<architecture>]
-# The architecture is dpkg's name of the machine the build is for: this one's unless given (a
-# cross build gives its target's).
+# architecture, contents and declared dependencies with dpkg-deb.
+# Usage: debian_package_test.sh <build dir> <application id> <version> <source dir>
+#                               [<architecture> <sysroot>]
+# The architecture is dpkg's name of the machine the build is for: this one's unless given. A
+# cross build gives its target's, and the root of the target's packages (scripts/cross-sysroot):
+# the libraries and their packages are looked up there instead of on this machine.
 set -eu
 build=$1
 app_id=$2
 version=$3
 source=$4
 architecture=${5:-$(dpkg --print-architecture)}
+sysroot=${6:-}
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -19,6 +22,8 @@ fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
+multiarch=$(dpkg-architecture -a "$architecture" -q DEB_HOST_MULTIARCH 2>/dev/null) ||
+    fail "dpkg knows no architecture $architecture"
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >"$out/cpack.log" 2>&1 ||
     fail "cpack failed: $(cat "$out/cpack.log")"
@@ -62,19 +67,50 @@ $contents"
 echo "$listing" | grep -q '^-rwxr-xr-x root/root .* ./usr/bin/tessavundo$' ||
     fail "the program is not an executable owned by root"
 
+# The machine code is the architecture's, as readelf names it.
+case $architecture in
+amd64) machine="Advanced Micro Devices X86-64" ;;
+arm64) machine=AArch64 ;;
+i386) machine="Intel 80386" ;;
+s390x) machine="IBM S/390" ;;
+*) fail "no machine name known for $architecture" ;;
+esac
+dpkg-deb -x "$deb" "$out/root"
+program=$out/root/usr/bin/tessavundo
+found=$(readelf -h "$program" | sed -n 's/^ *Machine: *//p')
+[ "$found" = "$machine" ] || fail "the program is built for $found, not $machine"
+
 # Package names of the Depends field, alternatives and version constraints dropped.
 depends=$(dpkg-deb -f "$deb" Depends)
 names=$(echo "$depends" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | sed '/^$/d')
 declared() { echo "$names" | grep -qx "$1"; }
 
+# The target's packages: this machine's, or those of the sysroot's own dpkg database.
+query() {
+    if [ -n "$sysroot" ]; then
+        dpkg-query --admindir="$sysroot/var/lib/dpkg" "$@"
+    else
+        dpkg-query "$@"
+    fi
+}
+# The path of a library in the target's library folders, as its package lists it.
+find_library() {
+    for folder in /usr/lib/$multiarch /lib/$multiarch; do
+        if [ -e "$sysroot$folder/$1" ]; then
+            echo "$folder/$1"
+            return
+        fi
+    done
+}
+
 # Every library the program links directly comes from a declared package.
-dpkg-deb -x "$deb" "$out/root"
-for library in $(objdump -p "$out/root/usr/bin/tessavundo" | awk '$1 == "NEEDED" {print $2}'); do
-    path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && /x86-64|x86_64/ {print $NF; exit}')
-    [ -n "$path" ] || fail "$library is not found on this system"
+for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p'); do
+    path=$(find_library "$library")
+    [ -n "$path" ] || fail "$library is not found in the $architecture library folders"
+    real=$(readlink -f "$sysroot$path")
     owner=""
-    for candidate in "$path" "$(readlink -f "$path")" "${path#/usr}" "/usr$path"; do
-        owner=$(dpkg-query -S "$candidate" 2>/dev/null | head -1 | cut -d: -f1)
+    for candidate in "$path" "${real#"$sysroot"}" "${path#/usr}" "/usr$path"; do
+        owner=$(query -S "$candidate" 2>/dev/null | head -1 | cut -d: -f1)
         [ -n "$owner" ] && break
     done
     [ -n "$owner" ] || fail "no package owns $path"
@@ -87,8 +123,8 @@ declared qt6-qpa-plugins || fail "qt6-qpa-plugins is not declared: the program c
 # Each declared dependency is a Debian package in a version that satisfies the constraint.
 echo "$depends" | tr ',' '\n' | while read -r dependency; do
     name=$(echo "$dependency" | sed 's/ *(.*//')
-    installed=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) ||
-        fail "$name is not a package of this system"
+    installed=$(query -W -f='${Version}' "$name" 2>/dev/null) ||
+        fail "$name is not a package of $architecture"
     constraint=$(echo "$dependency" | sed -n 's/.*(\(.*\)).*/\1/p')
     if [ -n "$constraint" ]; then
         # shellcheck disable=SC2086
