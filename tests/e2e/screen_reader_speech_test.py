@@ -20,11 +20,10 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-SKIP = 77
+from accessibility_session import skip, start_accessibility_bus, wait_for, xdotool
+
 ORCA = "/usr/bin/orca"
-BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
 # An utterance in Orca's log: the text in quotes, then the voice it would be said in.
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\s*(?:\{.*\})?$")
 # How long a step waits for what Orca is to say; the whole log is judged once Orca has ended.
@@ -66,25 +65,6 @@ STEPS = [
 ]
 
 
-def skip(reason):
-    print("SKIP:", reason, flush=True)
-    sys.exit(SKIP)
-
-
-def wait_for(predicate, seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if predicate():
-            return True
-        time.sleep(0.05)
-    return predicate()
-
-
-def xdotool(*arguments):
-    return subprocess.run(["xdotool", *arguments], capture_output=True, text=True,
-                          timeout=20).stdout.strip()
-
-
 def utterances(log_path):
     try:
         with open(log_path, errors="replace") as log:
@@ -117,25 +97,6 @@ def private_environment(root):
     speech = {"SPEECHD_ADDRESS": "unix_socket:" + os.path.join(root, "no-speech-server"),
               "SPEECHD_CMD": os.path.join(root, "no-speech-dispatcher")}
     return dict(os.environ, **folders, **speech)
-
-
-def start_accessibility_bus(environment):
-    launcher = next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
-    if not launcher:
-        skip("at-spi-bus-launcher is not installed (package at-spi2-core)")
-    process = subprocess.Popen([launcher, "--launch-immediately"], env=environment,
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def bus_answers():
-        return subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-             "org.a11y.Bus.GetAddress"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
-
-    if not wait_for(bus_answers, 10):
-        process.kill()
-        skip("the accessibility bus did not start on this session bus")
-    return process
 
 
 def stop(process):

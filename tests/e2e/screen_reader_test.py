@@ -19,8 +19,7 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
-BUS_LAUNCHERS = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
+from accessibility_session import skip, start_accessibility_bus, wait_for, xdotool
 
 # Seeded swatches: the first holds rgb(200,100,50), the last one blue.
 SETTINGS = "[position]\ncol1=3302600\ncol6=16711680\n"
@@ -57,46 +56,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
         print("FAIL:", what, flush=True)
-
-
-def skip(reason):
-    print("SKIP:", reason, flush=True)
-    sys.exit(SKIP)
-
-
-def wait_for(predicate, seconds=10.0, pump=None):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if pump:
-            pump()
-        if predicate():
-            return True
-        time.sleep(0.02)
-    return predicate()
-
-
-def start_accessibility_bus():
-    launcher = next((path for path in BUS_LAUNCHERS if os.access(path, os.X_OK)), None)
-    if not launcher:
-        skip("at-spi-bus-launcher is not installed (package at-spi2-core)")
-    process = subprocess.Popen([launcher, "--launch-immediately"],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def bus_answers():
-        return subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-             "org.a11y.Bus.GetAddress"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
-
-    if not wait_for(bus_answers, 10):
-        process.kill()
-        skip("the accessibility bus did not start on this session bus")
-    return process
-
-
-def xdotool(*arguments):
-    return subprocess.run(["xdotool", *arguments], capture_output=True, text=True,
-                          timeout=20).stdout.strip()
 
 
 def state(accessible, name):
