@@ -15,7 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TessavundoPickMagnifier";
 // Each cell this many physical pixels wide: enough to tell neighbours apart at a glance.
 constexpr int kZoom = 8;
-constexpr WORD kBitsPerPixel = 32;
 // Opaque; layered only so that clicks pass through to the capture window.
 constexpr BYTE kOpaque = 255;
 // Room between the pointer's image and the view.
@@ -95,13 +94,7 @@ void Win32MagnifierWindow::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(window_, &paint);
     if (dc && !view_.isNull()) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = view_.width();
-        info.bmiHeader.biHeight = -view_.height();
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = kBitsPerPixel;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = TopDownBitmapInfo(view_.width(), view_.height());
         ::SetDIBitsToDevice(
             dc, 0, 0, static_cast<DWORD>(view_.width()), static_cast<DWORD>(view_.height()), 0, 0,
             0, static_cast<UINT>(view_.height()), view_.constBits(), &info, DIB_RGB_COLORS);

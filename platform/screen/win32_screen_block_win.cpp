@@ -42,6 +42,18 @@ QRect VirtualScreen() {
             ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+BITMAPINFO TopDownBitmapInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    // Negative: the rows from the top down.
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = kBitsPerPixel;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 std::vector<PackedColor> ReadScreenBlock(const QRect& area) {
     if (area.isEmpty())
         return {};
@@ -49,14 +61,7 @@ std::vector<PackedColor> ReadScreenBlock(const QRect& area) {
     if (!screen)
         return {};
     const MemoryContext memory(::CreateCompatibleDC(screen.get()));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = area.width();
-    // Negative: the rows from the top down, as the block is returned.
-    info.bmiHeader.biHeight = -area.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = kBitsPerPixel;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownBitmapInfo(area.width(), area.height());
     void* bits = nullptr;
     const Bitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !bitmap || !bits)
