@@ -24,7 +24,11 @@ bool HasBoldFace(const QString& family) {
 
 QFont BoldFont(QFont font) {
     font.setBold(true);
-    if (HasBoldFace(QFontInfo(font).family()))
+    // A family named and installed with a bold face is the one shown, which is known without
+    // loading the face: that waits until the caption is first drawn, after the window is up.
+    // Only another name (an alias, or a family the system replaces) needs the face loaded to
+    // learn what it becomes.
+    if (HasBoldFace(font.family()) || HasBoldFace(QFontInfo(font).family()))
         return font;
     for (const char* name : kFamiliesWithBold) {
         const QString family = QString::fromLatin1(name);
