@@ -6,7 +6,7 @@ namespace tessavundo {
 
 // The toolkit reads the Windows clipboard through the system's own calls, without the rounds of
 // waiting on another program that its X11 clipboard has: there is nothing to ask first.
-bool ClipboardOwnerAnswers() {
+bool ClipboardOwnerAnswers(QClipboard::Mode /*mode*/) {
     return true;
 }
 

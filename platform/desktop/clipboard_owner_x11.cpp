@@ -67,13 +67,13 @@ bool AnswerArrives(xcb_connection_t* connection, std::chrono::steady_clock::time
     }
 }
 
-// Asks the owner, on a connection of our own, which forms the clipboard comes in.
-bool OwnerAnswersTargets() {
+// Asks the owner of `selection`, on a connection of our own, which forms its contents come in.
+bool OwnerAnswersTargets(const char* selection) {
     const Connection connection;
     if (!connection.Works())
         return true;
     xcb_connection_t* const c = connection.get();
-    const xcb_atom_t clipboard = Atom(c, "CLIPBOARD");
+    const xcb_atom_t clipboard = Atom(c, selection);
     const xcb_atom_t targets = Atom(c, "TARGETS");
     const auto owner =
         Take(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr));
@@ -90,14 +90,16 @@ bool OwnerAnswersTargets() {
 
 } // namespace
 
-bool ClipboardOwnerAnswers() {
+bool ClipboardOwnerAnswers(QClipboard::Mode mode) {
     // Elsewhere (Wayland) the toolkit does not wait on the owner this way; and the clipboard
     // of this program is answered from memory, while asking it here would find it silent, its
     // answers coming from this very thread.
+    const bool selection = mode == QClipboard::Selection;
+    const QClipboard* const clipboard = QGuiApplication::clipboard();
     if (QGuiApplication::platformName() != QLatin1String("xcb") ||
-        QGuiApplication::clipboard()->ownsClipboard())
+        (selection ? clipboard->ownsSelection() : clipboard->ownsClipboard()))
         return true;
-    return OwnerAnswersTargets();
+    return OwnerAnswersTargets(selection ? "PRIMARY" : "CLIPBOARD");
 }
 
 } // namespace tessavundo

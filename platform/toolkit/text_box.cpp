@@ -6,8 +6,10 @@
 #include "platform/toolkit/input_codes.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace tessavundo {
 
@@ -42,6 +44,19 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
         setReadOnly(false);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the selection another program holds, which the toolkit asks its
+    // owner for in the same rounds of waiting as the clipboard.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QApplication::clipboard()->supportsSelection() &&
+        !ClipboardOwnerAnswers(QClipboard::Selection)) {
+        event->accept();
+        QApplication::beep();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

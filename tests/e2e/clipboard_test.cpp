@@ -40,6 +40,7 @@ private slots:
     void helpBoxIsTheProgramsOwn();
     void pasteFromSilentOwnerKeepsTheWindowAnswering_data();
     void pasteFromSilentOwnerKeepsTheWindowAnswering();
+    void middleClickFromSilentSelectionOwnerKeepsTheWindowAnswering();
     void pasteFromAnsweringOwner_data();
     void pasteFromAnsweringOwner();
 };
@@ -177,29 +178,66 @@ void ClipboardTest::pasteFromSilentOwnerKeepsTheWindowAnswering() {
     QCOMPARE(picker.Process().state(), QProcess::Running);
 }
 
+// The selection another program holds, pasted by a middle click, is asked of its owner in the
+// same rounds of waiting as the clipboard.
+void ClipboardTest::middleClickFromSilentSelectionOwnerKeepsTheWindowAnswering() {
+    QTemporaryDir configDir;
+    PickerSession picker(configDir.path());
+    QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
+    picker.Focus();
+    picker.Click(kRgbField.x(), kRgbField.y());
+    QProcess owner;
+    owner.start(QStringLiteral(SILENT_CLIPBOARD_OWNER), {QStringLiteral("PRIMARY")});
+    QVERIFY(owner.waitForReadyRead(10000));
+    QVERIFY(owner.readLine().startsWith("ready"));
+
+    QElapsedTimer pasting;
+    pasting.start();
+    Xdotool({QStringLiteral("click"), QStringLiteral("2")});
+    // The copy button is answered only once the paste is over.
+    picker.Click(kRgbCopyButton.x(), kRgbCopyButton.y());
+    E2E_TRY_COMPARE_WITH_TIMEOUT(ClipboardText(), QStringLiteral("rgb(255,0,0)"), kToolkitWaitsMs);
+    QVERIFY2(pasting.elapsed() < kLongestPasteMs,
+             qPrintable(QStringLiteral("the window stood still for %1 ms").arg(pasting.elapsed())));
+    QCOMPARE(picker.Process().state(), QProcess::Running);
+    owner.kill();
+    owner.waitForFinished();
+}
+
 void ClipboardTest::pasteFromAnsweringOwner_data() {
+    QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("key");
-    QTest::newRow("Ctrl+V") << QStringLiteral("ctrl+v");
-    QTest::newRow("Shift+Insert") << QStringLiteral("shift+Insert");
+    QTest::newRow("Ctrl+V") << QStringLiteral("clipboard") << QStringLiteral("ctrl+v");
+    QTest::newRow("Shift+Insert") << QStringLiteral("clipboard") << QStringLiteral("shift+Insert");
+    // No key: a middle click pastes the selection.
+    QTest::newRow("middle click") << QStringLiteral("primary") << QString();
 }
 
 void ClipboardTest::pasteFromAnsweringOwner() {
+    QFETCH(QString, selection);
     QFETCH(QString, key);
     QTemporaryDir configDir;
     PickerSession picker(configDir.path());
     QVERIFY2(picker.Start(), "the window titled Tessavundo never appeared");
     picker.Focus();
+    // Emptied before the other program takes the selection: selecting the field's text makes
+    // the picker the selection's owner.
+    picker.Click(kRgbField.x(), kRgbField.y());
+    picker.Key(QStringLiteral("ctrl+a"));
+    if (key.isEmpty())
+        picker.Key(QStringLiteral("BackSpace"));
     QProcess xclip;
     xclip.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"),
-                                          QStringLiteral("clipboard"), QStringLiteral("-i")});
+                                          selection, QStringLiteral("-i")});
     QVERIFY(xclip.waitForStarted());
     xclip.write("rgb(1,2,3)");
     xclip.closeWriteChannel();
-    E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("rgb(1,2,3)"));
+    E2E_TRY_COMPARE(ClipboardText(selection), QStringLiteral("rgb(1,2,3)"));
 
-    picker.Click(kRgbField.x(), kRgbField.y());
-    picker.Key(QStringLiteral("ctrl+a"));
-    picker.Key(key);
+    if (key.isEmpty())
+        Xdotool({QStringLiteral("click"), QStringLiteral("2")});
+    else
+        picker.Key(key);
     // The pasted color reaches the hex field, whose copy then takes the clipboard from xclip.
     picker.Click(kHexCopyButton.x(), kHexCopyButton.y());
     E2E_TRY_COMPARE(ClipboardText(), QStringLiteral("#010203"));

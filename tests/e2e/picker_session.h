@@ -32,11 +32,11 @@ inline QByteArray Xdotool(const QStringList& arguments) {
     return Run(QStringLiteral("xdotool"), arguments);
 }
 
-// The text on the CLIPBOARD selection, as another program reads it.
-inline QString ClipboardText() {
-    return QString::fromUtf8(
-        Run(QStringLiteral("xclip"),
-            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")}));
+// The text on the CLIPBOARD selection (or another, as xclip names it), as another program
+// reads it.
+inline QString ClipboardText(const QString& selection = QStringLiteral("clipboard")) {
+    return QString::fromUtf8(Run(QStringLiteral("xclip"),
+                                 {QStringLiteral("-o"), QStringLiteral("-selection"), selection}));
 }
 
 class PickerSession {

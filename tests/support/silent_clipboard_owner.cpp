@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
-// A program holding the clipboard that never answers: it owns CLIPBOARD and reads, but drops,
-// every request for its contents, as a hung or badly written application does. Prints "ready"
-// once it owns the selection; ends when it loses it or when the server goes.
+// A program holding the clipboard that never answers: it owns CLIPBOARD (or the selection
+// named as its argument, PRIMARY say) and reads, but drops, every request for its contents, as
+// a hung or badly written application does. Prints "ready" once it owns the selection; ends
+// when it loses it or when the server goes.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +27,7 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
     int screenNumber = 0;
     xcb_connection_t* const connection = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(connection))
@@ -38,7 +39,7 @@ int main() {
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screens.data->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
 
-    const xcb_atom_t clipboard = Atom(connection, "CLIPBOARD");
+    const xcb_atom_t clipboard = Atom(connection, argc > 1 ? argv[1] : "CLIPBOARD");
     xcb_set_selection_owner(connection, window, clipboard, XCB_CURRENT_TIME);
     const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
         connection, xcb_get_selection_owner(connection, clipboard), nullptr));
