@@ -212,7 +212,8 @@ void Form1::ConnectControls() {
     // The preview and the swatches give their colors to a drag; the preview takes dropped ones.
     for (PictureBox* box : {Picture3, Picture4, Picture5, Picture6, Picture7, Picture8, Picture9})
         box->SetColorDraggable(true);
-    Picture3->AcceptColorDrops();
+    Picture3->AcceptColorDrops(
+        [this](const QString& text) { return ReadDroppedColor(text).has_value(); });
     connect(Picture3, &PictureBox::ColorDropped, this, &Form1::Picture3_ColorDropped);
 
     connect(Picture4, &PictureBox::Click, this, &Form1::Picture4_Click);

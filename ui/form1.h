@@ -107,6 +107,13 @@ public:
 
     // A color dropped on the preview: ui/preview_drop.cpp.
     void Picture3_ColorDropped(const QString& text);
+    // What a dropped text makes current: its rgb text and the color; nothing for a text that
+    // is no color.
+    struct DroppedColor {
+        std::string rgbText;
+        PackedColor color;
+    };
+    std::optional<DroppedColor> ReadDroppedColor(const QString& text) const;
 
     // Copy buttons and help: ui/copy_and_help.cpp.
     void Command1_Click();

@@ -15,10 +15,6 @@ std::unique_ptr<QMimeData> ColorMimeData(PackedColor color) {
     return data;
 }
 
-bool CarriesColor(const QMimeData& data) {
-    return data.hasColor() || data.hasText();
-}
-
 QString DroppedColorText(const QMimeData& data) {
     if (data.hasColor()) {
         const QColor color = qvariant_cast<QColor>(data.colorData());

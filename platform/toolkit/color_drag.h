@@ -19,6 +19,5 @@ std::unique_ptr<QMimeData> ColorMimeData(PackedColor color);
 // The text of a dropped color: the rgb notation of an application/x-color, or else the plain
 // text as it came, trimmed; an empty text where the drop carries neither.
 QString DroppedColorText(const QMimeData& data);
-bool CarriesColor(const QMimeData& data);
 
 } // namespace tessavundo

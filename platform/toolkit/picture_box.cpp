@@ -203,17 +203,46 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     drag->exec(Qt::CopyAction);
 }
 
+void PictureBox::AcceptColorDrops(DropFilter takesText) {
+    takesDroppedText_ = std::move(takesText);
+    setAcceptDrops(true);
+}
+
+QString PictureBox::TakenText(const QDropEvent& event) const {
+    if (event.source() == this || !takesDroppedText_)
+        return {};
+    QString text = DroppedColorText(*event.mimeData());
+    return !text.isEmpty() && takesDroppedText_(text) ? text : QString();
+}
+
+// The answer to each enter and move is what the window system passes on to the drag's source:
+// a refusal carries no action, so that the pointer shows no drop there and the source hears
+// that nothing was taken.
+void PictureBox::AnswerDrag(QDropEvent& event, bool takes) {
+    if (takes) {
+        event.acceptProposedAction();
+    } else {
+        event.setDropAction(Qt::IgnoreAction);
+        event.ignore();
+    }
+}
+
 void PictureBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->source() != this && CarriesColor(*event->mimeData()))
-        event->acceptProposedAction();
+    dragTaken_ = !TakenText(*event).isEmpty();
+    AnswerDrag(*event, dragTaken_);
+}
+
+// Each move is answered as the enter was, not left with what the toolkit carried over from the
+// answer before it.
+void PictureBox::dragMoveEvent(QDragMoveEvent* event) {
+    AnswerDrag(*event, dragTaken_);
 }
 
 void PictureBox::dropEvent(QDropEvent* event) {
-    const QString text = DroppedColorText(*event->mimeData());
-    if (text.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit ColorDropped(text);
+    const QString text = TakenText(*event);
+    AnswerDrag(*event, !text.isEmpty());
+    if (!text.isEmpty())
+        emit ColorDropped(text);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {

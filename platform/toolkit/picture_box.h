@@ -81,8 +81,11 @@ public:
     // A box whose color can be dragged out: a left press moved farther than the platform's drag
     // distance drags its color (and is then no click).
     void SetColorDraggable(bool draggable) { colorDraggable_ = draggable; }
-    // A box that takes dropped colors: each drop of a color or a text is a ColorDropped.
-    void AcceptColorDrops() { setAcceptDrops(true); }
+    // A box that takes dropped colors: a drop whose text (see DroppedColorText) `takesText`
+    // accepts is a ColorDropped. Any other drag is refused while it moves over the box, so that
+    // the pointer shows no drop and the program it came from learns that nothing was taken.
+    using DropFilter = std::function<bool(const QString& text)>;
+    void AcceptColorDrops(DropFilter takesText);
 
     void AddOverlay(const Overlay* overlay);
     void RemoveOverlay(const Overlay* overlay);
@@ -113,12 +116,16 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     float ToScaleX(qreal logicalX) const;
     float ToScaleY(qreal logicalY) const;
     QColor ShownColor(PackedColor color) const;
+    // The text of a drop the box takes; empty for one it refuses.
+    QString TakenText(const QDropEvent& event) const;
+    static void AnswerDrag(QDropEvent& event, bool takes);
 
     PackedColor backColor_;
     float scaleWidth_;
@@ -135,6 +142,10 @@ private:
     // a double click is no press, so the release after a double click fires none.
     bool clickArmed_ = false;
     bool colorDraggable_ = false;
+    DropFilter takesDroppedText_;
+    // Whether the drag over the box is taken, judged when it enters: a drag's data stay the
+    // same while it moves, and reading another program's text costs a round trip to it.
+    bool dragTaken_ = false;
     // Where the left button went down, for telling a drag from a click.
     QPoint pressPosition_;
 };

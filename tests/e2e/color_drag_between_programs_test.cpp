@@ -169,26 +169,30 @@ void ColorDragBetweenProgramsTest::swatchGivesItsColorAndStaysUnclicked() {
 
 void ColorDragBetweenProgramsTest::droppedColorBecomesCurrent_data() {
     QTest::addColumn<QStringList>("formats");
+    // The action the drag source was told when the drag ended.
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QRgb>("current");
     QTest::addColumn<QString>("rgbText");
     QTest::addColumn<QString>("hexText");
-    QTest::newRow("application/x-color")
-        << QStringList{"--color", "#3366cc"} << qRgb(51, 102, 204) << "rgb(51,102,204)"
-        << "#3366CC";
-    QTest::newRow("hex text") << QStringList{"--text", "#0A8040"} << qRgb(10, 128, 64)
-                              << "rgb(10,128,64)"
+    QTest::newRow("application/x-color") << QStringList{"--color", "#3366cc"} << "CopyAction"
+                                         << qRgb(51, 102, 204) << "rgb(51,102,204)"
+                                         << "#3366CC";
+    QTest::newRow("hex text") << QStringList{"--text", "#0A8040"} << "CopyAction"
+                              << qRgb(10, 128, 64) << "rgb(10,128,64)"
                               << "#0A8040";
-    QTest::newRow("rgb text") << QStringList{"--text", "rgb(1,2,3)"} << qRgb(1, 2, 3)
-                              << "rgb(1,2,3)"
+    QTest::newRow("rgb text") << QStringList{"--text", "rgb(1,2,3)"} << "CopyAction"
+                              << qRgb(1, 2, 3) << "rgb(1,2,3)"
                               << "#010203";
-    // What no reader takes leaves the color as the row before made it.
+    // What no reader takes is refused, so the source does not count it as dropped, and the
+    // color stays as the row before made it.
     QTest::newRow("text that is no color")
-        << QStringList{"--text", "rgb(1,2"} << qRgb(1, 2, 3) << "rgb(1,2,3)"
+        << QStringList{"--text", "rgb(1,2"} << "IgnoreAction" << qRgb(1, 2, 3) << "rgb(1,2,3)"
         << "#010203";
 }
 
 void ColorDragBetweenProgramsTest::droppedColorBecomesCurrent() {
     QFETCH(QStringList, formats);
+    QFETCH(QString, action);
     QFETCH(QRgb, current);
     QFETCH(QString, rgbText);
     QFETCH(QString, hexText);
@@ -201,8 +205,7 @@ void ColorDragBetweenProgramsTest::droppedColorBecomesCurrent() {
              "the drag source's window never appeared");
 
     DragWithThePointer(kSourceOrigin + kPeerMiddle, OnPicker(kPreview));
-    E2E_TRY_COMPARE_WITH_TIMEOUT(source.Lines(), QStringList{QStringLiteral("dropped")},
-                                 kDropTimeoutMs);
+    E2E_TRY_COMPARE_WITH_TIMEOUT(source.Lines(), QStringList{action}, kDropTimeoutMs);
     E2E_TRY_COMPARE(PreviewColor(*picker_), current);
     // What the fields show, through their copy buttons. The two alternate on the clipboard,
     // so the text of the copy before never passes for the one asked for.

@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tessavundo developers
 // SPDX-License-Identifier: MIT
 // Another application's window that gives a color to a drag begun on it, as a paint program's
-// palette does. The drag carries each format named on the command line; the window prints
-// "dropped" or "not dropped" on standard output when the drag ends.
+// palette does. The drag carries each format named on the command line; when the drag ends the
+// window prints the action the drop target answered on standard output: "CopyAction" for a drop
+// taken, "IgnoreAction" for one refused.
 // Usage: color_drag_source left top [--color #rrggbb] [--text TEXT]
 #include <QApplication>
 #include <QColor>
 #include <QDrag>
+#include <QMetaEnum>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
@@ -44,7 +46,7 @@ protected:
         auto* drag = new QDrag(this);
         drag->setMimeData(mime);
         const Qt::DropAction action = drag->exec(Qt::CopyAction);
-        std::fputs(action == Qt::IgnoreAction ? "not dropped\n" : "dropped\n", stdout);
+        std::puts(QMetaEnum::fromType<Qt::DropAction>().valueToKey(action));
         std::fflush(stdout);
     }
 

@@ -19,17 +19,60 @@ using namespace tessavundo::testing;
 
 namespace {
 
-// Drags `data` onto the preview as a window system delivers it: enter, move, drop. True when
-// the preview accepted the drop.
-bool DropOnPreview(Form1& form, const QMimeData& data) {
-    const QPointF at = QPointF(form.Picture3->rect().center());
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+// What the source of a drag hears from a step of it: the action taken, or none.
+Qt::DropAction Answer(const QDropEvent& event) {
+    return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
+}
+
+struct DragAnswers {
+    Qt::DropAction enter;
+    QList<Qt::DropAction> moves;
+    Qt::DropAction drop;
+};
+
+constexpr int kMoves = 2;
+
+// Drags `data` onto the preview as the toolkit delivers a drag from another program: enter,
+// moves that come carrying the answer before them, and the drop, delivered even after
+// refusals, as from a source that does not heed them.
+DragAnswers DragOntoPreview(Form1& form, const QMimeData& data) {
+    const QPoint at = form.Picture3->rect().center();
+    DragAnswers answers;
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(form.Picture3, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.Picture3, &drop);
-    return drop.isAccepted();
+    answers.enter = Answer(enter);
+    Qt::DropAction last = answers.enter;
+    for (int i = 0; i < kMoves; ++i) {
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        move.setDropAction(last);
+        move.setAccepted(last != Qt::IgnoreAction);
+        QApplication::sendEvent(form.Picture3, &move);
+        last = Answer(move);
+        answers.moves.append(last);
+    }
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (last != Qt::IgnoreAction)
+        QApplication::sendEvent(form.Picture3, &drop);
+    else
+        // The toolkit routes no drop to a box that refused the drag; one that comes anyway
+        // goes to the box itself.
+        static_cast<QObject*>(form.Picture3)->event(&drop);
+    answers.drop = Answer(drop);
+    return answers;
+}
+
+void VerifyRefused(const DragAnswers& answers) {
+    QCOMPARE(answers.enter, Qt::IgnoreAction);
+    QCOMPARE(answers.moves, QList<Qt::DropAction>(kMoves, Qt::IgnoreAction));
+    QCOMPARE(answers.drop, Qt::IgnoreAction);
+}
+
+// True when the preview took the whole drag as the copy it was offered.
+bool DropOnPreview(Form1& form, const QMimeData& data) {
+    const DragAnswers answers = DragOntoPreview(form, data);
+    return answers.enter == Qt::CopyAction &&
+           answers.moves == QList<Qt::DropAction>(kMoves, Qt::CopyAction) &&
+           answers.drop == Qt::CopyAction;
 }
 
 std::unique_ptr<QMimeData> TextData(const QString& text) {
@@ -48,8 +91,9 @@ private slots:
     void dragCarriesTheColorAndItsHexText();
     void dropMakesTheColorCurrentAsTypingItDoes_data();
     void dropMakesTheColorCurrentAsTypingItDoes();
-    void dropOfWhatNoReaderAcceptsChangesNothing_data();
-    void dropOfWhatNoReaderAcceptsChangesNothing();
+    void dropOfWhatNoReaderAcceptsIsRefusedAndChangesNothing_data();
+    void dropOfWhatNoReaderAcceptsIsRefusedAndChangesNothing();
+    void dragsWithoutAReadableColorAreRefused();
     void aDragOutOfASwatchIsNoClick();
     void aPressWithoutADragIsStillAClick();
 };
@@ -124,28 +168,49 @@ void ColorDragTest::dropMakesTheColorCurrentAsTypingItDoes() {
     }
 }
 
-void ColorDragTest::dropOfWhatNoReaderAcceptsChangesNothing_data() {
+void ColorDragTest::dropOfWhatNoReaderAcceptsIsRefusedAndChangesNothing_data() {
     QTest::addColumn<QString>("dropped");
     QTest::newRow("a word") << "hello";
     QTest::newRow("an empty text") << "";
+    QTest::newRow("only blanks") << " \n\t";
     QTest::newRow("half a color") << "rgb(10,20";
+    QTest::newRow("a channel out of range") << "rgb(256,0,0)";
+    QTest::newRow("a negative channel") << "rgb(-1,0,0)";
     QTest::newRow("a short hex") << "#12";
+    QTest::newRow("a hex with a letter past F") << "#12345G";
     QTest::newRow("a huge text") << QString(100000, QLatin1Char('x'));
 }
 
-void ColorDragTest::dropOfWhatNoReaderAcceptsChangesNothing() {
+void ColorDragTest::dropOfWhatNoReaderAcceptsIsRefusedAndChangesNothing() {
     QFETCH(QString, dropped);
     FormHarness harness;
     QVERIFY(harness.StartWindow(kStoredShade));
     Form1& form = *harness.form;
     const PickerState before = PickerState::Of(form);
-    DropOnPreview(form, *TextData(dropped));
+    VerifyRefused(DragOntoPreview(form, *TextData(dropped)));
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(PickerState::Of(form), before);
-    // A drop with neither a color nor a text is not even taken.
+}
+
+void ColorDragTest::dragsWithoutAReadableColorAreRefused() {
+    FormHarness harness;
+    QVERIFY(harness.StartWindow(kStoredShade));
+    Form1& form = *harness.form;
+    const PickerState before = PickerState::Of(form);
     QMimeData nothing;
     nothing.setData(QStringLiteral("application/octet-stream"), QByteArray("x"));
-    QVERIFY(!DropOnPreview(form, nothing));
+    QMimeData invalidColor;
+    invalidColor.setColorData(QColor());
+    for (const QMimeData* data : {&nothing, &invalidColor}) {
+        VerifyRefused(DragOntoPreview(form, *data));
+        if (QTest::currentTestFailed())
+            return;
+    }
     QCOMPARE(PickerState::Of(form), before);
+    // The refusal is of that drag only: the next one, a color, is taken.
+    QVERIFY(DropOnPreview(form, *TextData(QStringLiteral("#0A8040"))));
+    QCOMPARE(form.Text1->Text(), QStringLiteral("rgb(10,128,64)"));
 }
 
 void ColorDragTest::aDragOutOfASwatchIsNoClick() {
