@@ -21,6 +21,9 @@ namespace tessavundo {
 
 namespace {
 
+// Between the pointer and the picture of a dragged color, in pixels.
+constexpr int kDragPictureGap = 8;
+
 // A scale value far off the box (a hue located from fractional channels can lie billions of
 // units off the bar) stops at a pixel that is still far off but fits an int; painting clips
 // it and Point reads the nearest edge either way.
@@ -200,6 +203,10 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     clickArmed_ = false;
     auto* drag = new QDrag(this);
     drag->setMimeData(ColorMimeData(backColor_).release());
+    drag->setPixmap(
+        ColorDragPicture(backColor_, palette().color(QPalette::WindowText), devicePixelRatioF()));
+    // Below and to the right of the pointer, which keeps the place of the drop in sight.
+    drag->setHotSpot(QPoint(-kDragPictureGap, -kDragPictureGap));
     drag->exec(Qt::CopyAction);
 }
 

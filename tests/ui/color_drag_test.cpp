@@ -222,8 +222,10 @@ void ColorDragTest::aDragOutOfASwatchIsNoClick() {
 
     // The drag runs its own loop until the button comes up; that release ends it.
     std::unique_ptr<QMimeData> carried;
+    QImage picture;
     QTimer::singleShot(0, [&] {
         if (auto* drag = form.Picture4->findChild<QDrag*>()) {
+            picture = drag->pixmap().toImage();
             carried = std::make_unique<QMimeData>();
             carried->setText(drag->mimeData()->text());
             carried->setColorData(drag->mimeData()->colorData());
@@ -238,6 +240,10 @@ void ColorDragTest::aDragOutOfASwatchIsNoClick() {
     QTRY_VERIFY(carried);
     QCOMPARE(carried->text(), QStringLiteral("#0000FF"));
     QCOMPARE(qvariant_cast<QColor>(carried->colorData()), QColor(0, 0, 255));
+    // The pointer carries a square of that color, framed.
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.pixel(picture.width() / 2, picture.height() / 2), qRgb(0, 0, 255));
+    QCOMPARE(picture.pixel(0, 0), form.palette().color(QPalette::WindowText).rgb());
     // No click: the swatch's color did not become current.
     QCOMPARE(PickerState::Of(form), before);
 }
