@@ -15,6 +15,8 @@ constexpr wchar_t kClassName[] = L"TessavundoPickCapture";
 constexpr BYTE kInputAlpha = 1;
 constexpr LRESULT kHandled = 0;
 constexpr LRESULT kErased = 1;
+// A message no one posts: peeking for it only lets the window system catch up.
+constexpr UINT kNeverPosted = WM_APP + 0x3FFF;
 
 bool IsShiftDown() {
     // The high bit of the state: the key is down.
@@ -85,6 +87,19 @@ void Win32CaptureWindow::TakeSnapshot() {
                  area_.y(), SRCCOPY);
     }
     ::ReleaseDC(nullptr, screen);
+}
+
+// Wine paints a window into memory and puts it on the X server only when the thread next looks
+// for messages and finds none; a peek that finds nothing does that at once. On Windows the
+// window is left out of screen copies and the peek changes nothing.
+void Win32CaptureWindow::RepaintNow(const QRect& area) {
+    if (!window_)
+        return;
+    const QRect local = area.translated(-area_.topLeft());
+    const RECT dirty{local.left(), local.top(), local.right() + 1, local.bottom() + 1};
+    ::RedrawWindow(window_, &dirty, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    MSG message{};
+    ::PeekMessageW(&message, window_, kNeverPosted, kNeverPosted, PM_NOREMOVE);
 }
 
 void Win32CaptureWindow::Paint() {

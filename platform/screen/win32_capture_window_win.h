@@ -35,6 +35,10 @@ public:
     // Shows the window and takes the keyboard; false if the window cannot be made.
     bool Show();
 
+    // Paints `area` (physical pixels of the virtual desktop) again at once and has the window
+    // system put it on the screen before returning.
+    void RepaintNow(const QRect& area);
+
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT Answer(UINT message, WPARAM w, LPARAM l);

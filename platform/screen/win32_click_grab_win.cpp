@@ -112,13 +112,22 @@ void Win32ClickGrab::ShowMagnifier() {
         magnifier_->ShowAt(pointer_);
 }
 
-// The pixel is read while the windows still hold the input, so that nothing has moved since
-// the click; they go before the answer is sent.
+// The pixel is read while the capture window still holds the input, so that nothing has moved
+// since the click; the windows go before the answer is sent. On Windows neither window is in
+// the copy, and the read shows the live screen. Wine copies the X server's screen, our windows
+// included: after a jump of the pointer the magnifier may still stand over the point, or have
+// just left it, and where it stood the X server shows the capture window's bare background
+// until that window is painted again, in its own time. So the magnifier goes first (the X
+// server hears of it before anything is painted), then the capture window paints the pixel
+// again and has it on the screen, and only then is it read.
 void Win32ClickGrab::PickAt(QPoint point) {
     if (answered_)
         return;
     answered_ = true;
-    const std::vector<PackedColor> pixel = ReadScreenBlock(QRect(point, QSize(1, 1)));
+    const QRect area(point, QSize(1, 1));
+    magnifier_->Hide();
+    capture_->RepaintNow(area);
+    const std::vector<PackedColor> pixel = ReadScreenBlock(area);
     Release();
     if (pixel.size() == 1)
         emit Picked(pixel.front());

@@ -15,7 +15,8 @@ class Win32MagnifierWindow;
 
 // The next click and keys anywhere on the desktop through a capture window across every
 // monitor, with the magnifier beside the pointer. The pixel is read from the screen, which the
-// copy used leaves both windows out of.
+// copy used leaves both windows out of on Windows; under Wine, which takes them in, it is read
+// only once neither shows anything there but the pixels beneath.
 class Win32ClickGrab final : public ClickGrab {
     Q_OBJECT
 

@@ -90,6 +90,11 @@ void Win32MagnifierWindow::ShowAt(QPoint pointer) {
     ::UpdateWindow(window_);
 }
 
+void Win32MagnifierWindow::Hide() {
+    if (window_)
+        ::ShowWindow(window_, SW_HIDE);
+}
+
 void Win32MagnifierWindow::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(window_, &paint);

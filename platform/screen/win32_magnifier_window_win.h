@@ -21,6 +21,9 @@ public:
     // Shows the pixels around `pointer` (physical pixels of the virtual desktop) beside it.
     void ShowAt(QPoint pointer);
 
+    // Takes the window off the screen; the window system has been told so on return.
+    void Hide();
+
 private:
     bool Create();
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
