@@ -73,17 +73,17 @@ bool OwnerAnswersTargets(const char* selection) {
     if (!connection.Works())
         return true;
     xcb_connection_t* const c = connection.get();
-    const xcb_atom_t clipboard = Atom(c, selection);
+    const xcb_atom_t selectionAtom = Atom(c, selection);
     const xcb_atom_t targets = Atom(c, "TARGETS");
     const auto owner =
-        Take(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr));
+        Take(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selectionAtom), nullptr));
     if (!owner || owner->owner == XCB_WINDOW_NONE)
         return true;
     const xcb_screen_t* const screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
     const xcb_window_t window = xcb_generate_id(c);
     xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-    xcb_convert_selection(c, window, clipboard, targets, targets, XCB_CURRENT_TIME);
+    xcb_convert_selection(c, window, selectionAtom, targets, targets, XCB_CURRENT_TIME);
     xcb_flush(c);
     return AnswerArrives(c, std::chrono::steady_clock::now() + kAnswerWait);
 }

@@ -48,7 +48,8 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
     // A middle click pastes the selection another program holds, which the toolkit asks its
-    // owner for in the same rounds of waiting as the clipboard.
+    // owner for in the same rounds of waiting as the clipboard: a silent owner's paste is left
+    // out as the keys' is.
     if (event->button() == Qt::MiddleButton && !isReadOnly() &&
         QApplication::clipboard()->supportsSelection() &&
         !ClipboardOwnerAnswers(QClipboard::Selection)) {
