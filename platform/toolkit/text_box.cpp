@@ -22,14 +22,20 @@ TextBox::TextBox(QWidget* parent)
 void TextBox::keyPressEvent(QKeyEvent* event) {
     if (auto keyAscii = KeyAscii(*event))
         emit KeyPress(*keyAscii);
-    // A silent clipboard owner would hold the window for fifteen seconds; the paste is left
-    // out instead, with the bell for a sign.
-    if (event->matches(QKeySequence::Paste) && !isReadOnly() && !ClipboardOwnerAnswers()) {
+    if (event->matches(QKeySequence::Paste) && LeavesPasteOut(QClipboard::Clipboard)) {
         event->accept();
-        QApplication::beep();
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// A silent clipboard owner would hold the window for fifteen seconds; the paste is left out
+// instead, with the bell for a sign.
+bool TextBox::LeavesPasteOut(QClipboard::Mode mode) const {
+    if (isReadOnly() || ClipboardOwnerAnswers(mode))
+        return false;
+    QApplication::beep();
+    return true;
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -48,13 +54,10 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
     // A middle click pastes the selection another program holds, which the toolkit asks its
-    // owner for in the same rounds of waiting as the clipboard: a silent owner's paste is left
-    // out as the keys' is.
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QApplication::clipboard()->supportsSelection() &&
-        !ClipboardOwnerAnswers(QClipboard::Selection)) {
+    // owner for in the same rounds of waiting as the clipboard.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection() &&
+        LeavesPasteOut(QClipboard::Selection)) {
         event->accept();
-        QApplication::beep();
         return;
     }
     QLineEdit::mouseReleaseEvent(event);

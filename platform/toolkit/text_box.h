@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <cstdint>
 #include <string>
@@ -35,6 +36,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Whether a paste from `mode` is left out because its owner is silent; rings the bell then.
+    bool LeavesPasteOut(QClipboard::Mode mode) const;
 };
 
 } // namespace tessavundo
